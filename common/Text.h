@@ -1,0 +1,46 @@
+// Small text helpers shared by every subsystem. Text is single-byte, in the system's ANSI
+// code page; values are held in std::string and cut to the capacity of the area they
+// belong to with CutTo, the one place where capacities are enforced.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velmar {
+
+// Cuts `text` to at most `maxChars` characters (the capacity of an area minus its
+// terminator). Returns the text for chaining.
+inline std::string& CutTo(std::string& text, std::size_t maxChars) {
+    if (text.size() > maxChars) text.resize(maxChars);
+    return text;
+}
+
+[[nodiscard]] inline std::string CutCopy(std::string_view text, std::size_t maxChars) {
+    return std::string(text.substr(0, maxChars));
+}
+
+// The zero-terminated text at the start of a fixed-size area: stops at the first NUL or at
+// the end of the area, whichever comes first, so an unterminated area is never read past.
+[[nodiscard]] inline std::string_view TextInArea(const char* area, std::size_t size) {
+    std::size_t n = 0;
+    while (n < size && area[n] != '\0') ++n;
+    return {area, n};
+}
+
+[[nodiscard]] inline char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+[[nodiscard]] inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    return true;
+}
+
+[[nodiscard]] inline bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+}  // namespace velmar

@@ -1,0 +1,51 @@
+// The application object: owner of the process-wide state of the client (instance, title,
+// the general text area, the reply source path, the main window) and of the configuration
+// with the settings store and server library that fill it. WinMain creates the one
+// instance; the main window reaches it through its window data.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "config/AppConfig.h"
+#include "config/Registry_win.h"
+#include "config/ServerLibrary_win.h"
+#include "config/SettingsStore.h"
+
+namespace velmar {
+
+namespace cap {
+inline constexpr std::size_t appTitle = 127;
+inline constexpr std::size_t messageBuffer = 511;
+inline constexpr std::size_t replyFilePath = 255;
+}  // namespace cap
+
+struct Application {
+    HINSTANCE instance = nullptr;
+    int showCommand = SW_SHOWNORMAL;
+    std::string appTitle = "VELMAR1";  // window class name and every message box caption
+    std::string messageBuffer;         // general text area; whoever writes it last wins
+    std::string replyFilePath;         // empty, or the reply source file
+    int batchFlag = 0;
+    HWND mainWindow = nullptr;
+
+    AppConfig config;
+    Win32SettingsBackend settingsBackend;
+    SettingsStore settings{settingsBackend, config, IsNtFamily()};
+    VelmarsecLibrary library;
+};
+
+// A string-table text of at most `maxChars` characters, or `fallback` when missing.
+[[nodiscard]] std::string LoadResourceString(HINSTANCE instance, unsigned id, std::size_t maxChars,
+                                             std::string_view fallback);
+
+// Registers the main window class (named app.appTitle). True on success.
+bool InitApplication(Application& app, HINSTANCE instance, HINSTANCE previous);
+
+// Reads the configuration, creates the main window and runs the batch driver. False when
+// the main window could not be created.
+bool InitInstance(Application& app, int showCommand, std::string_view commandLine, int batchFlag);
+
+}  // namespace velmar
