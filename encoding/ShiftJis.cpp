@@ -1,0 +1,210 @@
+#include "encoding/ShiftJis.h"
+
+namespace velmar {
+namespace {
+
+constexpr unsigned char kEsc = 0x1B;
+
+// Full-width Shift-JIS codes of the half-width katakana 0xA1..0xDF.
+constexpr unsigned char kWideKatakana[63][2] = {
+    {0x81, 0x42}, {0x81, 0x75}, {0x81, 0x76}, {0x81, 0x41}, {0x81, 0x45}, {0x83, 0x92}, {0x83, 0x40}, {0x83, 0x42},
+    {0x83, 0x44}, {0x83, 0x46}, {0x83, 0x48}, {0x83, 0x83}, {0x83, 0x85}, {0x83, 0x87}, {0x83, 0x62}, {0x81, 0x5B},
+    {0x83, 0x41}, {0x83, 0x43}, {0x83, 0x45}, {0x83, 0x47}, {0x83, 0x49}, {0x83, 0x4A}, {0x83, 0x4C}, {0x83, 0x4E},
+    {0x83, 0x50}, {0x83, 0x52}, {0x83, 0x54}, {0x83, 0x56}, {0x83, 0x58}, {0x83, 0x5A}, {0x83, 0x5C}, {0x83, 0x5E},
+    {0x83, 0x60}, {0x83, 0x63}, {0x83, 0x65}, {0x83, 0x67}, {0x83, 0x69}, {0x83, 0x6A}, {0x83, 0x6B}, {0x83, 0x6C},
+    {0x83, 0x6D}, {0x83, 0x6E}, {0x83, 0x71}, {0x83, 0x74}, {0x83, 0x77}, {0x83, 0x7A}, {0x83, 0x7D}, {0x83, 0x7E},
+    {0x83, 0x80}, {0x83, 0x81}, {0x83, 0x82}, {0x83, 0x84}, {0x83, 0x86}, {0x83, 0x88}, {0x83, 0x89}, {0x83, 0x8A},
+    {0x83, 0x8B}, {0x83, 0x8C}, {0x83, 0x8D}, {0x83, 0x8F}, {0x83, 0x93}, {0x81, 0x4A}, {0x81, 0x4B},
+};
+
+bool IsSjisLead(int c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
+bool IsSjisTrail(int c) { return c >= 0x40 && c <= 0xFC; }
+bool IsHalfKatakana(int c) { return c >= 0xA1 && c <= 0xDF; }
+bool In(int c, int lo, int hi) { return c >= lo && c <= hi; }
+
+// The conversion shared by the memory and stream forms. `Input` gives Get() and Peek()
+// (-1 at the end); `Output` takes Emit(bytes, count, twoByteAfter) and returns false when
+// the step does not fit, which ends the conversion.
+template <class Input, class Output>
+void Convert(Input& in, Output& out) {
+    static const char toJis[] = {static_cast<char>(kEsc), '$', 'B'};
+    static const char toAscii[] = {static_cast<char>(kEsc), '(', 'B'};
+    bool twoByte = false;
+    for (int c = in.Get(); c >= 0; c = in.Get()) {
+        char step[5];
+        std::size_t n = 0;
+        bool twoByteAfter = twoByte;
+        auto pair = [&](unsigned char a, unsigned char b) {
+            SjisToJisPair(a, b);
+            if (!twoByte) {
+                for (char e : toJis) step[n++] = e;
+                twoByteAfter = true;
+            }
+            step[n++] = static_cast<char>(a);
+            step[n++] = static_cast<char>(b);
+        };
+        if (IsSjisLead(c)) {
+            const int d = in.Get();
+            if (d >= 0 && IsSjisTrail(d)) {
+                pair(static_cast<unsigned char>(c), static_cast<unsigned char>(d));
+            } else {
+                // Not a character: both bytes go out as they are, in the current mode
+                // (a lead byte at the very end goes out alone).
+                step[n++] = static_cast<char>(c);
+                if (d >= 0) step[n++] = static_cast<char>(d);
+            }
+        } else if (IsHalfKatakana(c)) {
+            const int next = in.Peek();
+            unsigned char lead = 0;
+            unsigned char trail = 0;
+            if (WidenKatakana(static_cast<unsigned char>(c), next < 0 ? 0 : static_cast<unsigned char>(next), lead,
+                              trail))
+                in.Get();
+            pair(lead, trail);
+        } else {
+            if (twoByte) {
+                for (char e : toAscii) step[n++] = e;
+                twoByteAfter = false;
+            }
+            step[n++] = static_cast<char>(c);
+        }
+        if (!out.Emit(step, n, twoByteAfter)) break;
+        twoByte = twoByteAfter;
+    }
+    if (twoByte) out.Close(toAscii, sizeof toAscii);
+}
+
+struct TextInput {
+    std::string_view text;
+    std::size_t pos = 0;
+    int Get() { return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : -1; }
+    int Peek() const { return pos < text.size() ? static_cast<unsigned char>(text[pos]) : -1; }
+};
+
+struct TextOutput {
+    std::string& text;
+    std::size_t capacity;
+    bool Emit(const char* bytes, std::size_t n, bool twoByteAfter) {
+        // Stops while fewer than 4 bytes remain free, and never takes a step whose bytes
+        // and the closing escape would not both fit.
+        if (capacity - text.size() < 4) return false;
+        if (text.size() + n + (twoByteAfter ? 3 : 0) > capacity) return false;
+        text.append(bytes, n);
+        return true;
+    }
+    void Close(const char* bytes, std::size_t n) { text.append(bytes, n); }
+};
+
+struct StreamInput {
+    ByteReader& reader;
+    int Get() { return reader.Get(); }
+    int Peek() { return reader.Peek(); }
+};
+
+struct StreamOutput {
+    ByteWriter& writer;
+    bool Emit(const char* bytes, std::size_t n, bool) {
+        writer.Put(std::string_view(bytes, n));
+        return true;
+    }
+    void Close(const char* bytes, std::size_t n) { writer.Put(std::string_view(bytes, n)); }
+};
+
+}  // namespace
+
+void SjisToJisPair(unsigned char& c1, unsigned char& c2) {
+    const int adjust = c2 < 0x9F ? 1 : 0;
+    const int rowOffset = c1 < 0xA0 ? 0x70 : 0xB0;
+    const int cellOffset = adjust == 0 ? 0x7E : (c2 > 0x7F ? 0x20 : 0x1F);
+    c1 = static_cast<unsigned char>(((c1 - rowOffset) * 2) - adjust);
+    c2 = static_cast<unsigned char>(c2 - cellOffset);
+}
+
+bool WidenKatakana(unsigned char c, unsigned char next, unsigned char& lead, unsigned char& trail) {
+    if (c < 0xA1 || c > 0xDF) {
+        lead = c;
+        trail = next;
+        return false;
+    }
+    lead = kWideKatakana[c - 0xA1][0];
+    trail = kWideKatakana[c - 0xA1][1];
+    const bool voiced = next == 0xDE && (c == 0xB3 || In(c, 0xB6, 0xC4) || In(c, 0xCA, 0xCE));
+    const bool semiVoiced = next == 0xDF && In(c, 0xCA, 0xCE);
+    if (voiced) {
+        if (In(trail, 0x4A, 0x67) || In(trail, 0x6E, 0x7A))
+            ++trail;
+        else if (lead == 0x83 && trail == 0x45)
+            trail = 0x94;
+    } else if (semiVoiced) {
+        trail = static_cast<unsigned char>(trail + 2);
+    }
+    return voiced || semiVoiced;
+}
+
+std::string SjisToJisText(std::string_view text, std::size_t capacity) {
+    std::string result;
+    TextInput in{text};
+    TextOutput out{result, capacity};
+    Convert(in, out);
+    return result;
+}
+
+bool SjisToJisStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+    ByteReader reader(in, onRefill);
+    ByteWriter writer(out);
+    StreamInput input{reader};
+    StreamOutput output{writer};
+    Convert(input, output);
+    const bool written = writer.Flush();
+    return written && !reader.Failed();
+}
+
+int DetectJapaneseCode(std::string_view text) {
+    int result = 7;
+    std::size_t i = 0;
+    auto next = [&]() -> int { return i < text.size() ? static_cast<unsigned char>(text[i++]) : -1; };
+    while ((result == 6 || result == 7) && i < text.size()) {
+        const int c = next();
+        if (c == kEsc) {
+            const int d = next();
+            if (d == '$') {
+                const int e = next();
+                if (e == 'B') result = 1;
+                else if (e == '@') result = 2;
+            } else if (d == 'K') {
+                result = 3;
+            }
+        } else if (In(c, 0x81, 0x8D) || In(c, 0x8F, 0x9F)) {
+            result = 5;
+        } else if (c == 0x8E) {
+            const int d = next();
+            if (In(d, 0x40, 0x7E) || In(d, 0x80, 0xA0) || In(d, 0xE0, 0xFC)) result = 5;
+            else if (In(d, 0xA1, 0xDF)) result = 6;
+        } else if (In(c, 0xA1, 0xDF)) {
+            const int d = next();
+            if (In(d, 0xF0, 0xFE)) {
+                result = 4;
+            } else if (In(d, 0xA1, 0xDF)) {
+                result = 6;
+            } else if (In(d, 0xE0, 0xEF)) {
+                result = 6;
+                for (int e = next(); e >= 0x40 && result == 6; e = next()) {
+                    if (In(e, 0x81, 0x8D) || In(e, 0x8F, 0x9F)) result = 5;
+                    else if (e == 0xFD || e == 0xFE) result = 4;
+                    if (result != 6) break;
+                }
+            } else if (d >= 0 && d < 0xA0) {
+                result = 5;
+            }
+        } else if (In(c, 0xF0, 0xFE)) {
+            result = 4;
+        } else if (In(c, 0xE0, 0xEF)) {
+            const int d = next();
+            if (In(d, 0x40, 0x7E) || In(d, 0x80, 0xA0)) result = 5;
+            else if (In(d, 0xA1, 0xFC)) result = 6;
+        }
+    }
+    return result;
+}
+
+}  // namespace velmar
