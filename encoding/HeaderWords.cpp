@@ -242,7 +242,7 @@ std::string Folded(std::string_view text, std::size_t capacity, std::string_view
     std::string out;
     if (capacity < 3) return out;
     const std::size_t h = charset.size() + 5;
-    if (capacity - 2 < h) return "\r\n";
+    if (h + 3 > capacity) return "\r\n";
     const std::size_t maxLen = capacity - 1;
     const std::size_t threshold = jis ? 59 : 72;
     const std::string opening = "=?" + std::string(charset) + "?Q?";

@@ -1,0 +1,180 @@
+#include "encoding/HeaderWords.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace velmar {
+namespace {
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+const std::string kGerman = "Gr\xFC\xDF" "e aus K\xF6ln";
+
+struct SingleWordCase {
+    const char* name;
+    bool whole;
+    std::string text;
+    std::size_t capacity;
+    unsigned codePage;
+    std::string want;
+};
+
+TEST(SingleWordEncoders, DocumentedResults) {
+    const std::string e9Word = "=?ISO-8859-1?Q?" + Repeat("=E9", 18) + "?=";
+    const SingleWordCase cases[] = {
+        {"German after ASCII", false, kGerman, 4095, 1252, "Gr=?ISO-8859-1?Q?=FC=DFe_aus_K=F6?=ln\r\n"},
+        {"German whole", true, kGerman, 4095, 1252, "=?ISO-8859-1?Q?Gr=FC=DFe_aus_K=F6?=ln\r\n"},
+        {"7-bit gets CR LF", true, "plain", 4095, 1252, "plain\r\n"},
+        {"7-bit ending in CR gets LF", true, "plain\r", 4095, 1252, "plain\r\n"},
+        {"7-bit ending in LF stays", false, "plain\n", 4095, 1252, "plain\n"},
+        {"unlisted page after ASCII", false, kGerman, 4095, 437, kGerman},
+        {"unlisted page whole", true, kGerman, 4095, 1258, kGerman},
+        {"ASCII second half stays plain", false, "\xE9\xE9 and an ASCII tail", 4095, 1250,
+         "=?ISO-8859-2?Q?=E9=E9?= and an ASCII tail\r\n"},
+        {"cp 1251 charset", true, "\xC0", 4095, 1251, "=?ISO-8859-5?Q?=C0?=\r\n"},
+        // One word holds 18 escapes; the rest follows in further words instead of being lost.
+        {"100 bytes 0xE9", false, std::string(100, '\xE9'), 4095, 1252,
+         e9Word + " " + e9Word + " " + e9Word + " " + e9Word + " " + e9Word + " =?ISO-8859-1?Q?" +
+             Repeat("=E9", 10) + "?=\r\n"},
+        {"100 bytes 0xE9 in a small area", false, std::string(100, '\xE9'), 75, 1252,
+         "=?ISO-8859-1?Q?" + Repeat("=E9", 16) + "?=\r\n"},
+        {"line end inside 8-bit text is kept", false, "\xE9\r\n\xE9", 4095, 1252,
+         "=?ISO-8859-1?Q?=E9?= =?ISO-8859-1?Q?=0D=0A=E9?=\r\n"},
+        {"UTF-8 character not split", true, "ab" + Repeat("\xC3\xA9", 20), 4095, 65001,
+         "=?UTF-8?Q?ab" + Repeat("=C3=A9", 8) + "?= =?UTF-8?Q?" + Repeat("=C3=A9", 9) + "?= =?UTF-8?Q?" +
+             Repeat("=C3=A9", 3) + "?=\r\n"},
+        {"tiny area", true, kGerman, 2, 1252, ""},
+        {"ASCII cut to the area", true, "abcdefgh", 6, 1252, "abc\r\n"},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        const std::string got =
+            c.whole ? EncodeWordWhole(text, c.capacity, c.codePage) : EncodeWordAfterAscii(text, c.capacity, c.codePage);
+        EXPECT_EQ(got, c.want) << c.name;
+        EXPECT_EQ(text, c.text) << c.name << ": only code page 932 changes the text";
+    }
+}
+
+TEST(SingleWordEncoders, JapaneseTextIsConvertedInPlaceAndFolded) {
+    std::string text = "Re: " + Repeat("\x82\xA0", 30);
+    const std::string got = EncodeWordAfterAscii(text, 4095, 932);
+    EXPECT_EQ(text, "Re: \x1B$B" + Repeat("\x24\x22", 30) + "\x1B(B");
+    EXPECT_EQ(got, "Re: =?ISO-2022-JP?Q?=1B$B" + Repeat("$=22", 10) + "=1B=28B?=\r\n =?ISO-2022-JP?Q?=1B$B" +
+                       Repeat("$=22", 10) + "=1B=28B?=\r\n =?ISO-2022-JP?Q?=1B$B" + Repeat("$=22", 10) +
+                       "=1B=28B?=\r\n =?ISO-2022-JP?Q?=1B$B=1B=28B?=\r\n");
+}
+
+TEST(SingleWordEncoders, JapaneseLeadByteAtTheEnd) {
+    std::string text = "abc\x82";
+    EXPECT_EQ(EncodeWordAfterAscii(text, 4095, 932), "abc=?ISO-2022-JP?Q?=82?=\r\n");
+    EXPECT_EQ(text, "abc\x82");
+}
+
+TEST(SingleWordEncoders, EucTextIsConverted) {
+    std::string text = "\xB0\xA1\xF0\xA1";  // EUC, decided by the 0xF0
+    EXPECT_EQ(EncodeWordWhole(text, 4095, 932), "=?ISO-2022-JP?Q?=1B$B0!p!=1B=28B?=\r\n");
+    EXPECT_EQ(text, "\x1B$B\x30\x21\x70\x21\x1B(B");
+}
+
+TEST(SingleWordEncoders, ConvertedTextStaysWithinItsArea) {
+    std::string text = Repeat("\x82\xA0", 1000);
+    (void)EncodeWordWhole(text, 4095, 932);
+    EXPECT_LE(text.size(), 1023u);
+    EXPECT_EQ(text.substr(text.size() - 3), "\x1B(B");
+}
+
+TEST(QEncodeChunk, StopsWhereTheDocumentedRulesSay) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::size_t limit;
+        std::string want;
+        std::size_t stop;
+    } cases[] = {
+        {"plain tail left to the caller", "\xE9 a", 100, "=E9", 1},
+        {"space as underscore", "\xE9 a\xE9", 100, "=E9_a=E9", 4},
+        {"line end stops", "\xE9\r\n\xE9", 100, "=E9", 1},
+        {"closing escape ends the word", "\x1B$B\x24\x22\x1B(Bxyz", 100, "=1B$B$=22=1B=28B", 8},
+        {"55 characters at most", std::string(30, '\xE9'), 4000, Repeat("=E9", 18), 18},
+        {"limit", std::string(30, '\xE9'), 20, Repeat("=E9", 6), 6},
+        {"tiny limit", std::string(30, '\xE9'), 1, "", 0},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        EXPECT_EQ(QEncodeChunk(c.text, out, c.limit), c.stop) << c.name;
+        EXPECT_EQ(out, c.want) << c.name;
+    }
+}
+
+TEST(QEncodeFolded, SpacesLeadPairsAndFolds) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::size_t capacity;
+        unsigned codePage;
+        std::string want;
+    } cases[] = {
+        {"space as =20", "a b\xE9", 4096, 1250, "=?ISO-8859-2?Q?a=20b=E9?="},
+        {"fold after 72", std::string(100, 'x'), 4096, 1250,
+         "=?ISO-8859-2?Q?" + std::string(57, 'x') + "?=\r\n =?ISO-8859-2?Q?" + std::string(43, 'x') + "?="},
+        {"lead pair moves whole to the next word", std::string(54, 'x') + Repeat("\xB0\xA1", 3), 4096, 936,
+         "=?ISO-8859-2?Q?" + std::string(54, 'x') + "?=\r\n =?ISO-8859-2?Q?=B0=A1=B0=A1=B0=A1?="},
+        {"cp 932 lead pair", std::string(54, 'x') + "\x82\xA0", 4096, 932,
+         "=?ISO-8859-2?Q?" + std::string(54, 'x') + "?=\r\n =?ISO-8859-2?Q?=82=A0?="},
+        {"single-byte page splits the same bytes", std::string(54, 'x') + "\xB0\xA1", 4096, 1250,
+         "=?ISO-8859-2?Q?" + std::string(54, 'x') + "=B0?=\r\n =?ISO-8859-2?Q?=A1?="},
+        {"lone lead byte at the end", "a\xB0", 4096, 936, "=?ISO-8859-2?Q?a=B0?="},
+        {"line end escaped", "\xE9\r\nb", 4096, 1250, "=?ISO-8859-2?Q?=E9=0D=0Ab?="},
+        {"area smaller than the opening", "\xE9", 16, 1250, "\r\n"},
+        {"area for the opening only", "\xE9", 18, 1250, "=?ISO-8859-2?Q?" "?="},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QEncodeFolded(c.text, c.capacity, "ISO-8859-2", c.codePage), c.want) << c.name;
+}
+
+TEST(QEncodeFoldedJis, FoldInsideATwoByteRunClosesAndReopensIt) {
+    const std::string text = "\x1B$B" + Repeat("\x24\x22", 12) + "\x1B(Bok";
+    EXPECT_EQ(QEncodeFoldedJis(text, 4096, "ISO-2022-JP", 932),
+              "=?ISO-2022-JP?Q?=1B$B" + Repeat("$=22", 10) + "=1B=28B?=\r\n =?ISO-2022-JP?Q?=1B$B" +
+                  Repeat("$=22", 2) + "=1B=28Bok?=");
+    const std::string old = "\x1B$@" + Repeat("\x24\x22", 12);
+    EXPECT_EQ(QEncodeFoldedJis(old, 4096, "ISO-2022-JP", 932),
+              "=?ISO-2022-JP?Q?=1B$=40" + Repeat("$=22", 9) + "=1B=28B?=\r\n =?ISO-2022-JP?Q?=1B$@" +
+                  Repeat("$=22", 3) + "=1B=28B?=");
+}
+
+TEST(QEncodeFoldedJis, AsciiFoldsAtFiftyNineAndSmallAreas) {
+    EXPECT_EQ(QEncodeFoldedJis(std::string(50, 'x'), 4096, "ISO-2022-JP", 932),
+              "=?ISO-2022-JP?Q?" + std::string(43, 'x') + "?=\r\n =?ISO-2022-JP?Q?" + std::string(7, 'x') + "?=");
+    EXPECT_EQ(QEncodeFoldedJis("x", 17, "ISO-2022-JP", 932), "\r\n");
+    // Stopping inside a run still returns to ASCII before the word ends.
+    const std::string got = QEncodeFoldedJis("\x1B$B" + Repeat("\x24\x22", 20), 40, "ISO-2022-JP", 932);
+    EXPECT_LE(got.size(), 39u);
+    EXPECT_EQ(got.substr(got.size() - 9), "=1B=28B?=");
+}
+
+TEST(HeaderEncoders, NeverExceedTheArea) {
+    const std::string texts[] = {kGerman, std::string(300, '\xE9'), "abc" + Repeat("\x82\xA0\xB6\xDE", 200),
+                                 Repeat("\x1B$B\x24\x22\x1B(B", 40), Repeat("\xC3\xA9 ", 100),
+                                 std::string(300, 'a') + "\xE9" + std::string(300, 'b')};
+    for (const auto& t : texts) {
+        for (std::size_t capacity = 0; capacity < 400; ++capacity) {
+            for (unsigned cp : {1252u, 932u, 936u, 65001u, 437u}) {
+                std::string a = t;
+                std::string b = t;
+                EXPECT_LE(EncodeWordWhole(a, capacity, cp).size() + 1, std::max<std::size_t>(capacity, 1));
+                EXPECT_LE(EncodeWordAfterAscii(b, capacity, cp).size() + 1, std::max<std::size_t>(capacity, 1));
+                EXPECT_LE(QEncodeFolded(t, capacity, "ISO-8859-1", cp).size() + 1, std::max<std::size_t>(capacity, 1));
+                EXPECT_LE(QEncodeFoldedJis(t, capacity, "ISO-2022-JP", cp).size() + 1,
+                          std::max<std::size_t>(capacity, 1));
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmar
