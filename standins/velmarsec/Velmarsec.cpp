@@ -23,16 +23,18 @@ constexpr size_t userFullNameOffset = 64;
 constexpr size_t userMailOffset = 614;
 constexpr size_t membersSize = 480;
 
-// Reads a string value; false when the key or value is missing.
+// Reads a string value of any length; false when the key or value is missing.
 bool ReadValue(const std::string& keyPath, const char* name, std::string& out) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer - 1;
-    LONG rc = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    DWORD size = 0;
+    LONG rc = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size);
+    std::string buffer(size, '\0');
+    if (rc == ERROR_SUCCESS && size > 0)
+        rc = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size);
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) return false;
-    buffer[size < sizeof buffer ? size : sizeof buffer - 1] = '\0';
+    buffer.resize(strnlen(buffer.data(), size < buffer.size() ? size : buffer.size()));
     out = buffer;
     return true;
 }

@@ -1,0 +1,245 @@
+// Helpers shared by the tests that run under Wine: the real registry, real files in a
+// scratch directory, and the real programs of the build started with exact command lines.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace velmar::wintest {
+
+// The directory of the running test program; the client and the stand-ins sit beside it.
+inline std::string BinDir() {
+    char path[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string dir(path, n);
+    const auto slash = dir.find_last_of('\\');
+    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
+}
+
+inline std::string WindowsDir() {
+    char path[MAX_PATH] = {};
+    const UINT n = GetWindowsDirectoryA(path, sizeof path);
+    return std::string(path, n);
+}
+
+// --- registry -----------------------------------------------------------------------------
+
+inline void DeleteTree(const char* keyPath) { RegDeleteTreeA(HKEY_LOCAL_MACHINE, keyPath); }
+
+inline bool SetRegistryBytes(const std::string& keyPath, const std::string& name, DWORD type, const void* data,
+                             DWORD size) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG rc = RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
+// A REG_SZ value stored with its terminating zero, as the platform's own tools store it.
+inline bool SetRegistryString(const std::string& keyPath, const std::string& name, const std::string& text) {
+    return SetRegistryBytes(keyPath, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+inline bool SetRegistryDword(const std::string& keyPath, const std::string& name, DWORD value) {
+    return SetRegistryBytes(keyPath, name, REG_DWORD, &value, sizeof value);
+}
+
+struct RegistryValue {
+    bool exists = false;
+    DWORD type = 0;
+    std::string bytes;  // the stored bytes, terminator included when there is one
+};
+
+inline RegistryValue ReadRegistryValue(const std::string& keyPath, const std::string& name) {
+    RegistryValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+        value.bytes.resize(size);
+        if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()),
+                             &size) == ERROR_SUCCESS) {
+            value.exists = true;
+            value.bytes.resize(size);
+        }
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+inline bool KeyExists(const std::string& keyPath) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+// Removes every registry key and profile file the client reads, so each test starts from
+// a machine without any server configuration.
+inline void ForgetServerConfiguration() {
+    DeleteTree("SOFTWARE\\Brindle");
+    DeleteTree("SOFTWARE\\VelmarStandIn");
+    DeleteTree("SYSTEM\\CurrentControlSet\\Services\\RELAYSVC");
+    DeleteTree("SYSTEM\\CurrentControlSet\\Services\\BOXSVC");
+    DeleteFileA((WindowsDir() + "\\VELMAR.INI").c_str());
+    // The profile functions cache files; this flushes the cache.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "VELMAR.INI");
+}
+
+// --- files --------------------------------------------------------------------------------
+
+inline std::string ReadWholeFile(const std::string& path) {
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+inline bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The names (not paths) of the files in `dir`, in the platform's order.
+inline std::vector<std::string> ListFiles(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// A fresh, empty directory under the temporary directory, removed with its files at the end.
+class ScratchDir {
+public:
+    explicit ScratchDir(std::string_view tag) {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        path_ = std::string(temp) + "velmar-" + std::string(tag) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(counter_++);
+        Remove();
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~ScratchDir() { Remove(); }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    [[nodiscard]] const std::string& Path() const { return path_; }
+    [[nodiscard]] std::string operator/(std::string_view name) const { return path_ + "\\" + std::string(name); }
+
+private:
+    void Remove() {
+        for (const auto& name : ListFiles(path_)) DeleteFileA((path_ + "\\" + name).c_str());
+        RemoveDirectoryA(path_.c_str());
+    }
+    static inline int counter_ = 0;
+    std::string path_;
+};
+
+// Points the delivery-side stand-ins (which inherit this environment) at a scratch directory
+// for their records, for the lifetime of the object.
+class RecordDir {
+public:
+    RecordDir() : dir_("records") { SetEnvironmentVariableA("VELMAR_RECORD_DIR", dir_.Path().c_str()); }
+    ~RecordDir() { SetEnvironmentVariableA("VELMAR_RECORD_DIR", nullptr); }
+    RecordDir(const RecordDir&) = delete;
+    RecordDir& operator=(const RecordDir&) = delete;
+    [[nodiscard]] std::string Read(std::string_view file) const { return ReadWholeFile(dir_ / file); }
+    // Waits up to `timeoutMs` for `file` to hold something (stand-ins run detached).
+    [[nodiscard]] std::string WaitFor(std::string_view file, int timeoutMs = 10000) const {
+        for (int waited = 0; waited < timeoutMs; waited += 50) {
+            std::string text = Read(file);
+            if (!text.empty()) return text;
+            Sleep(50);
+        }
+        return {};
+    }
+    [[nodiscard]] const std::string& Path() const { return dir_.Path(); }
+
+private:
+    ScratchDir dir_;
+};
+
+// --- processes ----------------------------------------------------------------------------
+
+// A program of the build started with an exact command line (the C runtime and Wine's own
+// quoting stay out of the way).
+class ChildProcess {
+public:
+    ChildProcess(const std::string& program, const std::string& commandLine, const char* currentDir = nullptr) {
+        const std::string exe = BinDir() + "\\" + program;
+        std::vector<char> line(commandLine.begin(), commandLine.end());
+        line.push_back('\0');
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDir, &startup,
+                                  &info_) != FALSE;
+        if (started_) CloseHandle(info_.hThread);
+    }
+    ~ChildProcess() {
+        if (!started_) return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+        CloseHandle(info_.hProcess);
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    [[nodiscard]] bool Started() const { return started_; }
+    [[nodiscard]] DWORD Id() const { return info_.dwProcessId; }
+
+    // The exit code, or -1 when the process is still running after `timeoutMs`.
+    long Wait(DWORD timeoutMs = 20000) {
+        if (!started_ || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+    // The first top-level window of this process with class `className`, waiting up to
+    // `timeoutMs` for it to appear; null when the process ends first or none appears.
+    HWND WaitForWindow(const char* className, DWORD timeoutMs = 20000) {
+        for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+            HWND found = FindOwnWindow(className);
+            if (found != nullptr) return found;
+            if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) return FindOwnWindow(className);
+        }
+        return nullptr;
+    }
+
+private:
+    HWND FindOwnWindow(const char* className) const {
+        HWND window = nullptr;
+        while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == info_.dwProcessId) return window;
+        }
+        return nullptr;
+    }
+    PROCESS_INFORMATION info_{};
+    bool started_ = false;
+};
+
+}  // namespace velmar::wintest
