@@ -1,5 +1,9 @@
 #include "encoding/Base64.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace velmar {
 namespace {
 
@@ -23,21 +27,45 @@ int Base64Group(const unsigned char* input, char* output, int count) {
     return count - 3;
 }
 
+namespace {
+
+// Encodes `n` bytes (at most one line) into `out`; returns the characters written.
+std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
+    char* p = out;
+    std::size_t i = 0;
+    for (; i + 3 <= n; i += 3, p += 4) {
+        const unsigned v = (unsigned{in[i]} << 16) | (unsigned{in[i + 1]} << 8) | in[i + 2];
+        p[0] = kAlphabet[v >> 18];
+        p[1] = kAlphabet[(v >> 12) & 63];
+        p[2] = kAlphabet[(v >> 6) & 63];
+        p[3] = kAlphabet[v & 63];
+    }
+    if (i < n) {
+        Base64Group(in + i, p, static_cast<int>(n - i));
+        p += 4;
+    }
+    return static_cast<std::size_t>(p - out);
+}
+
+}  // namespace
+
 bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+    // Whole blocks of lines between the reader's and the writer's buffers.
+    constexpr std::size_t kLines = 512;
     ByteReader reader(in, onRefill);
     ByteWriter writer(out);
-    unsigned char line[kBase64LineBytes];
+    std::vector<unsigned char> block(kLines * kBase64LineBytes);
+    std::string text(kLines * (kBase64LineBytes / 3 * 4 + 1), '\0');
     for (;;) {
-        std::size_t n = 0;
-        for (int c = 0; n < kBase64LineBytes && (c = reader.Get()) >= 0;) line[n++] = static_cast<unsigned char>(c);
-        if (n == 0) break;
-        char group[5];
-        for (std::size_t i = 0; i < n; i += 3) {
-            Base64Group(line + i, group, static_cast<int>(n - i));
-            writer.Put(std::string_view(group));
+        const std::size_t n = reader.ReadInto(reinterpret_cast<char*>(block.data()), block.size());
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < n; i += kBase64LineBytes) {
+            const std::size_t lineBytes = n - i < kBase64LineBytes ? n - i : kBase64LineBytes;
+            length += EncodeLine(block.data() + i, lineBytes, text.data() + length);
+            text[length++] = '\n';
         }
-        writer.Put('\n');
-        if (n < kBase64LineBytes) break;
+        writer.Put(std::string_view(text.data(), length));
+        if (n < block.size()) break;
     }
     const bool written = writer.Flush();
     return written && !reader.Failed();

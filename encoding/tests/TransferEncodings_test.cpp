@@ -1,6 +1,7 @@
 // Base64 and uuencode, the two transfer encodings of attachments.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "common/ByteStream.h"
@@ -89,6 +90,29 @@ TEST(TransferEncodings, SameLinesAtEveryChunkSize) {
         EXPECT_EQ(Encode(Base64EncodeStream, data, chunk), b64) << chunk;
         EXPECT_EQ(Encode(UuencodeStream, data, chunk), uu) << chunk;
     }
+}
+
+// Lines built group by group agree with the streams over many read blocks.
+TEST(TransferEncodings, LongInputMatchesGroupByGroupLines) {
+    std::string data;
+    for (int i = 0; i < 100003; ++i) data += static_cast<char>((i * 131) ^ (i >> 5));
+    std::string b64, uu;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    char group[5];
+    for (std::size_t line = 0; line < data.size(); line += 54) {
+        const std::size_t n = std::min<std::size_t>(54, data.size() - line);
+        for (std::size_t i = 0; i < n; i += 3) b64 += (Base64Group(bytes + line + i, group, int(n - i)), group);
+        b64 += '\n';
+    }
+    for (std::size_t line = 0; line < data.size(); line += 45) {
+        const std::size_t n = std::min<std::size_t>(45, data.size() - line);
+        uu += static_cast<char>(n + 0x20);
+        for (std::size_t i = 0; i < n; i += 3) uu += (UuencodeGroup(bytes + line + i, group, int(n - i)), group);
+        uu += '\n';
+    }
+    uu += "`\n";
+    EXPECT_TRUE(Encode(Base64EncodeStream, data) == b64);
+    EXPECT_TRUE(Encode(UuencodeStream, data, 4096) == uu);
 }
 
 }  // namespace
