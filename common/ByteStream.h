@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -104,6 +105,19 @@ public:
         if (pos_ == end_ && !Refill()) return -1;
         return static_cast<unsigned char>(buffer_[pos_]);
     }
+    // Up to `n` bytes into `out`; fewer only at the end of the data.
+    std::size_t ReadInto(char* out, std::size_t n) {
+        std::size_t done = 0;
+        while (done < n) {
+            if (pos_ == end_ && !Refill()) break;
+            std::size_t take = end_ - pos_;
+            if (take > n - done) take = n - done;
+            std::memcpy(out + done, buffer_.data() + pos_, take);
+            pos_ += take;
+            done += take;
+        }
+        return done;
+    }
     [[nodiscard]] bool Failed() const { return source_.Failed(); }
 
 private:
@@ -137,7 +151,13 @@ public:
         if (buffer_.size() >= kStreamBufferSize) Drain();
     }
     void Put(std::string_view text) {
-        for (char c : text) Put(c);
+        while (!text.empty()) {
+            const std::size_t room = kStreamBufferSize - buffer_.size();
+            const std::size_t take = text.size() < room ? text.size() : room;
+            buffer_.append(text.data(), take);
+            text.remove_prefix(take);
+            if (buffer_.size() >= kStreamBufferSize) Drain();
+        }
     }
     [[nodiscard]] bool Flush() {
         Drain();

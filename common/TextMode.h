@@ -1,0 +1,88 @@
+// Text-mode translation on the byte-stream seam, as the platform's text-mode file streams
+// do it: reading turns CR LF into LF and ends at the byte 0x1A; writing turns every LF
+// into CR LF. Inside, text keeps logical "\n" line ends; these adapters sit at the one
+// place where it meets a file opened in text mode.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/ByteStream.h"
+
+namespace velmar {
+
+class TextModeSource final : public ByteSource {
+public:
+    explicit TextModeSource(ByteSource& raw) : raw_(raw), buffer_(kStreamBufferSize) {}
+
+    std::size_t Read(char* out, std::size_t capacity) override {
+        std::size_t n = 0;
+        while (n < capacity) {
+            const int c = Next();
+            if (c < 0) break;
+            if (c == '\r') {
+                const int d = Next();
+                if (d == '\n') {
+                    out[n++] = '\n';
+                    continue;
+                }
+                if (d >= 0) heldBack_ = d;
+            }
+            out[n++] = static_cast<char>(c);
+        }
+        return n;
+    }
+    [[nodiscard]] bool Failed() const override { return raw_.Failed(); }
+
+private:
+    // The next raw byte, -1 at the end of the data or at 0x1A.
+    int Next() {
+        if (heldBack_ >= 0) return std::exchange(heldBack_, -1);
+        if (atEnd_) return -1;
+        if (pos_ == end_) {
+            pos_ = 0;
+            end_ = raw_.Read(buffer_.data(), buffer_.size());
+            if (end_ == 0) {
+                atEnd_ = true;
+                return -1;
+            }
+        }
+        const auto c = static_cast<unsigned char>(buffer_[pos_++]);
+        if (c == 0x1A) {
+            atEnd_ = true;
+            return -1;
+        }
+        return c;
+    }
+
+    ByteSource& raw_;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    int heldBack_ = -1;
+    bool atEnd_ = false;
+};
+
+class TextModeSink final : public ByteSink {
+public:
+    explicit TextModeSink(ByteSink& raw) : raw_(raw) {}
+
+    // Translates into one piece and hands it on with a single write.
+    [[nodiscard]] bool Write(const char* data, std::size_t length) override {
+        translated_.clear();
+        translated_.reserve(length + length / 16);
+        for (std::size_t i = 0; i < length; ++i) {
+            if (data[i] == '\n') translated_ += '\r';
+            translated_ += data[i];
+        }
+        return raw_.Write(translated_.data(), translated_.size());
+    }
+
+private:
+    ByteSink& raw_;
+    std::string translated_;
+};
+
+}  // namespace velmar

@@ -1,0 +1,44 @@
+#include "common/TextMode.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace velmar {
+namespace {
+
+std::string ReadText(std::string_view raw, std::size_t chunk) {
+    MemorySource source(raw, chunk);
+    TextModeSource text(source);
+    std::string out;
+    char buffer[3];
+    for (std::size_t n; (n = text.Read(buffer, sizeof buffer)) > 0;) out.append(buffer, n);
+    return out;
+}
+
+TEST(TextModeSource, TranslatesAndEndsAtControlZ) {
+    struct Case {
+        const char* name;
+        std::string raw;
+        std::string want;
+    } cases[] = {
+        {"CR LF becomes LF", "a\r\nb\r\n", "a\nb\n"},
+        {"lone CR and LF stay", "a\rb\nc\r", "a\rb\nc\r"},
+        {"CR CR LF", "a\r\r\n", "a\r\n"},
+        {"0x1A ends the text", "ab\x1A\xE9zz", "ab"},
+        {"0x1A after a CR", "a\r\x1A" "b", "a\r"},
+    };
+    for (const auto& c : cases)
+        for (std::size_t chunk : {1u, 2u, 100u}) EXPECT_EQ(ReadText(c.raw, chunk), c.want) << c.name << " " << chunk;
+}
+
+TEST(TextModeSink, EveryLineFeedBecomesCrLf) {
+    StringSink raw;
+    TextModeSink text(raw);
+    EXPECT_TRUE(text.Write("a\nb\r\n", 5));
+    EXPECT_TRUE(text.Write("\n", 1));
+    EXPECT_EQ(raw.text, "a\r\nb\r\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace velmar

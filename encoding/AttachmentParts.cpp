@@ -1,0 +1,158 @@
+#include "encoding/AttachmentParts.h"
+
+#include "common/Text.h"
+#include "common/TextMode.h"
+#include "encoding/Base64.h"
+#include "encoding/HeaderWords.h"
+#include "encoding/Uuencode.h"
+#include "startup/LineText.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::size_t kDisplayNameCapacity = 779;
+constexpr std::size_t kExtensionLineLimit = 127;
+constexpr std::size_t kExtensionListLimit = 1 << 20;
+
+// Writes texts to the message and remembers whether every write succeeded.
+class PartWriter {
+public:
+    explicit PartWriter(ByteSink& sink) : sink_(sink) {}
+    void Put(std::string_view text) {
+        if (ok_ && !text.empty()) ok_ = sink_.Write(text.data(), text.size());
+    }
+    void Fail() { ok_ = false; }
+    [[nodiscard]] bool Ok() const { return ok_; }
+    [[nodiscard]] ByteSink& Sink() { return sink_; }
+
+private:
+    ByteSink& sink_;
+    bool ok_ = true;
+};
+
+std::string ReadAll(ByteSource& source, std::size_t limit) {
+    std::string bytes;
+    char buffer[4096];
+    while (bytes.size() < limit) {
+        const std::size_t got = source.Read(buffer, sizeof buffer);
+        if (got == 0) break;
+        bytes.append(buffer, got);
+    }
+    return bytes;
+}
+
+bool CopyAll(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+    std::string buffer(kStreamBufferSize, '\0');
+    for (;;) {
+        if (onRefill) onRefill();
+        const std::size_t got = in.Read(buffer.data(), buffer.size());
+        if (got == 0) return !in.Failed();
+        if (!out.Write(buffer.data(), got)) return false;
+    }
+}
+
+void WriteInlinePart(PartWriter& out, ByteSource& file, const AttachmentEntry& entry,
+                     const AttachmentPartOptions& options) {
+    TextModeSource text(file);
+    out.Put("--");
+    out.Put(options.boundary);
+    out.Put("\n");
+    out.Put("Content-Type: text/plain; name=\"" + EncodedDisplayName(entry.displayName, options.codePage) + "\"\n");
+    out.Put("Content-Transfer-Encoding: 7bit\n\n");
+    if (out.Ok() && !CopyAll(text, out.Sink(), options.onRefill)) out.Fail();
+    out.Put("\n");
+}
+
+void WriteEncodedPart(PartWriter& out, ByteSource& file, const AttachmentEntry& entry,
+                      const AttachmentPartOptions& options) {
+    TextModeSource text(file);
+    ByteSource& data = entry.isBinary ? file : static_cast<ByteSource&>(text);
+    const std::string name = EncodedDisplayName(entry.displayName, options.codePage);
+    if (options.uuencode) {
+        out.Put("begin 644 " + name + "\n");
+        if (out.Ok() && !UuencodeStream(data, out.Sink(), options.onRefill)) out.Fail();
+        out.Put("end\n\n");
+        return;
+    }
+    out.Put("--");
+    out.Put(options.boundary);
+    out.Put("\n");
+    out.Put(std::string("Content-Type: ") + (entry.isBinary ? "application/octet-stream" : "text/plain") +
+            "; name=\"" + name + "\"\n");
+    out.Put("Content-Transfer-Encoding: base64\n\n");
+    if (out.Ok() && !Base64EncodeStream(data, out.Sink(), options.onRefill)) out.Fail();
+}
+
+}  // namespace
+
+std::string_view FileExtension(std::string_view path) {
+    const std::size_t dot = path.rfind('.');
+    return dot == std::string_view::npos ? std::string_view() : path.substr(dot);
+}
+
+bool ExtensionListed(std::string_view list, std::string_view extension) {
+    if (extension.empty()) return false;
+    std::size_t pos = 0;
+    while (pos < list.size()) {
+        std::size_t end = list.find('\n', pos);
+        const bool ended = end != std::string_view::npos;
+        if (!ended) end = list.size();
+        if (end - pos + (ended ? 1 : 0) >= kExtensionLineLimit) return false;
+        std::string_view line = list.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (EqualsNoCase(line, extension)) return true;
+        pos = end + 1;
+    }
+    return false;
+}
+
+bool IsSpoolCopy(std::string_view path, std::string_view spoolDir) {
+    if (spoolDir.empty() || path.size() <= spoolDir.size() || !StartsWithNoCase(path, spoolDir)) return false;
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    return separator(spoolDir.back()) || separator(path[spoolDir.size()]);
+}
+
+std::string EncodedDisplayName(std::string_view displayName, unsigned codePage) {
+    std::string text(displayName);
+    std::string name = EncodeWordWhole(text, kDisplayNameCapacity, codePage);
+    TrimLineEnds(name);
+    RemoveCarriageReturns(name);
+    return name;
+}
+
+bool WriteAttachmentParts(AttachmentList& list, ByteSink& message, AttachmentFiles& files,
+                          const AttachmentPartOptions& options) {
+    PartWriter out(message);
+    out.Put("\n");
+    bool listRead = false;
+    std::string extensionList;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const std::string_view extension = FileExtension(list.Entries()[i].path);
+        if (!extension.empty() && !options.binextPath.empty()) {
+            if (!listRead) {
+                listRead = true;
+                if (auto source = files.OpenForReading(options.binextPath))
+                    extensionList = ReadAll(*source, kExtensionListLimit);
+            }
+            if (ExtensionListed(extensionList, extension)) list.MarkBinary(i);
+        }
+        const AttachmentEntry& entry = list.Entries()[i];
+        auto file = files.OpenForReading(entry.path);
+        if (!file) continue;
+        PartWriter part(message);
+        if (!entry.isBinary && !options.optAttach && !options.uuencode)
+            WriteInlinePart(part, *file, entry, options);
+        else
+            WriteEncodedPart(part, *file, entry, options);
+        file.reset();
+        if (!part.Ok()) {
+            out.Fail();
+            continue;
+        }
+        // Only a copy whose part is safely in the message may go.
+        if (IsSpoolCopy(entry.path, options.spoolDir)) files.Delete(entry.path);
+    }
+    return out.Ok();
+}
+
+}  // namespace velmar

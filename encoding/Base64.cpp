@@ -1,0 +1,74 @@
+#include "encoding/Base64.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmar {
+namespace {
+
+constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+}  // namespace
+
+int Base64Group(const unsigned char* input, char* output, int count) {
+    if (count < 1) {
+        output[0] = '\0';
+        return count - 3;
+    }
+    const unsigned b0 = input[0];
+    const unsigned b1 = count > 1 ? input[1] : 0;
+    const unsigned b2 = count > 2 ? input[2] : 0;
+    output[0] = kAlphabet[b0 >> 2];
+    output[1] = kAlphabet[((b0 & 3) << 4) | (b1 >> 4)];
+    output[2] = count > 1 ? kAlphabet[((b1 & 15) << 2) | (b2 >> 6)] : '=';
+    output[3] = count > 2 ? kAlphabet[b2 & 63] : '=';
+    output[4] = '\0';
+    return count - 3;
+}
+
+namespace {
+
+// Encodes `n` bytes (at most one line) into `out`; returns the characters written.
+std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
+    char* p = out;
+    std::size_t i = 0;
+    for (; i + 3 <= n; i += 3, p += 4) {
+        const unsigned v = (unsigned{in[i]} << 16) | (unsigned{in[i + 1]} << 8) | in[i + 2];
+        p[0] = kAlphabet[v >> 18];
+        p[1] = kAlphabet[(v >> 12) & 63];
+        p[2] = kAlphabet[(v >> 6) & 63];
+        p[3] = kAlphabet[v & 63];
+    }
+    if (i < n) {
+        Base64Group(in + i, p, static_cast<int>(n - i));
+        p += 4;
+    }
+    return static_cast<std::size_t>(p - out);
+}
+
+}  // namespace
+
+bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+    // Whole blocks of lines between the reader's and the writer's buffers.
+    constexpr std::size_t kLines = 512;
+    ByteReader reader(in, onRefill);
+    ByteWriter writer(out);
+    std::vector<unsigned char> block(kLines * kBase64LineBytes);
+    std::string text(kLines * (kBase64LineBytes / 3 * 4 + 1), '\0');
+    for (;;) {
+        const std::size_t n = reader.ReadInto(reinterpret_cast<char*>(block.data()), block.size());
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < n; i += kBase64LineBytes) {
+            const std::size_t lineBytes = n - i < kBase64LineBytes ? n - i : kBase64LineBytes;
+            length += EncodeLine(block.data() + i, lineBytes, text.data() + length);
+            text[length++] = '\n';
+        }
+        writer.Put(std::string_view(text.data(), length));
+        if (n < block.size()) break;
+    }
+    const bool written = writer.Flush();
+    return written && !reader.Failed();
+}
+
+}  // namespace velmar

@@ -1,0 +1,13 @@
+// The quoted-printable encoder over two buffered files, for the batch path.
+#pragma once
+
+#include "startup/BufferedFile_win.h"
+
+namespace velmar {
+
+// The same bytes as QpEncodeStream, from `in` (its unread line buffer first, then its
+// handle) to `out` through WriteBuffered, yielding the processor once per 64 KiB read.
+// True when every read and write succeeded; callers may ignore it.
+bool QpEncodeHandle(BufferedFile& in, BufferedFile& out);
+
+}  // namespace velmar

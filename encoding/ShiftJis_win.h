@@ -1,0 +1,13 @@
+// The Shift-JIS to ISO-2022-JP converter over two buffered files, for the batch path.
+#pragma once
+
+#include "startup/BufferedFile_win.h"
+
+namespace velmar {
+
+// The same bytes as SjisToJisStream, from `in` (its unread line buffer first, then its
+// handle) to `out` through WriteBuffered, yielding the processor once per 64 KiB read.
+// True when every read and write succeeded; callers may ignore it.
+bool SjisToJisHandle(BufferedFile& in, BufferedFile& out);
+
+}  // namespace velmar

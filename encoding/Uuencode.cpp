@@ -1,0 +1,79 @@
+#include "encoding/Uuencode.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmar {
+namespace {
+
+char UuChar(unsigned value) { return value == 0 ? '`' : static_cast<char>(value + 0x20); }
+
+}  // namespace
+
+int UuencodeGroup(const unsigned char* input, char* output, int count) {
+    if (count < 1) {
+        output[0] = '\0';
+        return count - 3;
+    }
+    const unsigned b0 = input[0];
+    const unsigned b1 = count > 1 ? input[1] : 0;
+    const unsigned b2 = count > 2 ? input[2] : 0;
+    int n = 0;
+    output[n++] = UuChar(b0 >> 2);
+    output[n++] = UuChar(((b0 & 3) << 4) + (b1 >> 4));
+    if (count > 1) output[n++] = UuChar(((b1 & 15) << 2) + (b2 >> 6));
+    if (count > 2) output[n++] = UuChar(b2 & 63);
+    output[n] = '\0';
+    return count - 3;
+}
+
+namespace {
+
+// Encodes `n` bytes (at most one line) with the line's length character in front into
+// `out`; returns the characters written.
+std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
+    char* p = out;
+    *p++ = static_cast<char>(n + 0x20);
+    std::size_t i = 0;
+    for (; i + 3 <= n; i += 3, p += 4) {
+        const unsigned b0 = in[i], b1 = in[i + 1], b2 = in[i + 2];
+        p[0] = UuChar(b0 >> 2);
+        p[1] = UuChar(((b0 & 3) << 4) + (b1 >> 4));
+        p[2] = UuChar(((b1 & 15) << 2) + (b2 >> 6));
+        p[3] = UuChar(b2 & 63);
+    }
+    if (i < n) {
+        const int left = static_cast<int>(n - i);
+        UuencodeGroup(in + i, p, left);
+        p += left + 1;
+    }
+    return static_cast<std::size_t>(p - out);
+}
+
+}  // namespace
+
+bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+    // Whole blocks of lines between the reader's and the writer's buffers.
+    constexpr std::size_t kLines = 512;
+    ByteReader reader(in, onRefill);
+    ByteWriter writer(out);
+    std::vector<unsigned char> block(kLines * kUuencodeLineBytes);
+    std::string text(kLines * (kUuencodeLineBytes / 3 * 4 + 2), '\0');
+    for (;;) {
+        const std::size_t n = reader.ReadInto(reinterpret_cast<char*>(block.data()), block.size());
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < n; i += kUuencodeLineBytes) {
+            const std::size_t lineBytes = n - i < kUuencodeLineBytes ? n - i : kUuencodeLineBytes;
+            length += EncodeLine(block.data() + i, lineBytes, text.data() + length);
+            text[length++] = '\n';
+        }
+        writer.Put(std::string_view(text.data(), length));
+        if (n < block.size()) break;
+    }
+    writer.Put("`\n");
+    const bool written = writer.Flush();
+    return written && !reader.Failed();
+}
+
+}  // namespace velmar

@@ -1,0 +1,220 @@
+// The attachment list, the content test and the parts written for a message.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/tests/FakeSettingsBackend.h"
+#include "encoding/AttachmentList.h"
+#include "encoding/AttachmentParts.h"
+#include "encoding/tests/FakeAttachmentFiles.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kBoundary = "==Velmar_v8.2==";
+
+TEST(IsBinaryContent, FirstKilobyteDecides) {
+    const std::string text = "Dear all,\r\n\tline\fpage\r\n\x7F";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool want;
+    } cases[] = {
+        {"ASCII with CR LF, TAB and form feed", text, false},
+        {"one NUL", text + std::string(1, '\0'), true},
+        {"one 0xE9", text + "\xE9", true},
+        {"0x0B", "a\x0B", true},
+        {"0x1F", "a\x1F", true},
+        {"0xE9 at position 2000 is not seen", std::string(2000, 'a') + "\xE9", false},
+        {"0xE9 as the 1024th byte", std::string(1023, 'a') + "\xE9", true},
+        {"empty", "", false},
+    };
+    testing::FakeAttachmentFiles files;
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsBinaryContent(c.bytes), c.want) << c.name;
+        files.files["f"] = c.bytes;
+        EXPECT_EQ(IsBinaryContent(files, "f"), c.want) << c.name << " (file)";
+    }
+    EXPECT_FALSE(IsBinaryContent(files, "missing")) << "a file that cannot be opened counts as text";
+}
+
+class AttachmentsTest : public ::testing::Test {
+protected:
+    AttachmentsTest() {
+        config.userId = "me";
+        options.boundary = kBoundary;
+    }
+
+    void Add(const std::string& path, const std::string& name, std::string bytes) {
+        files.files[path] = std::move(bytes);
+        ASSERT_TRUE(AddAttachment(list, settings, config, files, path, name));
+    }
+    std::string Write() {
+        StringSink message;
+        EXPECT_TRUE(WriteAttachmentParts(list, message, files, options));
+        return message.text;
+    }
+
+    testing::FakeSettingsBackend backend;
+    AppConfig config;
+    SettingsStore settings{backend, config, true};
+    testing::FakeAttachmentFiles files;
+    AttachmentList list;
+    AttachmentPartOptions options;
+};
+
+TEST_F(AttachmentsTest, ListOrderDisplayAndCount) {
+    EXPECT_EQ(ShowAttachmentList(list), "");
+    Add("C:\\one.txt", "one", "1");
+    Add("C:\\two.txt", "two", "2");
+    Add("C:\\three.bin", "three", std::string(1, '\0'));
+    EXPECT_EQ(list.Count(), 3u);
+    EXPECT_EQ(ShowAttachmentList(list), "+attachments: three, two, one, ");
+    ASSERT_EQ(list.Entries().size(), 3u);
+    EXPECT_EQ(list.Entries()[0].path, "C:\\three.bin");
+    EXPECT_TRUE(list.Entries()[0].isBinary);
+    EXPECT_FALSE(list.Entries()[2].isBinary);
+    EXPECT_EQ(config.userProfilePath, "VELMAR.INI");
+
+    const std::string out = Write();
+    const auto three = out.find("name=\"three\""), two = out.find("name=\"two\""), one = out.find("name=\"one\"");
+    ASSERT_NE(one, std::string::npos);
+    EXPECT_LT(three, two);
+    EXPECT_LT(two, one);
+
+    list.ClearAttachments();
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(ShowAttachmentList(list), "");
+}
+
+TEST_F(AttachmentsTest, DisplayTextIsCutToItsArea) {
+    for (int i = 0; i < 30; ++i) Add("C:\\f" + std::to_string(i), std::string(50, 'n'), "x");
+    EXPECT_EQ(ShowAttachmentList(list).size(), 1023u);
+}
+
+TEST_F(AttachmentsTest, OptAttachIsRefreshedOnEveryAdd) {
+    backend.SetDword(ConfigKeyPath("me", ""), "OPT_ATTACH", 1);
+    Add("C:\\a.txt", "a", "x");
+    EXPECT_EQ(config.optAttach, 1);
+    backend.SetDword(ConfigKeyPath("me", ""), "OPT_ATTACH", 0);
+    Add("C:\\b.txt", "b", "x");
+    EXPECT_EQ(config.optAttach, 0);
+}
+
+TEST_F(AttachmentsTest, InlineTextPart) {
+    Add("C:\\notes.txt", "notes.txt", "line one\r\n\tline two\r\nlast");
+    EXPECT_EQ(Write(),
+              "\n--==Velmar_v8.2==\n"
+              "Content-Type: text/plain; name=\"notes.txt\"\n"
+              "Content-Transfer-Encoding: 7bit\n\n"
+              "line one\n\tline two\nlast\n");
+}
+
+TEST_F(AttachmentsTest, BinaryFileAsBase64) {
+    std::string bytes(55, '\0');
+    bytes[0] = '\x89';
+    Add("C:\\pic.png", "pic.png", bytes);
+    const std::string out = Write();
+    const std::string head =
+        "\n--==Velmar_v8.2==\n"
+        "Content-Type: application/octet-stream; name=\"pic.png\"\n"
+        "Content-Transfer-Encoding: base64\n\n";
+    ASSERT_TRUE(out.starts_with(head));
+    const std::string data = out.substr(head.size());
+    EXPECT_EQ(data.find('\n'), 72u);
+    EXPECT_EQ(data.substr(73), "AA==\n");
+}
+
+TEST_F(AttachmentsTest, ExtensionListWithAndWithoutTheDot) {
+    options.binextPath = "C:\\MAIL\\binext.txt";
+    for (const char* listed : {".zip\r\n.DAT\r\n", ".zip\r\ndat\r\n"}) {
+        files.files[options.binextPath] = listed;
+        list.ClearAttachments();
+        Add("C:\\report.dat", "report.dat", "plain text\r\n");
+        const std::string out = Write();
+        const bool dotted = listed[6] == '.';
+        EXPECT_EQ(out.find("application/octet-stream") != std::string::npos, dotted) << listed;
+        EXPECT_EQ(out.find("Content-Transfer-Encoding: 7bit") != std::string::npos, !dotted) << listed;
+        EXPECT_EQ(list.Entries()[0].isBinary, dotted) << "the listed extension marks the entry for good";
+    }
+}
+
+TEST_F(AttachmentsTest, OptAttachSendsTextAsBase64TextPlain) {
+    options.optAttach = true;
+    Add("C:\\a.txt", "a.txt", "hi\r\n");
+    EXPECT_EQ(Write(),
+              "\n--==Velmar_v8.2==\n"
+              "Content-Type: text/plain; name=\"a.txt\"\n"
+              "Content-Transfer-Encoding: base64\n\n"
+              "aGkK\n");  // "hi\n": read in text mode
+}
+
+TEST_F(AttachmentsTest, UuencodedBlocks) {
+    options.uuencode = true;
+    Add("C:\\one.bin", "one.bin", "\x01");
+    Add("C:\\full.bin", "full.bin", std::string(45, '\x02'));
+    const std::string out = Write();
+    EXPECT_TRUE(out.starts_with("\nbegin 644 full.bin\nM")) << out;
+    const auto line = out.find("\nM") + 1;
+    EXPECT_EQ(out.find('\n', line) - line, 61u);
+    EXPECT_NE(out.find("\n`\nend\n\nbegin 644 one.bin\n!`0\n`\nend\n\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("--"), std::string::npos) << "no boundary and no part header";
+}
+
+TEST_F(AttachmentsTest, EightBitDisplayNamesBecomeEncodedWords) {
+    Add("C:\\x.bin", "caf\xE9.bin", std::string(1, '\0'));
+    Add("C:\\x.txt", "caf\xE9.txt", "t");
+    std::string out = Write();
+    EXPECT_NE(out.find("Content-Type: text/plain; name=\"=?ISO-8859-1?Q?caf=E9?=.txt\"\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Content-Type: application/octet-stream; name=\"=?ISO-8859-1?Q?caf=E9?=.bin\"\n"),
+              std::string::npos) << out;
+    options.uuencode = true;
+    out = Write();
+    EXPECT_NE(out.find("begin 644 =?ISO-8859-1?Q?caf=E9?=.txt\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find('\r'), std::string::npos);
+}
+
+TEST_F(AttachmentsTest, SpoolCopiesAreDeletedOnceWritten) {
+    options.spoolDir = "C:\\MAIL\\spool";
+    Add("c:\\mail\\SPOOL\\tmp1.tmp", "copy", "x");
+    Add("C:\\MAIL\\spool2\\keep.txt", "keep", "x");
+    Add("C:\\MAIL\\spool\\gone.txt", "gone", "x");
+    files.files.erase("C:\\MAIL\\spool\\gone.txt");  // cannot be opened: left out, not deleted
+    const std::string out = Write();
+    EXPECT_EQ(files.deleted, std::vector<std::string>{"c:\\mail\\SPOOL\\tmp1.tmp"});
+    EXPECT_EQ(out.find("gone"), std::string::npos);
+    EXPECT_EQ(list.Count(), 3u) << "the list is left to the sender";
+}
+
+TEST(IsSpoolCopy, InsideTheDirectoryOnly) {
+    EXPECT_TRUE(IsSpoolCopy("C:\\spool\\a", "c:\\SPOOL"));
+    EXPECT_TRUE(IsSpoolCopy("C:\\spool\\a", "C:\\spool\\"));
+    EXPECT_FALSE(IsSpoolCopy("C:\\spool2\\a", "C:\\spool"));
+    EXPECT_FALSE(IsSpoolCopy("C:\\spool", "C:\\spool"));
+    EXPECT_FALSE(IsSpoolCopy("C:\\anything", "")) << "an unset spool directory holds nothing";
+}
+
+TEST(ExtensionListed, LinesOfTheList) {
+    struct Case {
+        const char* name;
+        std::string list;
+        const char* extension;
+        bool want;
+    } cases[] = {
+        {"CR LF lines", ".zip\r\n.dat\r\n", ".dat", true},
+        {"any case", ".ZIP\r\n", ".zip", true},
+        {"without the dot", "dat\r\n", ".dat", false},
+        {"LF-only lines", ".zip\n.dat\n", ".dat", true},
+        {"last line without a line end", ".zip\r\n.dat", ".dat", true},
+        {"a prefix is no match", ".da\r\n", ".dat", false},
+        {"a 127-byte line ends the list", std::string(125, 'x') + "\r\n.dat\r\n", ".dat", false},
+        {"a 126-byte line does not", std::string(124, 'x') + "\r\n.dat\r\n", ".dat", true},
+        {"no extension", ".dat\r\n", "", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ExtensionListed(c.list, c.extension), c.want) << c.name;
+    EXPECT_EQ(FileExtension("C:\\a.b\\report.DAT"), ".DAT");
+    EXPECT_EQ(FileExtension("C:\\dir\\README"), "");
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,124 @@
+// Attachment parts appended to a real message file: bytes on disk, with CR LF line ends.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/tests/FakeSettingsBackend.h"
+#include "encoding/AttachmentParts_win.h"
+#include "startup/tests/TempFiles_win.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kBoundary = "==Velmar_v8.2==";
+
+class AttachmentFilesTest : public ::testing::Test {
+protected:
+    AttachmentFilesTest() {
+        config.userId = "me";
+        config.spoolDir = dir.File("spool");
+        ::CreateDirectoryA(config.spoolDir.c_str(), nullptr);
+        backend.SetString(std::string(globalKeyPath), "TopDir", dir.Path());
+        message = dir.Write("D0001.tmp", "body\r\n");
+    }
+    ~AttachmentFilesTest() override {
+        ::DeleteFileA((config.spoolDir + "\\copy.tmp").c_str());
+        ::RemoveDirectoryA(config.spoolDir.c_str());
+    }
+
+    void Attach(const std::string& path, const std::string& name) {
+        ASSERT_TRUE(AddAttachment(list, settings, config, path, name));
+    }
+    std::string WriteAndRead() {
+        EXPECT_TRUE(WriteAttachmentParts(list, settings, config, message, kBoundary));
+        return testing::TempDir::Read(message);
+    }
+
+    testing::TempDir dir;
+    testing::FakeSettingsBackend backend;
+    AppConfig config;
+    SettingsStore settings{backend, config, true};
+    AttachmentList list;
+    std::string message;
+};
+
+TEST_F(AttachmentFilesTest, InlineBase64AndOrderOnDisk) {
+    Attach(dir.Write("one.txt", "first line\r\nsecond\r\n"), "one.txt");
+    Attach(dir.Write("two.bin", std::string("\x89PNG\0\x01\x02", 7)), "two.bin");
+    Attach(dir.Write("three.txt", "3"), "three.txt");
+    EXPECT_EQ(ShowAttachmentList(list), "+attachments: three.txt, two.bin, one.txt, ");
+    EXPECT_EQ(WriteAndRead(),
+              "body\r\n"
+              "\r\n"
+              "--==Velmar_v8.2==\r\n"
+              "Content-Type: text/plain; name=\"three.txt\"\r\n"
+              "Content-Transfer-Encoding: 7bit\r\n\r\n"
+              "3\r\n"
+              "--==Velmar_v8.2==\r\n"
+              "Content-Type: application/octet-stream; name=\"two.bin\"\r\n"
+              "Content-Transfer-Encoding: base64\r\n\r\n"
+              "iVBORwABAg==\r\n"
+              "--==Velmar_v8.2==\r\n"
+              "Content-Type: text/plain; name=\"one.txt\"\r\n"
+              "Content-Transfer-Encoding: 7bit\r\n\r\n"
+              "first line\r\nsecond\r\n\r\n");
+    EXPECT_EQ(list.Count(), 3u);
+}
+
+TEST_F(AttachmentFilesTest, ExtensionListWithAndWithoutItsDot) {
+    const std::string report = dir.Write("report.dat", "plain\r\n");
+    dir.Write("binext.txt", ".zip\r\n.dat\r\n");
+    Attach(report, "report.dat");
+    EXPECT_NE(WriteAndRead().find("Content-Type: application/octet-stream; name=\"report.dat\"\r\n"
+                                  "Content-Transfer-Encoding: base64\r\n\r\ncGxhaW4NCg==\r\n"),
+              std::string::npos);
+
+    list.ClearAttachments();
+    dir.Write("D0001.tmp", "");
+    dir.Write("binext.txt", ".zip\r\ndat\r\n");
+    Attach(report, "report.dat");
+    EXPECT_EQ(WriteAndRead(),
+              "\r\n--==Velmar_v8.2==\r\n"
+              "Content-Type: text/plain; name=\"report.dat\"\r\n"
+              "Content-Transfer-Encoding: 7bit\r\n\r\nplain\r\n\r\n");
+}
+
+TEST_F(AttachmentFilesTest, OptAttachFromTheSettings) {
+    backend.SetDword(ConfigKeyPath("me", ""), "OPT_ATTACH", 1);
+    Attach(dir.Write("a.txt", "hi\r\n"), "a.txt");
+    EXPECT_EQ(config.optAttach, 1);
+    EXPECT_EQ(WriteAndRead(),
+              "body\r\n\r\n--==Velmar_v8.2==\r\n"
+              "Content-Type: text/plain; name=\"a.txt\"\r\n"
+              "Content-Transfer-Encoding: base64\r\n\r\naGkK\r\n");
+}
+
+TEST_F(AttachmentFilesTest, UuencodedBlockOnDisk) {
+    config.uuencode = 1;
+    Attach(dir.Write("data.bin", std::string(46, '\0')), "data.bin");
+    EXPECT_EQ(WriteAndRead(), "body\r\n\r\nbegin 644 data.bin\r\nM" + std::string(60, '`') + "\r\n!``\r\n`\r\nend\r\n\r\n");
+}
+
+TEST_F(AttachmentFilesTest, SpoolCopyIsDeletedAndTheUsersFileKept) {
+    const std::string copy = config.spoolDir + "\\copy.tmp";
+    HANDLE h = ::CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    ::CloseHandle(h);
+    const std::string own = dir.Write("own.txt", "mine");
+    Attach(copy, "copy.tmp");
+    Attach(own, "own.txt");
+    Attach(dir.File("missing.txt"), "missing.txt");
+    const std::string out = WriteAndRead();
+    EXPECT_FALSE(testing::TempDir::Exists(copy));
+    EXPECT_TRUE(testing::TempDir::Exists(own));
+    EXPECT_NE(out.find("name=\"copy.tmp\""), std::string::npos);
+    EXPECT_EQ(out.find("missing"), std::string::npos);
+}
+
+TEST_F(AttachmentFilesTest, MessageFileThatCannotBeOpened) {
+    Attach(dir.Write("a.txt", "x"), "a.txt");
+    EXPECT_FALSE(WriteAttachmentParts(list, settings, config, dir.File("no\\such\\dir.tmp"), kBoundary));
+}
+
+}  // namespace
+}  // namespace velmar
