@@ -1,0 +1,73 @@
+// What a command line asks for: the message fields it fills and the request the batch
+// driver then carries out (send at once, or pre-fill the compose window).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmar {
+
+namespace cap {
+inline constexpr std::size_t addressField = 510;  // toField, ccField, bccField
+inline constexpr std::size_t subjectField = 510;
+inline constexpr std::size_t commandCopy = 511;   // the copy of the command line that is examined
+inline constexpr std::size_t bodyPath = 127;
+inline constexpr std::size_t attachPath = 260;
+inline constexpr std::size_t charsetName = 78;    // "LS:" and "LB:" values
+inline constexpr std::size_t charset = 63;
+inline constexpr std::size_t hostOverride = 127;  // "-h" and "H:"
+inline constexpr std::size_t userOverride = 39;   // "-u" and "U:"
+}  // namespace cap
+
+// The message fields shared by the batch face and the compose window.
+struct MessageFields {
+    std::string to;       // toField
+    std::string cc;       // ccField
+    std::string bcc;      // bccField
+    std::string subject;  // subjectField
+    std::string sender;   // senderField
+    std::string replyAddress;
+};
+
+// One "A:" line: the file and the name it is shown and sent under.
+struct AttachmentRequest {
+    std::string path;
+    std::string displayName;
+};
+
+struct CommandRequest {
+    bool sendNow = false;     // "-f", "F:": send instead of opening the window
+    bool encodeBody = false;  // "-e": treat the body as 8-bit text whatever it holds
+    std::string bodyPath;     // "-f", "-i", "F:", "I:"
+    std::string attachPath;   // "-a": one attachment, added by the driver
+    std::string headerCharset;  // "LS:"
+    std::string bodyCharset;    // "LB:"
+    std::string charset;        // the code page's charset; the body charset when both are given
+    bool parameterMode = false;  // the request came from a parameter file
+    std::optional<std::string> toText, ccText, bccText;  // "T:", "C:", "B:" (parameter files only)
+    bool toGiven = false;        // a "T:" value was stored
+};
+
+enum class CommandOutcome {
+    Request,   // a request for the driver
+    Reply,     // a reply start: nothing else was parsed
+    Rejected,  // an unknown switch: nothing is sent
+};
+
+// Everything the first phase of the batch driver produces.
+struct ParsedCommandLine {
+    CommandOutcome outcome = CommandOutcome::Request;
+    MessageFields fields;
+    CommandRequest request;
+    bool returnReceipt = false;          // "-r"
+    std::optional<std::string> hostName;  // "-h", "H:": replaces the configured host
+    std::optional<std::string> userId;    // "-u", "U:": replaces the configured user
+    std::vector<std::string> rawHeaderLines;        // "R:" texts, each backslash-n already a line feed
+    std::vector<AttachmentRequest> attachments;     // "A:" lines, in file order
+    std::string replyFilePath;  // a reply start's source file
+    std::string rejectedText;   // the command line from the unknown switch on
+};
+
+}  // namespace velmar

@@ -1,0 +1,148 @@
+#include "startup/ParameterFile.h"
+
+#include "common/Text.h"
+#include "common/TextMode.h"
+#include "encoding/Charset.h"
+
+namespace velmar {
+
+namespace {
+
+// The position just after the last backslash of `path` that is a character of its own,
+// or npos when there is none.
+std::size_t AfterLastBackslash(std::string_view path, unsigned codePage) {
+    std::size_t after = std::string_view::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (IsLeadByte(codePage, c) && i + 1 < path.size()) {
+            ++i;
+            continue;
+        }
+        if (c == '\\') after = i + 1;
+    }
+    return after;
+}
+
+// The first "::" of `line` that starts at a character boundary.
+std::size_t FindDisplayNameMark(std::string_view line, unsigned codePage) {
+    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (IsLeadByte(codePage, c)) {
+            ++i;
+            continue;
+        }
+        if (c == ':' && line[i + 1] == ':') return i;
+    }
+    return std::string_view::npos;
+}
+
+// Each backslash-n pair becomes a line feed; a backslash before anything else stays,
+// together with the character after it.
+std::string RawHeaderText(std::string_view value) {
+    std::string text;
+    text.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            if (value[i + 1] == 'n') {
+                text += '\n';
+            } else {
+                text += value[i];
+                text += value[i + 1];
+            }
+            ++i;
+        } else {
+            text += value[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+bool ReadWholeLine(ByteReader& in, std::string& line) {
+    line.clear();
+    int c = in.Get();
+    if (c < 0) return false;
+    while (c >= 0) {
+        line += static_cast<char>(c);
+        if (c == '\n') break;
+        c = in.Get();
+    }
+    return true;
+}
+
+bool CutLineEnd(std::string& text) {
+    bool cut = false;
+    for (char end : {'\n', '\r'}) {
+        const auto at = text.find(end);
+        if (at != std::string::npos) {
+            text.erase(at);
+            cut = true;
+        }
+    }
+    return cut;
+}
+
+std::string DisplayNameOfPath(std::string_view path, unsigned codePage) {
+    const std::size_t after = AfterLastBackslash(path, codePage);
+    if (after == std::string_view::npos || after >= path.size()) return std::string(path);
+    return std::string(path.substr(after));
+}
+
+void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsigned codePage) {
+    auto starts = [&](std::string_view key) { return line.substr(0, key.size()) == key; };
+    auto value = [&](std::string_view key) { return line.substr(key.size()); };
+    CommandRequest& request = parsed.request;
+
+    if (starts("I:")) {
+        request.bodyPath = CutCopy(value("I:"), cap::bodyPath);
+    } else if (starts("R:")) {
+        parsed.rawHeaderLines.push_back(RawHeaderText(value("R:")));
+    } else if (starts("F:")) {
+        request.bodyPath = CutCopy(value("F:"), cap::bodyPath);
+        request.sendNow = true;
+    } else if (starts("S:")) {
+        parsed.fields.subject = CutCopy(value("S:"), cap::subjectField);
+    } else if (starts("T:")) {
+        request.toText = std::string(value("T:"));
+        request.toGiven = true;
+    } else if (starts("C:")) {
+        request.ccText = std::string(value("C:"));
+    } else if (starts("B:")) {
+        request.bccText = std::string(value("B:"));
+    } else if (starts("U:")) {
+        parsed.userId = CutCopy(value("U:"), cap::userOverride);
+    } else if (starts("A:")) {
+        // The first "::" of the whole line ends the path; the display name follows it.
+        std::string_view whole = line;
+        std::optional<std::string> name;
+        const std::size_t mark = FindDisplayNameMark(whole, codePage);
+        if (mark != std::string_view::npos) {
+            name = std::string(whole.substr(mark + 2));
+            whole = whole.substr(0, mark);
+        }
+        AttachmentRequest attachment;
+        attachment.path = whole.size() > 2 ? CutCopy(whole.substr(2), cap::attachPath) : std::string();
+        attachment.displayName = name.has_value() ? *name : DisplayNameOfPath(attachment.path, codePage);
+        if (attachment.displayName.empty()) attachment.displayName = attachment.path;
+        parsed.attachments.push_back(std::move(attachment));
+    } else if (starts("H:")) {
+        parsed.hostName = CutCopy(value("H:"), cap::hostOverride);
+    } else if (starts("LS:")) {
+        request.headerCharset = CutCopy(value("LS:"), cap::charsetName);
+    } else if (starts("LB:")) {
+        request.bodyCharset = CutCopy(value("LB:"), cap::charsetName);
+    }
+}
+
+void ReadParameterFile(ByteSource& file, ParsedCommandLine& parsed, unsigned codePage) {
+    TextModeSource text(file);
+    ByteReader in(text);
+    std::string line;
+    while (ReadWholeLine(in, line)) {
+        CutLineEnd(line);
+        ApplyParameterLine(line, parsed, codePage);
+    }
+}
+
+}  // namespace velmar

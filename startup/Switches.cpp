@@ -1,0 +1,101 @@
+#include "startup/Switches.h"
+
+#include <string>
+
+namespace velmar {
+
+namespace {
+
+// Where the characters of the current value go: a field with its capacity, or nowhere.
+struct Target {
+    std::string* field = nullptr;
+    std::size_t capacity = 0;
+
+    void Put(char c) const {
+        if (field != nullptr && field->size() < capacity) *field += c;
+    }
+    void Start(std::string& to, std::size_t room) {
+        field = &to;
+        capacity = room;
+        field->clear();
+    }
+};
+
+constexpr char defaultQuote = '\x7F';
+
+bool IsQuote(char c) { return c == '"' || c == '\'' || c == defaultQuote; }
+
+}  // namespace
+
+bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
+    const std::size_t end = commandLine.find_first_of("\r\n");
+    const std::string_view text = commandLine.substr(0, end);
+    std::size_t i = text.find('-');
+    if (i == std::string_view::npos) return true;
+
+    CommandRequest& request = parsed.request;
+    std::string hostName;
+    std::string userId;
+    Target target;  // before the first switch: nowhere
+    while (i < text.size()) {
+        // At a hyphen: the switch letter.
+        const std::size_t hyphen = i++;
+        if (i >= text.size()) break;  // a lone hyphen at the end
+        const char letter = text[i++];
+        switch (letter) {
+        case 'a': target.Start(request.attachPath, cap::attachPath); break;
+        case 'b': target.Start(parsed.fields.bcc, cap::addressField); break;
+        case 'c': target.Start(parsed.fields.cc, cap::addressField); break;
+        case 'e': request.encodeBody = true; break;
+        case 'f':
+            target.Start(request.bodyPath, cap::bodyPath);
+            request.sendNow = true;
+            break;
+        case 'h':
+            target.Start(hostName, cap::hostOverride);
+            parsed.hostName.emplace();
+            break;
+        case 'i': target.Start(request.bodyPath, cap::bodyPath); break;
+        case 'r': parsed.returnReceipt = true; break;
+        case 's': target.Start(parsed.fields.subject, cap::subjectField); break;
+        case 't': target.Start(parsed.fields.to, cap::addressField); break;
+        case 'u':
+            target.Start(userId, cap::userOverride);
+            parsed.userId.emplace();
+            break;
+        default:
+            parsed.rejectedText = std::string(text.substr(hyphen));
+            return false;
+        }
+
+        // The value: skip blanks, then an opening quote makes it a quoted value.
+        while (i < text.size() && text[i] == ' ') ++i;
+        char quote = defaultQuote;
+        bool quoted = false;
+        if (i < text.size() && IsQuote(text[i])) {
+            quote = text[i++];
+            quoted = true;
+        }
+        while (i < text.size() && (quoted || text[i] != '-')) {
+            const char c = text[i];
+            if (c == quote) {
+                if (quoted) {
+                    quoted = false;
+                    ++i;
+                    while (i < text.size() && (text[i] == ' ' || text[i] == quote)) ++i;
+                    continue;
+                }
+                quoted = true;
+                ++i;
+                continue;
+            }
+            target.Put(c);
+            ++i;
+        }
+    }
+    if (parsed.hostName.has_value()) parsed.hostName = hostName;
+    if (parsed.userId.has_value()) parsed.userId = userId;
+    return true;
+}
+
+}  // namespace velmar
