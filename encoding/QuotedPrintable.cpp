@@ -32,6 +32,30 @@ public:
         Emit(c);
     }
 
+    // The same as Feed for each byte, with runs of literal bytes in mid-line copied whole.
+    void FeedBlock(const unsigned char* bytes, std::size_t n) {
+        std::size_t i = 0;
+        while (i < n) {
+            if (lineEndByte_ == 0 && held_ == 0 && column_ > 0) {
+                const std::size_t room = static_cast<std::size_t>(kSoftBreakColumn - column_);
+                const std::size_t limit = n - i < room ? n : i + room;
+                std::size_t j = i;
+                while (j < limit && IsLiteral(bytes[j])) ++j;
+                if (j > i) {
+                    out_.Put(std::string_view(reinterpret_cast<const char*>(bytes + i), j - i));
+                    column_ += static_cast<int>(j - i);
+                    if (column_ >= kSoftBreakColumn) {
+                        out_.Put("=\r\n");
+                        column_ = 0;
+                    }
+                    i = j;
+                    continue;
+                }
+            }
+            Feed(bytes[i++]);
+        }
+    }
+
     void Finish() {
         if (held_ > 0) Release(false);
         out_.Put(kLf);
@@ -113,7 +137,9 @@ bool QpEncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& 
     ByteReader reader(in, onRefill);
     ByteWriter writer(out);
     QpMachine machine(writer);
-    for (int c = reader.Get(); c >= 0; c = reader.Get()) machine.Feed(static_cast<unsigned char>(c));
+    unsigned char block[4096];
+    for (std::size_t n; (n = reader.ReadInto(reinterpret_cast<char*>(block), sizeof block)) > 0;)
+        machine.FeedBlock(block, n);
     machine.Finish();
     const bool written = writer.Flush();
     return written && !reader.Failed();
