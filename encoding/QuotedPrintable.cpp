@@ -32,6 +32,27 @@ public:
         Emit(c);
     }
 
+    // The same as Feed for each byte, with runs of literal bytes in mid-line copied whole.
+    void FeedBlock(const unsigned char* bytes, std::size_t n) {
+        std::size_t i = 0;
+        while (i < n) {
+            if (lineEndByte_ == 0 && held_ == 0 && column_ > 0) {
+                const std::size_t room = static_cast<std::size_t>(kSoftBreakColumn - column_);
+                const std::size_t limit = n - i < room ? n : i + room;
+                std::size_t j = i;
+                while (j < limit && IsLiteral(bytes[j])) ++j;
+                if (j > i) {
+                    out_.Put(std::string_view(reinterpret_cast<const char*>(bytes + i), j - i));
+                    column_ += static_cast<int>(j - i);
+                    if (column_ >= kSoftBreakColumn) SoftBreak();
+                    i = j;
+                    continue;
+                }
+            }
+            Feed(bytes[i++]);
+        }
+    }
+
     void Finish() {
         if (held_ > 0) Release(false);
         out_.Put(kLf);
@@ -47,18 +68,27 @@ private:
         }
     }
 
-    // Hands the held bytes on: after a whole "From " with the guard in front; otherwise
-    // the first byte as it is and the rest through Feed again, since a line end among
-    // them starts a new line.
+    // Hands the held bytes on. A whole "From " at the start of a line gets the ">" guard.
+    // Behind a soft break the encoded line must not start with "From " either, but a ">"
+    // there would land in the middle of the decoded line: the "F" is escaped instead, which
+    // decodes to the text as it was. Otherwise the first byte goes out as it is and the
+    // rest through Feed again, since a line end among them starts a new line.
     void Release(bool fromLine) {
         const std::size_t count = held_;
         unsigned char bytes[kFromLine.size()] = {};
         for (std::size_t i = 0; i < count; ++i) bytes[i] = heldBytes_[i];
         held_ = 0;
         if (fromLine) {
-            out_.Put('>');
-            column_ = 1;
-            for (std::size_t i = 0; i < count; ++i) Emit(bytes[i]);
+            std::size_t i = 0;
+            if (afterSoftBreak_) {
+                out_.Put("=46");
+                column_ = 3;
+                i = 1;
+            } else {
+                out_.Put('>');
+                column_ = 1;
+            }
+            for (; i < count; ++i) Emit(bytes[i]);
             return;
         }
         Emit(bytes[0]);
@@ -69,6 +99,7 @@ private:
         if (c == kCr || c == kLf) {
             out_.Put("\r\n");
             column_ = 0;
+            afterSoftBreak_ = false;
             lineEndByte_ = static_cast<char>(c);
             return;
         }
@@ -85,15 +116,20 @@ private:
             out_.Put(kHex[c & 15]);
             column_ += 3;
         }
-        if (column_ >= kSoftBreakColumn) {
-            out_.Put("=\r\n");
-            column_ = 0;
-        }
+        if (column_ >= kSoftBreakColumn) SoftBreak();
+    }
+
+    // Ends a full output line; the next byte starts a new one (column 0).
+    void SoftBreak() {
+        out_.Put("=\r\n");
+        column_ = 0;
+        afterSoftBreak_ = true;
     }
 
     ByteWriter& out_;
     int column_ = 0;
     char lineEndByte_ = 0;  // CR or LF when the last byte ended a line
+    bool afterSoftBreak_ = false;  // column 0 was reached by a soft break, not a line end
     unsigned char heldBytes_[kFromLine.size()] = {};
     std::size_t held_ = 0;
 };
@@ -113,7 +149,9 @@ bool QpEncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& 
     ByteReader reader(in, onRefill);
     ByteWriter writer(out);
     QpMachine machine(writer);
-    for (int c = reader.Get(); c >= 0; c = reader.Get()) machine.Feed(static_cast<unsigned char>(c));
+    unsigned char block[4096];
+    for (std::size_t n; (n = reader.ReadInto(reinterpret_cast<char*>(block), sizeof block)) > 0;)
+        machine.FeedBlock(block, n);
     machine.Finish();
     const bool written = writer.Flush();
     return written && !reader.Failed();

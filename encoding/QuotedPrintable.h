@@ -15,7 +15,8 @@ namespace velmar {
 // Encodes the body read from `in` to its end as quoted-printable, appending to `out`:
 // a line feed first (it ends the part's header block), then the encoded lines, each
 // ending in CR LF, with soft breaks so that no line exceeds 76 characters and no escape
-// is split; a line starting with "From " gets a ">" in front; a line feed last.
+// is split; a line starting with "From " gets a ">" in front (behind a soft break its "F"
+// is written "=46" instead, so the decoded text is unchanged); a line feed last.
 // Line ends of the input are CR LF, LF CR, CR or LF; two line ends of the same kind in a
 // row (LF LF, CR CR) are two line ends, so the blank lines of LF-only or CR-only bodies
 // survive. `onRefill` runs once per 64 KiB of input read (the Windows shell yields there).

@@ -73,7 +73,9 @@ TEST(QpEncodeStream, DocumentedResults) {
         {"From in the middle", "a From b", "a From b"},
         {"From cut short at the end", "From", "From"},
         {"F then a line end then From", "F\nFrom x", "F\r\n>From x"},
-        {"From after a soft break", l75 + "From x", l75 + "=\r\n>From x"},
+        {"From after a soft break has its F escaped", l75 + "From x", l75 + "=\r\n=46rom x"},
+        {"From after a line end behind a soft break", l75 + "\nFrom x", l75 + "=\r\n\r\n>From x"},
+        {"From behind an escape moved to the next line", l72 + "\xE9" + "From x", l72 + "=\r\n=E9From x"},
         {"From line of exactly five bytes", "From ", ">From "},
     };
     for (const auto& c : cases) EXPECT_EQ(QpInner(c.body), c.want) << c.name;
