@@ -1,0 +1,84 @@
+// The message writer's core: from the fields of one message, the bytes of the data file's
+// header block (with the MIME skeleton of a multipart message) and of the control file,
+// exactly as they land on disk (every line end CR LF).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/AppConfig.h"
+#include "config/ServerLibrary.h"
+#include "config/SettingsStore.h"
+#include "message/ListFiles.h"
+
+namespace velmar {
+
+// The multipart boundary of every message.
+inline constexpr std::string_view mimeBoundary = "==Velmar_v8.2==";
+
+namespace cap {
+inline constexpr std::size_t senderAddress = 127;
+inline constexpr std::size_t zoneText = 11;
+inline constexpr std::size_t attachmentNames = 1023;
+}  // namespace cap
+
+struct LocalTime {
+    int year = 1970, month = 1, day = 1, dayOfWeek = 4;  // dayOfWeek: Sunday = 0
+    int hour = 0, minute = 0, second = 0;
+};
+
+// What the platform says of the local time zone.
+struct ZoneInfo {
+    bool available = true;     // the zone information could be read
+    long bias = 0;             // minutes, UTC minus local standard time
+    long daylightBias = 0;
+    bool daylight = false;     // daylight time is in effect
+    std::optional<std::string> tzVariable;  // "TZ" from the environment
+};
+
+// The Date line's zone: "+0000", "-0500", "+0530"; the TZ variable unchanged (at most 11
+// characters) or "+0000" when the zone information is missing.
+[[nodiscard]] std::string FormatZoneText(const ZoneInfo& zone);
+
+// The "Date: ..." line (without its line end).
+[[nodiscard]] std::string FormatDateLine(const LocalTime& now, std::string_view zoneText);
+
+struct MessageInput {
+    std::string sender;  // with or without a host part
+    std::string to;
+    std::optional<std::string> cc;
+    std::optional<std::string> bcc;  // reaches the control file only
+    std::string subject;
+    bool receiptRequested = false;
+    bool bodyEncoded = false;  // the body was encoded (quoted-printable, or ISO-2022-JP)
+    std::optional<std::string> headerCharset;  // both given, or neither
+    std::optional<std::string> bodyCharset;
+    std::vector<std::string> attachmentNames;  // display names, in attachment-list order
+};
+
+// The writer's collaborators and the moment of writing.
+struct MessageContext {
+    SettingsStore& settings;
+    ServerLibrary& library;
+    ListFiles& listFiles;
+    const AppConfig& config;  // hostName, userId, copyAddress, copyAllMail, uuencode, sendWrap
+    unsigned codePage;
+    LocalTime now;
+    ZoneInfo zone;
+    std::uint64_t messageNumber;  // unique per message: the Message-Id's number
+};
+
+struct MessageFileBytes {
+    std::string data;     // the header block (and multipart skeleton)
+    std::string control;  // the whole control file
+};
+
+// Formats both files. `rawHeaderLines` are written first, exactly as they are, and the
+// list is emptied. A CR or LF inside the sender, a list or the subject ends that value.
+[[nodiscard]] MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>& rawHeaderLines,
+                                                  MessageContext& context, std::string_view dataPath);
+
+}  // namespace velmar

@@ -1,0 +1,153 @@
+#include "message/RecipientLists.h"
+
+#include <gtest/gtest.h>
+
+#include "message/tests/MessageFakes.h"
+
+namespace velmar {
+namespace {
+
+class RecipientListsTest : public ::testing::Test, protected testing::MessageWorld {
+protected:
+    RecipientWriter Writer() { return RecipientWriter(settings, library, listFiles, "example.com", 72, 1252); }
+    std::string Header(std::string_view list) {
+        std::string out;
+        Writer().WriteAddressHeader(out, "To:", list, ',');
+        return out;
+    }
+    std::string Envelope(std::string_view list) {
+        std::string out;
+        Writer().WriteEnvelopeRecipients(out, list);
+        return out;
+    }
+};
+
+TEST_F(RecipientListsTest, ThirteenAddressesMakeToLinesOfSixSixAndOne) {
+    std::string list;
+    for (int i = 1; i <= 13; ++i) list += (i > 1 ? ", " : "") + std::string("u") + std::to_string(i) + "@x.org";
+    std::string want;
+    for (int i = 1; i <= 13; ++i) {
+        const int onLine = (i - 1) % 6;
+        if (onLine == 0) want += "To: ";
+        want += "<u" + std::to_string(i) + "@x.org>";
+        want += (onLine < 5 && i < 13) ? ",\n    " : "\n";
+    }
+    EXPECT_EQ(Header(list), want);
+}
+
+TEST_F(RecipientListsTest, AddressItemForms) {
+    EXPECT_EQ(Header("bob@x.org "), "To: <bob@x.org>\n");
+    EXPECT_EQ(Header("Bob Smith bob@x.org"), "To: Bob Smith <bob@x.org>\n");
+    EXPECT_EQ(Header("\"Smith, Bob\" <bob@x.org>, ann@y.org"), "To: \"Smith, Bob\" <bob@x.org>,\n    <ann@y.org>\n");
+    EXPECT_EQ(Header("bob@x.org (Bob)"), "To: <bob@x.org> (Bob)\n");
+    // Local names are qualified with the host; a comment after a blank stays.
+    EXPECT_EQ(Header("carol (Carol C)"), "To: carol@example.com (Carol C)\n");
+    EXPECT_EQ(Header("<carol>"), "To: <carol@example.com>\n");
+    EXPECT_EQ(Header("Carol <carol>"), "To: Carol <carol@example.com>\n");
+}
+
+TEST_F(RecipientListsTest, DefHostQualifiesNamesWithoutTheirOwnAddress) {
+    backend.SetString("SOFTWARE\\Brindle\\Velmar\\Global", "DefHost", "other.org");
+    backend.SetString(UserKey("dave"), "MAILADDR", "dave@example.com");
+    EXPECT_EQ(Header("erin, dave"), "To: erin@other.org,\n    dave@example.com\n");
+}
+
+TEST_F(RecipientListsTest, ServerListsExpandIntoTheirMembersAndLoopsEnd) {
+    library.aliases["example.com/sales"] = "ann@x.org, bo@y.org";
+    EXPECT_EQ(Header("sales, zed@z.org"), "To: <ann@x.org>,\n    <bo@y.org>,\n    <zed@z.org>\n");
+    // A list naming itself back and forth stops expanding at the depth limit.
+    library.aliases["example.com/ping"] = "pong";
+    library.aliases["example.com/pong"] = "ping";
+    const std::string looped = Header("ping");
+    EXPECT_NE(looped.find("@example.com"), std::string::npos);
+    EXPECT_LT(looped.size(), 200u);
+    // A member list that names a file is not expanded in the header.
+    library.aliases["example.com/staff"] = "C:\\lists\\staff.lst";
+    EXPECT_EQ(Header("staff"), "To: staff@example.com\n");
+}
+
+TEST_F(RecipientListsTest, ExpandToZeroWritesTheFoldedListAsTyped) {
+    backend.SetDword("SOFTWARE\\Brindle\\Velmar\\_Mail", "EXPANDTO", 0);
+    library.aliases["example.com/sales"] = "ann@x.org";
+    EXPECT_EQ(Header("sales, bob"), "To: sales, bob\n");
+}
+
+TEST_F(RecipientListsTest, FoldedLists) {
+    std::string out;
+    Writer().WriteFoldedList(out, "X-Attachments:", "a.txt;b.txt;", ';');
+    EXPECT_EQ(out, "X-Attachments: a.txt;b.txt;\n");
+    out.clear();
+    const std::string one(30, 'a'), two(30, 'b'), three(30, 'c');
+    Writer().WriteFoldedList(out, "X-Attachments:", one + ";" + two + ";" + three + ";", ';');
+    EXPECT_EQ(out, "X-Attachments: " + one + ";\n         " + two + ";\n         " + three + ";\n");
+    out.clear();
+    Writer().WriteFoldedList(out, "To:", "\"Ren\xE9 Roe\" <r@x.org>", ',');
+    EXPECT_EQ(out, "To: \"Ren=?ISO-8859-1?Q?=E9?= Roe\" <r@x.org>\n");
+}
+
+TEST(BareAddress, ReducesEveryItemForm) {
+    for (auto [in, want] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"  bob@x.org \n", "bob@x.org"},
+             {"\"Bob, Jr\" <bob@x.org>", "bob@x.org"},
+             {"bob@x.org (Bob)", "bob@x.org"},
+             {"'Bob' <bob@x.org>", "bob@x.org"},
+             {"(open bob@x.org", "(open bob@x.org"},
+             {"", ""}}) {
+        std::string item = in;
+        EXPECT_EQ(BareAddress(item), std::string(want).size()) << in;
+        EXPECT_EQ(item, want) << in;
+    }
+    std::string list = "\"Smith, Bob\" <bob@x.org>, Ann ann@y.org,, carol";
+    ReduceToBareAddresses(list);
+    EXPECT_EQ(list, "bob@x.org,ann@y.org,carol");
+}
+
+TEST_F(RecipientListsTest, EnvelopeOfForeignAndLocalAddresses) {
+    EXPECT_EQ(Envelope("Bob <bob@x.org>"), "N<bob@x.org>\nR<bob@x.org>\n");
+    std::string out;
+    Writer().WriteEnvelopeLine(out, 'S', "<already@x.org>");
+    EXPECT_EQ(out, "S<already@x.org>\n");
+    out.clear();
+    Writer().WriteEnvelopeLine(out, 'N', "odd@x.org>tail");
+    EXPECT_EQ(out, "N<odd@x.org>tail\n");
+    EXPECT_EQ(Envelope("carol@EXAMPLE.com"), "N<carol@EXAMPLE.com>\nR<carol@EXAMPLE.com>\n");
+    EXPECT_EQ(Envelope("a@x.org (A), b@y.org"), "N<a@x.org>\nR<a@x.org>\nN<b@y.org>\nR<b@y.org>\n");
+}
+
+TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {
+    const std::string aliases = UserKey("_aliases");
+    backend.SetString(aliases, "team", "ann@x.org, bo@y.org");
+    EXPECT_EQ(Envelope("team"), "N<ann@x.org>\nR<ann@x.org>\nN<bo@y.org>\nR<bo@y.org>\n"
+                                "N<ann@x.org>\nR<ann@x.org>\nN<bo@y.org>\nR<bo@y.org>\n");
+    // A list file: comment lines, blank-led lines and short lines are skipped.
+    listFiles.files["C:\\lists\\staff.lst"] = "; staff\n# more\n  indented@x.org\na\nsue@x.org\n\nTom <tom@y.org>\n";
+    backend.SetString(aliases, "staff", "C:\\lists\\staff.lst");
+    EXPECT_EQ(Envelope("staff@example.com"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
+    EXPECT_EQ(Envelope("C:\\lists\\staff.lst"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
+    // An alias that names itself is written as it stands; a loop ends at the depth limit.
+    backend.SetString(aliases, "me", "me");
+    EXPECT_EQ(Envelope("me"), "N<me>\nR<me>\n");
+    backend.SetString(aliases, "loop", "loop2");
+    backend.SetString(aliases, "loop2", "loop");
+    // An alias loop ends where an alias comes round again (written as it stands).
+    EXPECT_EQ(Envelope("loop"), "N<loop2>\nR<loop2>\nN<loop2>\nR<loop2>\n"
+                                "N<loop2>\nR<loop2>\nN<loop2>\nR<loop2>\n");
+    // Program aliases are no recipients' aliases.
+    backend.SetString(aliases, "robot", "|C:\\bin\\robot.exe");
+    EXPECT_EQ(Envelope("robot"), "N<robot>\nR<robot>\n");
+}
+
+TEST(TrimEncoderLineEnd, CutsOnlyAFinalLineEnd) {
+    std::string a = "=?x?Q?a?=\r\n";
+    TrimEncoderLineEnd(a);
+    EXPECT_EQ(a, "=?x?Q?a?=");
+    std::string b = "=?x?Q?a?=\r\n =?x?Q?b?=";
+    TrimEncoderLineEnd(b);
+    EXPECT_EQ(b, "=?x?Q?a?=\r\n =?x?Q?b?=");
+    std::string c = "plain\n";
+    TrimEncoderLineEnd(c);
+    EXPECT_EQ(c, "plain");
+}
+
+}  // namespace
+}  // namespace velmar
