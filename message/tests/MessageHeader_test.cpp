@@ -1,0 +1,188 @@
+#include "message/MessageHeader.h"
+
+#include <gtest/gtest.h>
+
+#include "message/tests/MessageFakes.h"
+
+namespace velmar {
+namespace {
+
+class MessageHeaderTest : public ::testing::Test, protected testing::MessageWorld {
+protected:
+    MessageFileBytes Format(MessageInput input, unsigned codePage = 1252) {
+        MessageContext context{settings, library, listFiles, config, codePage, now, zone, 42};
+        return FormatMessageFiles(std::move(input), raw, context, "C:\\MAIL\\spool\\D0000000000000001.GSC");
+    }
+    static MessageInput Simple() {
+        MessageInput input;
+        input.sender = "alice";
+        input.to = "bob@x.org";
+        input.subject = "Hi";
+        return input;
+    }
+    // The header block from the From line on, up to the blank line.
+    static std::string SenderLines(const std::string& data) {
+        const auto from = data.find("From:");
+        return data.substr(from, data.find("\r\nTo:") + 2 - from);
+    }
+    LocalTime now{2026, 12, 3, 4, 9, 5, 7};
+    ZoneInfo zone;
+    std::vector<std::string> raw;
+};
+
+TEST_F(MessageHeaderTest, WholeHeaderBlockAndControlFile) {
+    const auto files = Format(Simple());
+    EXPECT_EQ(files.data,
+              "Date: Thu,  3 Dec 2026 09:05:07 +0000\r\n"
+              "Message-Id: <202612030905.AA00042@example.com>\r\n"
+              "Mime-Version: 1.0\r\n"
+              "Content-Type: text/plain; charset=us-ascii\r\n"
+              "From: <alice@example.com>\r\n"
+              "Reply-To: <alice@example.com>\r\n"
+              "X-Sender: <alice@example.com>\r\n"
+              "To: <bob@x.org>\r\n"
+              "Subject: Hi\r\n"
+              "X-Mailer: <Velmar v8.22>\r\n"
+              "\r\n");
+    EXPECT_EQ(files.control,
+              "QC:\\MAIL\\spool\\D0000000000000001.GSC\r\nHexample.com\r\nAalice\r\nS<alice>\r\n"
+              "N<bob@x.org>\r\nR<bob@x.org>\r\n");
+}
+
+TEST(FormatZoneText, SignsHoursAndMinutes) {
+    EXPECT_EQ(FormatZoneText({true, 0, 0, false, {}}), "+0000");
+    EXPECT_EQ(FormatZoneText({true, -330, 0, false, {}}), "+0530");
+    EXPECT_EQ(FormatZoneText({true, 300, 0, false, {}}), "-0500");
+    EXPECT_EQ(FormatZoneText({true, 210, 0, false, {}}), "-0330");
+    EXPECT_EQ(FormatZoneText({true, 300, -60, true, {}}), "-0400");   // daylight time in effect
+    EXPECT_EQ(FormatZoneText({true, 300, -60, false, {}}), "-0500");
+    EXPECT_EQ(FormatZoneText({false, 0, 0, false, {}}), "+0000");
+    EXPECT_EQ(FormatZoneText({false, 0, 0, false, std::string("EST5EDT-and-more")}), "EST5EDT-and");  // cut to 11
+}
+
+TEST_F(MessageHeaderTest, SenderStyles) {
+    // The library's full name wins over the setting.
+    backend.SetString(UserKey("alice"), "FULLNAME", "From Setting");
+    EXPECT_NE(Format(Simple()).data.find("From: \"From Setting\" <alice@example.com>\r\n"), std::string::npos);
+    library.domains["example.com"] = {"example.com", "D:\\"};
+    library.users["example.com/alice"] = {"Alice Ex\xE4mple", "alice@example.com"};
+    EXPECT_EQ(SenderLines(Format(Simple()).data),
+              "From: \"Alice Ex=?ISO-8859-1?Q?=E4?=mple\" <alice@example.com>\r\n"
+              "Reply-To: <alice@example.com>\r\nX-Sender: <alice@example.com>\r\n");
+
+    // Postmaster: no lookup, no X-Sender.
+    MessageInput postmaster = Simple();
+    postmaster.sender = "PostMaster";
+    const auto files = Format(postmaster);
+    EXPECT_EQ(SenderLines(files.data),
+              "From: \"Postmaster\" <postmaster@example.com>\r\nReply-To: <postmaster@example.com>\r\n");
+    EXPECT_NE(files.control.find("Apostmaster@example.com\r\nS<postmaster@example.com>\r\n"), std::string::npos);
+
+    // No host: the lines close without one, X-Sender shows a bare "@".
+    config.hostName.clear();
+    library.users.clear();
+    EXPECT_EQ(SenderLines(Format(Simple()).data), "From: \"From Setting\" <alice>\r\nReply-To: <alice>\r\n"
+                                                  "X-Sender: <alice@>\r\n");
+}
+
+TEST_F(MessageHeaderTest, OverrideStyleLinesAndEmptySettings) {
+    backend.SetDword("SOFTWARE\\Brindle\\Velmar\\_Mail", "FROMSTYLE", 1);
+    EXPECT_EQ(SenderLines(Format(Simple()).data),
+              "From: alice\r\nReply-To: alice@example.com\r\nX-Sender: alice@example.com\r\n");
+    backend.SetString(UserKey("alice"), "FROMHDR", "From: The Desk <desk@example.com>");
+    backend.SetString(UserKey("alice"), "REPLYHDR", "");  // an empty setting leaves the line out
+    EXPECT_EQ(SenderLines(Format(Simple()).data), "From: The Desk <desk@example.com>\r\nX-Sender: alice@example.com\r\n");
+}
+
+TEST_F(MessageHeaderTest, ReceiptLinesRawLinesAndEmptyFields) {
+    MessageInput input = Simple();
+    input.receiptRequested = true;
+    input.to.clear();
+    input.subject.clear();
+    raw = {"X-Job: 1\n", "X-Glued: "};
+    const auto files = Format(input);
+    EXPECT_EQ(files.data.rfind("X-Job: 1\r\nX-Glued: Date: Thu,", 0), 0u);
+    EXPECT_TRUE(raw.empty());
+    EXPECT_NE(files.data.find("X-Sender: <alice@example.com>\r\n"
+                              "X-Confirm-Reading-To: alice@example.com\r\n"
+                              "Return-receipt-to: alice@example.com\r\n"
+                              "Registered:   \r\n"
+                              "X-Mailer:"),
+              std::string::npos);
+    EXPECT_EQ(files.data.find("Subject:"), std::string::npos);
+    EXPECT_EQ(files.data.find("\r\nTo:"), std::string::npos);
+    EXPECT_TRUE(files.control.ends_with("S<alice>\r\n"));  // the control file is still written
+}
+
+TEST_F(MessageHeaderTest, LineBreaksEndValues) {
+    MessageInput input = Simple();
+    input.subject = "Hi\r\nBcc: victim@x.org";
+    input.to = "bob@x.org\rX-Evil: 1";
+    const auto files = Format(input);
+    EXPECT_NE(files.data.find("Subject: Hi\r\nX-Mailer"), std::string::npos);
+    EXPECT_EQ(files.data.find("victim"), std::string::npos);
+    EXPECT_EQ(files.data.find("Evil"), std::string::npos);
+    EXPECT_EQ(files.data.find("\r\r"), std::string::npos);
+}
+
+TEST_F(MessageHeaderTest, SubjectCharsetRules) {
+    MessageInput input = Simple();
+    input.subject = "Gr\xFC\xDF" "e";
+    EXPECT_NE(Format(input).data.find("Subject: Gr=?ISO-8859-1?Q?=FC=DF?=e\r\nX-Mailer"), std::string::npos);
+    // A given charset other than exactly "ISO-2022-JP" folds with that charset.
+    input.headerCharset = "iso-2022-jp";
+    input.bodyCharset = "iso-2022-jp";
+    EXPECT_NE(Format(input).data.find("Subject: =?iso-2022-jp?Q?"), std::string::npos);
+    input.headerCharset = "ISO-2022-JP";
+    EXPECT_NE(Format(input).data.find("Subject: Gr=?ISO-8859-1?Q?"), std::string::npos);
+    // A given charset names the body's.
+    input.bodyEncoded = true;
+    input.headerCharset = input.bodyCharset = "koi8-r";
+    const auto data = Format(input).data;
+    EXPECT_NE(data.find("Content-Type: text/plain; charset=koi8-r\r\nContent-Transfer-Encoding: quoted-printable\r\n"),
+              std::string::npos);
+}
+
+TEST_F(MessageHeaderTest, EncodedBodyHeadersFollowTheCodePage) {
+    MessageInput input = Simple();
+    input.bodyEncoded = true;
+    EXPECT_NE(Format(input, 1252).data.find("charset=ISO-8859-1\r\nContent-Transfer-Encoding: quoted-printable\r\n"),
+              std::string::npos);
+    const auto jis = Format(input, 932).data;
+    EXPECT_NE(jis.find("Content-Type: text/plain; charset=ISO-2022-JP\r\nFrom:"), std::string::npos);
+}
+
+TEST_F(MessageHeaderTest, MultipartSkeletonAndAttachmentNames) {
+    MessageInput input = Simple();
+    input.attachmentNames = {"b.zip", std::string(1100, 'n'), "a.txt"};
+    auto data = Format(input).data;
+    EXPECT_NE(data.find("Content-Type: multipart/mixed;boundary=\"==Velmar_v8.2==\"\r\n"), std::string::npos);
+    // The name too long for the names text is left out; the others stay.
+    EXPECT_NE(data.find("X-Attachments: b.zip;a.txt;\r\n\r\n-----"), std::string::npos);
+    EXPECT_TRUE(data.ends_with("compliant mail reader to read any non-text attachments in this message.\r\n"
+                               "------------------------------------------------------------------------\r\n"
+                               "\r\n--==Velmar_v8.2==\r\nContent-Type: text/plain; charset=us-ascii\r\n\r\n"));
+    // uuencoded attachments: a single-part message that still lists them.
+    config.uuencode = 1;
+    data = Format(input).data;
+    EXPECT_NE(data.find("Content-Type: text/plain; charset=us-ascii\r\n"), std::string::npos);
+    EXPECT_NE(data.find("X-Attachments: b.zip;a.txt;\r\n\r\n"), std::string::npos);
+    EXPECT_TRUE(data.ends_with("X-Attachments: b.zip;a.txt;\r\n\r\n"));
+}
+
+TEST_F(MessageHeaderTest, EnvelopeOfAllListsAndTheArchiveCopy) {
+    MessageInput input = Simple();
+    input.to = "\"Bob, B\" <bob@x.org>, carol";
+    input.cc = "dan@y.org";
+    input.bcc = "eve@z.org";
+    config.copyAddress = "archive@example.com";
+    config.copyAllMail = 1;
+    const auto files = Format(input);
+    EXPECT_EQ(files.control.substr(files.control.find("S<alice>")),
+              "S<alice>\r\nN<bob@x.org>\r\nR<bob@x.org>\r\nN<carol>\r\nR<carol>\r\nN<dan@y.org>\r\nR<dan@y.org>\r\n"
+              "N<eve@z.org>\r\nR<eve@z.org>\r\nN<archive@example.com>\r\nR<archive@example.com>\r\n");
+    EXPECT_EQ(files.data.find("eve@"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmar
