@@ -252,7 +252,8 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
     ReduceToBareAddresses(input.to);
     if (input.cc) ReduceToBareAddresses(*input.cc);
     if (input.bcc) ReduceToBareAddresses(*input.bcc);
-    std::string envelope = "Q" + std::string(dataPath) + "\nH" + host + "\nA" + senderAddress + "\n";
+    std::string envelope = "Q";
+    envelope.append(dataPath).append("\nH").append(host).append("\nA").append(senderAddress).append("\n");
     lists.WriteEnvelopeLine(envelope, 'S', senderAddress);
     lists.WriteEnvelopeRecipients(envelope, input.to);
     if (input.cc && !input.cc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.cc);

@@ -182,14 +182,14 @@ bool RecipientWriter::WriteAddressItem(std::string& out, std::string_view itemTe
             if (!text.empty() && text.back() == ')') {
                 // An address followed by a comment.
                 const std::size_t blank = text.find(' ');
-                if (blank != std::string::npos) text.insert(blank, ">");
+                if (blank != std::string::npos) text.insert(blank, 1, '>');
                 else text += '>';
-                text.insert(0, "<");
+                text.insert(std::size_t{0}, 1, '<');
             } else {
                 // A display name (or nothing) and the address.
                 const std::size_t blank = text.rfind(' ');
                 text += '>';
-                text.insert(blank == std::string::npos ? 0 : blank + 1, "<");
+                text.insert(blank == std::string::npos ? 0 : blank + 1, 1, '<');
             }
         }
         if (HasEightBit(text)) text = EncodeCutAtCr(text, headerItemCapacity, codePage_);

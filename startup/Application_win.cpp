@@ -48,7 +48,10 @@ bool InitInstance(Application& app, int showCommand, std::string_view commandLin
         DrawMenuBar(window);
     }
 
-    if (ProcessCommandLine(app, window, commandLine) != 0) {
+    const int showWindow = ProcessCommandLine(app, window, commandLine);
+    // The attachments of a batch start belong to its message only.
+    app.attachments.ClearAttachments();
+    if (showWindow != 0) {
         ShowWindow(window, showCommand);
         UpdateWindow(window);
     } else {

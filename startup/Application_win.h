@@ -8,11 +8,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/AppConfig.h"
 #include "config/Registry_win.h"
 #include "config/ServerLibrary_win.h"
 #include "config/SettingsStore.h"
+#include "encoding/AttachmentList.h"
+#include "startup/CommandRequest.h"
 
 namespace velmar {
 
@@ -30,6 +33,13 @@ struct Application {
     std::string replyFilePath;         // empty, or the reply source file
     int batchFlag = 0;
     HWND mainWindow = nullptr;
+    int exitCode = 0;                  // a batch start's outcome (see startup/ExitCodes.h)
+
+    MessageFields fields;                    // the message being composed or sent
+    AttachmentList attachments;              // most recently added first
+    std::vector<std::string> rawHeaderLines;  // "R:" lines for the next message
+    int replyOption = 2;                     // "OPT_RPVAL"
+    bool queueForLater = false;              // "OPT_DQUEUE" as the send options set it
 
     AppConfig config;
     Win32SettingsBackend settingsBackend;

@@ -41,6 +41,7 @@ struct CommandRequest {
     bool sendNow = false;     // "-f", "F:": send instead of opening the window
     bool encodeBody = false;  // "-e": treat the body as 8-bit text whatever it holds
     std::string bodyPath;     // "-f", "-i", "F:", "I:"
+    bool bodyPathCut = false; // the given body path was longer than its field: it names another file
     std::string attachPath;   // "-a": one attachment, added by the driver
     std::string headerCharset;  // "LS:"
     std::string bodyCharset;    // "LB:"

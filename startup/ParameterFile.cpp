@@ -94,12 +94,16 @@ void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsign
     auto value = [&](std::string_view key) { return line.substr(key.size()); };
     CommandRequest& request = parsed.request;
 
+    auto setBodyPath = [&](std::string_view path) {
+        request.bodyPath = CutCopy(path, cap::bodyPath);
+        request.bodyPathCut = path.size() > cap::bodyPath;
+    };
     if (starts("I:")) {
-        request.bodyPath = CutCopy(value("I:"), cap::bodyPath);
+        setBodyPath(value("I:"));
     } else if (starts("R:")) {
         parsed.rawHeaderLines.push_back(RawHeaderText(value("R:")));
     } else if (starts("F:")) {
-        request.bodyPath = CutCopy(value("F:"), cap::bodyPath);
+        setBodyPath(value("F:"));
         request.sendNow = true;
     } else if (starts("S:")) {
         parsed.fields.subject = CutCopy(value("S:"), cap::subjectField);
@@ -123,6 +127,7 @@ void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsign
         }
         AttachmentRequest attachment;
         attachment.path = whole.size() > 2 ? CutCopy(whole.substr(2), cap::attachPath) : std::string();
+        if (attachment.path.empty()) return;  // names no file
         attachment.displayName = name.has_value() ? *name : DisplayNameOfPath(attachment.path, codePage);
         if (attachment.displayName.empty()) attachment.displayName = attachment.path;
         parsed.attachments.push_back(std::move(attachment));

@@ -10,14 +10,19 @@ namespace {
 struct Target {
     std::string* field = nullptr;
     std::size_t capacity = 0;
+    bool* cutMark = nullptr;  // set when a character did not fit
 
     void Put(char c) const {
-        if (field != nullptr && field->size() < capacity) *field += c;
+        if (field == nullptr) return;
+        if (field->size() < capacity) *field += c;
+        else if (cutMark != nullptr) *cutMark = true;
     }
-    void Start(std::string& to, std::size_t room) {
+    void Start(std::string& to, std::size_t room, bool* cut = nullptr) {
         field = &to;
         capacity = room;
+        cutMark = cut;
         field->clear();
+        if (cutMark != nullptr) *cutMark = false;
     }
 };
 
@@ -48,14 +53,14 @@ bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
         case 'c': target.Start(parsed.fields.cc, cap::addressField); break;
         case 'e': request.encodeBody = true; break;
         case 'f':
-            target.Start(request.bodyPath, cap::bodyPath);
+            target.Start(request.bodyPath, cap::bodyPath, &request.bodyPathCut);
             request.sendNow = true;
             break;
         case 'h':
             target.Start(hostName, cap::hostOverride);
             parsed.hostName.emplace();
             break;
-        case 'i': target.Start(request.bodyPath, cap::bodyPath); break;
+        case 'i': target.Start(request.bodyPath, cap::bodyPath, &request.bodyPathCut); break;
         case 'r': parsed.returnReceipt = true; break;
         case 's': target.Start(parsed.fields.subject, cap::subjectField); break;
         case 't': target.Start(parsed.fields.to, cap::addressField); break;

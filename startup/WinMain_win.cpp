@@ -67,5 +67,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
     }
 
     if (!app.replyFilePath.empty()) DeleteFileA(app.replyFilePath.c_str());
-    return static_cast<int>(message.wParam);
+    return app.exitCode != exitcode::ok ? app.exitCode : static_cast<int>(message.wParam);
 }

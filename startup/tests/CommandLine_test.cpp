@@ -120,6 +120,8 @@ TEST(Switches, ValuesAreCutToTheirFieldsAndAtLineBreaks) {
     EXPECT_EQ(parsed.fields.to.size(), 510u);
     EXPECT_EQ(parsed.userId->size(), 39u);
     EXPECT_EQ(parsed.request.bodyPath.size(), 127u);
+    EXPECT_TRUE(parsed.request.bodyPathCut);
+    EXPECT_FALSE(Parse("-f " + std::string(127, 'p')).request.bodyPathCut);
     parsed = Parse("-t a@x -s Hi\rBcc: b@y");
     EXPECT_EQ(parsed.fields.subject, "Hi");
 }
@@ -151,12 +153,14 @@ TEST_F(ParameterFileTest, KeysInColumnOneWithTheirValuesAsWritten) {
 TEST_F(ParameterFileTest, SendFlagStaysWhenALaterLineNamesTheBody) {
     const auto parsed = Run("F:C:\\send.txt\nI:C:\\show.txt\n");
     EXPECT_TRUE(parsed.request.sendNow);
+    EXPECT_FALSE(parsed.request.bodyPathCut);
+    EXPECT_TRUE(Run("F:" + std::string(200, 'p') + "\n").request.bodyPathCut);
     EXPECT_EQ(parsed.request.bodyPath, "C:\\show.txt");
 }
 
 TEST_F(ParameterFileTest, AttachmentDisplayNames) {
     const auto parsed = Run("A:C:\\files\\report.txt\r\nA:C:\\files\\data.bin::Quarterly data\r\nA:C:\\x.txt::\r\n"
-                            "A:plain.txt\r\nA:C:\\dir\\\r\n");
+                            "A:plain.txt\r\nA:C:\\dir\\\r\nA:\r\nA::name\r\nA:::name\r\n");
     ASSERT_EQ(parsed.attachments.size(), 5u);
     EXPECT_EQ(parsed.attachments[0].path, "C:\\files\\report.txt");
     EXPECT_EQ(parsed.attachments[0].displayName, "report.txt");

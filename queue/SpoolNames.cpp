@@ -1,0 +1,26 @@
+#include "queue/SpoolNames.h"
+
+#include <cstdio>
+
+namespace velmar {
+
+std::uint64_t SpoolNumber(std::uint64_t unixSeconds, std::uint32_t threadId, std::uint32_t tick) {
+    return ((unixSeconds & 0xFFFFu) << 48) | (static_cast<std::uint64_t>(threadId) << 16) | (tick & 0xFFFFu);
+}
+
+std::string MakeSpoolName(std::string_view spoolDir, char letter, std::uint64_t number) {
+    char digits[17] = {};
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(number));
+    std::string name(spoolDir);
+    name += '\\';
+    name += letter;
+    name += digits;
+    name += ".GSC";
+    return name;
+}
+
+std::uint32_t NextSpoolTick(std::uint32_t tick, int retriesLeft) {
+    return tick - static_cast<std::uint32_t>(spoolNameRetries + 1 - retriesLeft) * 3u;
+}
+
+}  // namespace velmar
