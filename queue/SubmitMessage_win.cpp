@@ -83,7 +83,9 @@ bool SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, Q
     const std::string bodyPath = CutCopy(bodyPathIn, bodyPathCapacity);
     const std::string& spoolDir = context.config.spoolDir;
     std::string created;  // the data file, once it exists
+    UniqueFile data;
     auto fail = [&] {
+        data.Reset();
         if (!created.empty()) DeleteFileA(created.c_str());
         context.messageBuffer = FormatText(LoadText(idsFileSendError, "File send error of %s"), bodyPath);
         return false;
@@ -103,7 +105,6 @@ bool SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, Q
     // The data file's name, claimed by creating the file exclusively.
     std::uint64_t dataNumber = CandidateNumber(tick);
     std::string dataPath = MakeSpoolName(spoolDir, 'D', dataNumber);
-    UniqueFile data;
     for (retries = spoolNameRetries;;) {
         data = UniqueFile(CreateFileA(dataPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                       nullptr));

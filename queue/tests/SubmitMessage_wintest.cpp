@@ -1,0 +1,148 @@
+// Queue submission on real files, with the real pipe and a real delivery program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "config/Registry_win.h"
+#include "queue/SubmitMessage_win.h"
+#include "tests/support/SpoolRig.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+class SubmitMessageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wintest::ForgetServerConfiguration();
+        config.hostName = "example.com";
+        config.userId = "alice";
+        config.spoolDir = spool.Path();
+        message.sender = "alice";
+        message.to = "bob@x.org";
+        message.subject = "Hi";
+    }
+    bool Submit(const std::string& body) {
+        QueueContext context{settings, library, config, raw, messageBuffer, queueForLater};
+        return SubmitMessage(message, body, context);
+    }
+    std::string Body(std::string_view name, std::string_view bytes) {
+        const std::string path = work / name;
+        EXPECT_TRUE(wintest::WriteWholeFile(path, bytes));
+        return path;
+    }
+
+    wintest::RecordDir records;
+    wintest::DefaultSpool spool;
+    wintest::ScratchDir work{"submit"};
+    Win32SettingsBackend backend;
+    AppConfig config;
+    SettingsStore settings{backend, config, true};
+    NoServerLibrary library;
+    std::vector<std::string> raw;
+    std::string messageBuffer;
+    bool queueForLater = false;
+    MessageInput message;
+};
+
+TEST_F(SubmitMessageTest, BodyIsAppendedAsTextAndTheControlFileNamesTheDataFile) {
+    raw = {"X-Raw: 1\n"};
+    ASSERT_TRUE(Submit(Body("body.txt", "a\nb\r\nc\rd\x1A" "after the end")));
+    const auto control = spool.FilesOf('Q');
+    const auto data = spool.FilesOf('D');
+    ASSERT_EQ(control.size(), 1u);
+    ASSERT_EQ(data.size(), 1u);
+    EXPECT_EQ(spool.Files().size(), 2u);
+    const std::string bytes = spool.Read(data[0]);
+    EXPECT_EQ(bytes.rfind("X-Raw: 1\r\nDate: ", 0), 0u);
+    EXPECT_TRUE(bytes.ends_with("X-Mailer: <Velmar v8.22>\r\n\r\na\r\nb\r\nc\rd")) << bytes;
+    EXPECT_EQ(spool.Read(control[0]).rfind("Q" + spool.Path() + "\\" + data[0] + "\r\nHexample.com\r\n", 0), 0u);
+    EXPECT_TRUE(raw.empty());
+    // The Message-Id's number is the data file's.
+    const std::string digits = data[0].substr(1, 16);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(bytes, m, std::regex("\\.AA([0-9]+)@example\\.com>")));
+    EXPECT_EQ(std::stoull(m[1].str()), std::stoull(digits, nullptr, 16));
+}
+
+TEST_F(SubmitMessageTest, TwoMessagesInOneMinuteHaveDifferentIdentifiers) {
+    const std::string body = Body("b.txt", "x\r\n");
+    ASSERT_TRUE(Submit(body));
+    Sleep(20);
+    ASSERT_TRUE(Submit(body));
+    const auto data = spool.FilesOf('D');
+    ASSERT_EQ(data.size(), 2u);
+    std::smatch a, b;
+    const std::string first = spool.Read(data[0]), second = spool.Read(data[1]);
+    ASSERT_TRUE(std::regex_search(first, a, std::regex("Message-Id: <[^>]+>")));
+    ASSERT_TRUE(std::regex_search(second, b, std::regex("Message-Id: <[^>]+>")));
+    EXPECT_NE(a.str(), b.str());
+}
+
+TEST_F(SubmitMessageTest, ConsumedBodiesAreDeletedOnlyWhenQueued) {
+    const std::string upper = Body("b.TMP", "x\r\n");
+    const std::string tmpl = Body("b.tmpl", "x\r\n");
+    ASSERT_TRUE(Submit(upper));
+    EXPECT_FALSE(wintest::FileExists(upper));
+    ASSERT_TRUE(Submit(tmpl));
+    EXPECT_TRUE(wintest::FileExists(tmpl));
+    // A failed submission keeps the body: nothing is lost.
+    const std::string kept = Body("c.tmp", "x\r\n");
+    config.spoolDir = work / "missing";
+    EXPECT_FALSE(Submit(kept));
+    EXPECT_TRUE(wintest::FileExists(kept));
+    EXPECT_EQ(messageBuffer, "File send error of " + kept);
+}
+
+TEST_F(SubmitMessageTest, FailuresLeaveNoQueueFiles) {
+    EXPECT_FALSE(Submit(work / "absent.txt"));
+    EXPECT_TRUE(spool.Files().empty());
+    EXPECT_EQ(messageBuffer, "File send error of " + (work / "absent.txt"));
+    config.spoolDir = "C:\\" + std::string(130, 's');
+    EXPECT_FALSE(Submit(Body("b.txt", "x")));
+}
+
+TEST_F(SubmitMessageTest, DeliveryProgramOrPipeOrNobody) {
+    const std::string body = Body("b.txt", "x\r\n");
+    // A program whose name does not hold "mqsend" is started with the control file's path.
+    const std::string program = work / "deliver.exe";
+    ASSERT_TRUE(CopyFileA((wintest::BinDir() + "\\mqsend.exe").c_str(), program.c_str(), FALSE));
+    config.sendName = program;
+    config.optVerify = 1;
+    ASSERT_TRUE(Submit(body));
+    const auto control = spool.FilesOf('Q');
+    ASSERT_EQ(control.size(), 1u);
+    EXPECT_EQ(records.WaitFor("mqsend.log"), program + " -v " + spool.Path() + "\\" + control[0] + "\r\n");
+
+    // "mqsend" in any case inside a longer name: the pipe, with the path and a NUL.
+    spool.Empty();
+    config.sendName = "D:\\Server\\MQSEND.EXE";
+    {
+        wintest::ListeningPipeServer delivery(records);
+        ASSERT_TRUE(Submit(body));
+        EXPECT_EQ(delivery.Received(1), std::vector<std::string>{spool.Path() + "\\" + spool.FilesOf('Q').at(0)});
+    }
+    // Queued for later: the files, and nobody told.
+    spool.Empty();
+    DeleteFileA((records.Path() + "\\pipeserver.log").c_str());
+    queueForLater = true;
+    {
+        wintest::ListeningPipeServer delivery(records);
+        ASSERT_TRUE(Submit(body));
+        Sleep(300);
+        EXPECT_TRUE(delivery.Received(0, 0).empty());
+    }
+    EXPECT_EQ(spool.Files().size(), 2u);
+}
+
+TEST_F(SubmitMessageTest, WithoutADeliverySideTheSubmissionEndsAtOnce) {
+    const DWORD start = GetTickCount();
+    ASSERT_TRUE(Submit(Body("b.txt", "x\r\n")));
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_EQ(spool.Files().size(), 2u);
+}
+
+}  // namespace
+}  // namespace velmar
