@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "common/Text.h"
 #include "encoding/AttachmentParts_win.h"
@@ -15,12 +13,6 @@
 namespace velmar {
 
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // Copies the body piece by piece as it is read, every byte kept (a NUL byte included).
 bool CopyBody(BufferedFile& in, BufferedFile& out) {
@@ -44,7 +36,7 @@ bool AppendClosingBoundary(const std::string& path, std::string_view boundary) {
 
 bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir) {
     if (path.find(".tmp") != std::string_view::npos) return true;
-    return !spoolDir.empty() && path.size() >= spoolDir.size() && EqualNoCase(path.substr(0, spoolDir.size()), spoolDir);
+    return !spoolDir.empty() && path.size() >= spoolDir.size() && EqualsNoCase(path.substr(0, spoolDir.size()), spoolDir);
 }
 
 bool PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings, const AppConfig& config,
@@ -84,7 +76,7 @@ bool PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStor
         } else {
             if (withAttachments) written = WriteBuffered(out, "\r\n");
             if (written)
-                written = EqualNoCase(body.charset, "ISO-2022-JP") ? SjisToJisHandle(in, out) : QpEncodeHandle(in, out);
+                written = EqualsNoCase(body.charset, "ISO-2022-JP") ? SjisToJisHandle(in, out) : QpEncodeHandle(in, out);
         }
         CloseBufferedFile(in);
     } else {

@@ -8,23 +8,13 @@ import email
 import email.policy
 import os
 import random
-import shutil
-import subprocess
 import sys
 
-root = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
-prefix = os.environ.get("WINEPREFIX", os.path.join(root, "build", "wineprefix"))
-env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", WINEARCH="win64")
-env.pop("DISPLAY", None)
-client = os.path.join(root, "build", "windows", "bin", "velmar1.exe")
-drive = os.path.join(prefix, "drive_c")
-spool = os.path.join(drive, "MAIL", "spool")
-work = os.path.join(drive, "mailcheck")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import wineclient  # noqa: E402
 
-subprocess.run(["wine", "reg", "delete", r"HKLM\SOFTWARE\Brindle", "/f"], env=env, capture_output=True)
-for d in (spool, work):
-    shutil.rmtree(d, ignore_errors=True)
-    os.makedirs(d)
+env = wineclient.wine_env()
+work = wineclient.fresh_machine(env, "mailcheck")
 
 rng = random.Random(7)
 body = "".join(rng.choice(["caf\xe9 ", "na\xefve ", "= sign ", "from here ", "plain ", "\n", "\t"]) for _ in range(3000))
@@ -44,15 +34,14 @@ with open(job, "wb") as f:
     f.write(b"T:Bob <bob@example.com>\r\nS:Gr\xfc\xdfe aus K\xf6ln\r\nLS:iso-8859-1\r\nLB:iso-8859-1\r\n"
             b"F:C:\\mailcheck\\body.txt\r\nA:C:\\mailcheck\\data.bin\r\nA:C:\\mailcheck\\report.txt::report.txt\r\n")
 
-run = subprocess.run(["wine", client, r"C:\mailcheck\job~NEX.txt"], env=env, capture_output=True, timeout=120)
+run = wineclient.run_client(env, r"C:\mailcheck\job~NEX.txt")
 failures = []
 if run.returncode != 0:
     failures.append(f"velmar1.exe exited {run.returncode}")
-data_files = [n for n in os.listdir(spool) if n.startswith("D")]
-if len(data_files) != 1:
-    print(f"batch_email_check: expected one data file, found {os.listdir(spool)}")
+raw = wineclient.only_data_file()
+if raw is None:
+    print(f"batch_email_check: expected one data file, found {os.listdir(wineclient.SPOOL)}")
     sys.exit(1)
-raw = open(os.path.join(spool, data_files[0]), "rb").read()
 message = email.message_from_bytes(raw, policy=email.policy.default)
 
 def defects(part):
@@ -83,9 +72,7 @@ else:
     if by_name.get("report.txt") is None or by_name["report.txt"].get_payload(decode=True).replace(b"\r\n", b"\n") != text.replace(b"\r\n", b"\n"):
         failures.append("report.txt does not decode to the original")
 
-shutil.rmtree(work, ignore_errors=True)
-for name in os.listdir(spool):
-    os.remove(os.path.join(spool, name))
+wineclient.clean_up(work)
 if failures:
     print("batch_email_check: " + "; ".join(failures))
     sys.exit(1)

@@ -7,46 +7,34 @@ locale (built by localedef) so that the client's code page is 932."""
 import email
 import email.policy
 import os
-import shutil
 import subprocess
 import sys
 import unicodedata
 
-root = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
-prefix = os.environ.get("WINEPREFIX", os.path.join(root, "build", "wineprefix"))
-locpath = os.path.join(root, "build", "locale")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import wineclient  # noqa: E402
+
+locpath = os.path.join(wineclient.ROOT, "build", "locale")
 if not os.path.isdir(os.path.join(locpath, "ja_JP.UTF-8")):
     os.makedirs(locpath, exist_ok=True)
     subprocess.run(["localedef", "-i", "ja_JP", "-f", "UTF-8", os.path.join(locpath, "ja_JP.UTF-8")],
                    check=False, capture_output=True)
-env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", WINEARCH="win64", LOCPATH=locpath,
-           LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8")
-env.pop("DISPLAY", None)
-client = os.path.join(root, "build", "windows", "bin", "velmar1.exe")
-drive = os.path.join(prefix, "drive_c")
-spool = os.path.join(drive, "MAIL", "spool")
-work = os.path.join(drive, "sjischeck")
-
-subprocess.run(["wine", "reg", "delete", r"HKLM\SOFTWARE\Brindle", "/f"], env=env, capture_output=True)
-for d in (spool, work):
-    shutil.rmtree(d, ignore_errors=True)
-    os.makedirs(d)
+env = wineclient.wine_env(LOCPATH=locpath, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8")
+work = wineclient.fresh_machine(env, "sjischeck")
 
 text = "日本語のテキストです。\nカタカナとｶﾞｷﾞｸﾞ、ﾊﾟﾋﾟ。\nASCII line\n"
 with open(os.path.join(work, "body.txt"), "wb") as f:
     f.write(text.replace("\n", "\r\n").encode("shift_jis"))
 subject = "テストの件名"
 
-run = subprocess.run(["wine", client, "-t", "bob@example.com", "-s", subject, "-f", r"C:\sjischeck\body.txt"],
-                     env=env, capture_output=True, timeout=120)
+run = wineclient.run_client(env, "-t", "bob@example.com", "-s", subject, "-f", r"C:\sjischeck\body.txt")
 failures = []
 if run.returncode != 0:
     failures.append(f"velmar1.exe exited {run.returncode}")
-data_files = [n for n in os.listdir(spool) if n.startswith("D")]
-if len(data_files) != 1:
-    print(f"shiftjis_body_check: expected one data file, found {os.listdir(spool)}")
+raw = wineclient.only_data_file()
+if raw is None:
+    print(f"shiftjis_body_check: expected one data file, found {os.listdir(wineclient.SPOOL)}")
     sys.exit(1)
-raw = open(os.path.join(spool, data_files[0]), "rb").read()
 header, _, body = raw.partition(b"\r\n\r\n")
 if b"Content-Type: text/plain; charset=ISO-2022-JP\r\n" not in header + b"\r\n":
     failures.append("no ISO-2022-JP content type (is the code page 932?):\n" + header.decode("latin-1"))
@@ -61,9 +49,7 @@ message = email.message_from_bytes(raw, policy=email.policy.default)
 if str(message["Subject"]) != subject + " ":
     failures.append(f"subject decodes to {message['Subject']!r}")
 
-shutil.rmtree(work, ignore_errors=True)
-for name in os.listdir(spool):
-    os.remove(os.path.join(spool, name))
+wineclient.clean_up(work)
 if failures:
     print("shiftjis_body_check: " + "; ".join(failures))
     sys.exit(1)
