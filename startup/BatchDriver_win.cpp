@@ -21,7 +21,7 @@ constexpr std::size_t storedBccCapacity = 100;
 constexpr std::size_t senderCapacity = 120;
 
 // The first phase's results into the process-wide fields and the configuration.
-void ApplyRequest(Application& app, ParsedCommandLine& parsed, unsigned codePage) {
+void ApplyRequest(Application& app, ParsedCommandLine& parsed) {
     app.fields = std::move(parsed.fields);
     if (parsed.hostName) app.config.hostName = *parsed.hostName;
     if (parsed.userId) app.config.userId = *parsed.userId;
@@ -29,10 +29,6 @@ void ApplyRequest(Application& app, ParsedCommandLine& parsed, unsigned codePage
     for (auto& line : parsed.rawHeaderLines) app.rawHeaderLines.push_back(std::move(line));
     for (const auto& attachment : parsed.attachments)
         (void)AddAttachment(app.attachments, app.settings, app.config, attachment.path, attachment.displayName);
-    if (!parsed.request.attachPath.empty()) {
-        const std::string& path = parsed.request.attachPath;
-        (void)AddAttachment(app.attachments, app.settings, app.config, path, DisplayNameOfPath(path, codePage));
-    }
 }
 
 // The automatic blind copy: the user's stored "BCC" when "OPT_BCC" is on.
@@ -121,7 +117,7 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
         return 0;
     }
     CommandRequest request = std::move(parsed.request);
-    ApplyRequest(app, parsed, codePage);
+    ApplyRequest(app, parsed);
 
     // Who is sending.
     app.library.LookupDomain(app.config.domain, app.config.hostName);
@@ -132,6 +128,10 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
     while (!app.config.userId.empty() && (app.config.userId.back() == ' ' || app.config.userId.back() == '\n'))
         app.config.userId.pop_back();
     SettleSender(app);
+    if (!request.attachPath.empty()) {
+        const std::string& path = request.attachPath;
+        (void)AddAttachment(app.attachments, app.settings, app.config, path, DisplayNameOfPath(path, codePage));
+    }
 
     if (request.sendNow && request.bodyPathCut) {
         // A cut path names another file, which must be neither sent nor consumed.

@@ -225,6 +225,23 @@ TEST_F(BatchSendTest, AttachmentsCloseTheMultipartUnlessUuencoded) {
     EXPECT_EQ(data.find("==Velmar_v8.2=="), std::string::npos);
 }
 
+TEST_F(BatchSendTest, SwitchAttachmentIsNamedByItsLastComponent) {
+    const std::string body = work / "b.txt";
+    const std::string notes = work / "notes.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(body, "body\r\n"));
+    ASSERT_TRUE(wintest::WriteWholeFile(notes, "plain notes\r\n"));
+    EXPECT_EQ(Send("-u alice -t bob@example.com -f \"" + body + "\" -a \"" + notes + "\""), 0);
+    const auto [control, data] = QueueFileSet();
+    EXPECT_NE(data.find("X-Attachments: notes.txt;\r\n"), std::string::npos) << data;
+    EXPECT_NE(data.find("Content-Type: text/plain; name=\"notes.txt\"\r\nContent-Transfer-Encoding: 7bit\r\n\r\n"
+                        "plain notes\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(data.ends_with("\r\n--==Velmar_v8.2==--\r\n"));
+    // "-u" names the sending user; its value's trailing blank is dropped.
+    EXPECT_NE(control.find("\r\nAalice\r\nS<alice>\r\n"), std::string::npos) << control;
+    EXPECT_TRUE(wintest::FileExists(notes));
+}
+
 TEST_F(BatchSendTest, SendWithoutAnyRecipientOpensTheWindowInstead) {
     const std::string body = work / "b.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(body, "draft\r\n"));
