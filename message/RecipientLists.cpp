@@ -143,9 +143,16 @@ void RecipientWriter::WriteAddressHeader(std::string& out, std::string_view labe
         WriteFoldedList(out, label, list, separator);
         return;
     }
-    std::string copy(list);
+    // Empty items (a doubled comma, a trailing one) would become a bare "@host".
+    std::string copy;
+    for (std::string_view items = list; !items.empty();) {
+        while (!items.empty() && items.front() == ' ') items.remove_prefix(1);
+        const std::string item = CutListItem(items);
+        if (item.find_first_not_of(" \t") == std::string::npos) continue;
+        if (!copy.empty()) copy += ", ";
+        copy += item;
+    }
     std::string_view rest = copy;
-    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
     while (!rest.empty()) {
         out += label;
         out += ' ';

@@ -44,6 +44,9 @@ TEST_F(RecipientListsTest, AddressItemForms) {
     EXPECT_EQ(Header("carol (Carol C)"), "To: carol@example.com (Carol C)\n");
     EXPECT_EQ(Header("<carol>"), "To: <carol@example.com>\n");
     EXPECT_EQ(Header("Carol <carol>"), "To: Carol <carol@example.com>\n");
+    // Empty items are left out rather than written as a bare "@host".
+    EXPECT_EQ(Header("a@x.org,, b@x.org,"), "To: <a@x.org>,\n    <b@x.org>\n");
+    EXPECT_EQ(Header(" , "), "");
 }
 
 TEST_F(RecipientListsTest, DefHostQualifiesNamesWithoutTheirOwnAddress) {
