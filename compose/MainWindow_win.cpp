@@ -1,12 +1,11 @@
 #include "compose/MainWindow_win.h"
 
 #include "resources/resource.h"
-#include "startup/Application_win.h"
 
 namespace velmar {
 
-Application* ApplicationOf(HWND window) {
-    return reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+ComposeContext* ComposeContextOf(HWND window) {
+    return reinterpret_cast<ComposeContext*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,15 +3,32 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "config/AppConfig.h"
+#include "config/ServerLibrary.h"
+#include "config/SettingsStore.h"
+#include "message/MessageDraft.h"
+
 namespace velmar {
 
-struct Application;
+// What the compose window works with. The application owns every part and hands the
+// context to the window as its creation parameter.
+struct ComposeContext {
+    const HINSTANCE& instance;
+    const std::string& appTitle;       // window class name and message box caption
+    AppConfig& config;
+    SettingsStore& settings;
+    ServerLibrary& library;
+    MessageDraft& draft;
+    const std::string& replyFilePath;  // empty, or the reply source file
+};
 
-// Window procedure of the main window class. The Application is handed in as the
-// creation parameter and kept in the window's user data.
+// Window procedure of the main window class; the ComposeContext arrives as the creation
+// parameter and is kept in the window's user data.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The Application a main window belongs to (null before WM_NCCREATE).
-Application* ApplicationOf(HWND window);
+// The context a main window works with (null before WM_NCCREATE).
+ComposeContext* ComposeContextOf(HWND window);
 
 }  // namespace velmar

@@ -5,7 +5,7 @@
 #include "encoding/Base64.h"
 #include "encoding/HeaderWords.h"
 #include "encoding/Uuencode.h"
-#include "startup/LineText.h"
+#include "common/LineText.h"
 
 namespace velmar {
 namespace {

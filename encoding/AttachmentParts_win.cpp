@@ -7,7 +7,7 @@
 #include "common/TextMode.h"
 #include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
-#include "startup/BufferedFile_win.h"
+#include "common/BufferedFile_win.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 // The quoted-printable encoder over two buffered files, for the batch path.
 #pragma once
 
-#include "startup/BufferedFile_win.h"
+#include "common/BufferedFile_win.h"
 
 namespace velmar {
 

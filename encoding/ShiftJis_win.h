@@ -1,7 +1,7 @@
 // The Shift-JIS to ISO-2022-JP converter over two buffered files, for the batch path.
 #pragma once
 
-#include "startup/BufferedFile_win.h"
+#include "common/BufferedFile_win.h"
 
 namespace velmar {
 

@@ -78,11 +78,24 @@ std::string FormatDateLine(const LocalTime& now, std::string_view zoneText) {
                   static_cast<unsigned>(now.year), now.hour, now.minute, now.second, zone.c_str());
 }
 
-MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>& rawHeaderLines,
-                                    MessageContext& context, std::string_view dataPath) {
-    const AppConfig& config = context.config;
-    const std::string& host = config.hostName;
-    const unsigned codePage = context.codePage;
+std::string TextPartHeaders(std::string_view charset, bool charsetGiven, bool encoded, bool inPart) {
+    const bool japanese = EqualsNoCase(charset, "ISO-2022-JP");
+    std::string text = "Content-Type: text/plain; charset=";
+    text += !charsetGiven && !encoded ? std::string_view("us-ascii") : charset;
+    text += "\n";
+    if (encoded && !japanese) {
+        text += "Content-Transfer-Encoding: quoted-printable\n";
+    } else if (inPart && ((encoded && !charsetGiven) || (!encoded && charsetGiven))) {
+        // A part says 7bit for converted Japanese text and for a named charset sent as it is.
+        text += "Content-Transfer-Encoding: 7bit\n";
+    }
+    return text;
+}
+
+MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& settings, RecipientDirectory& directory,
+                                    const WritingMoment& moment, std::string_view dataPath) {
+    const std::string& host = settings.hostName;
+    const unsigned codePage = moment.codePage;
     EndAtLineBreak(input.sender);
     EndAtLineBreak(input.to);
     EndAtLineBreak(input.cc);
@@ -91,8 +104,8 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
     CutTo(input.sender, cap::senderAddress);
 
     const bool charsetGiven = input.headerCharset.has_value() && input.bodyCharset.has_value();
-    const std::string charset = charsetGiven ? std::string() : std::string(CharsetForCodePage(codePage));
-    const std::string zoneText = FormatZoneText(context.zone);
+    const std::string charset = charsetGiven ? *input.bodyCharset : std::string(CharsetForCodePage(codePage));
+    const std::string zoneText = FormatZoneText(moment.zone);
 
     // Who is sending.
     std::string fullName;
@@ -103,15 +116,8 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
         senderAddress = CutCopy("postmaster@" + host, cap::senderAddress);
         ownAddress = senderAddress;
     } else {
-        ownAddress = HasAt(config.userId) ? config.userId : config.userId + "@" + host;
-        DomainRecord domain;
-        UserRecord user;
-        if (!host.empty() && context.library.LookupDomain(domain, host) != 0 &&
-            context.library.LookupUser(user, domain, config.userId) != 0) {
-            fullName = CutCopy(user.FullName(), 255);
-        } else {
-            context.settings.GetConfigString(config.userId, "FULLNAME", "", fullName, 256, ProfileShared);
-        }
+        ownAddress = HasAt(settings.userId) ? settings.userId : settings.userId + "@" + host;
+        fullName = settings.fullName;
         EndAtLineBreak(fullName);
         senderAddress = input.sender;
     }
@@ -119,39 +125,28 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
         return !HasAt(address) && !host.empty() ? address + "@" + host : address;
     };
 
-    RecipientWriter lists(context.settings, context.library, context.listFiles, host, config.sendWrap, codePage);
-    const bool multipart = !input.attachmentNames.empty() && config.uuencode == 0;
+    RecipientWriter lists(directory, settings, codePage);
+    const bool multipart = !input.attachmentNames.empty() && settings.uuencode == 0;
     std::string data;
     std::string text;  // header text with "\n" line ends, flushed into `data` in text mode
 
-    for (const auto& line : rawHeaderLines) text += line;
-    rawHeaderLines.clear();
-    text += FormatDateLine(context.now, zoneText) + "\n";
-    text += Printf("Message-Id: <%04d%02d%02d%02d%02d.AA%05llu@", context.now.year % 10000, context.now.month,
-                   context.now.day, context.now.hour, context.now.minute,
-                   static_cast<unsigned long long>(context.messageNumber)) +
+    for (const auto& line : input.rawHeaderLines) text += line;
+    text += FormatDateLine(moment.now, zoneText) + "\n";
+    text += Printf("Message-Id: <%04d%02d%02d%02d%02d.AA%05llu@", moment.now.year % 10000, moment.now.month,
+                   moment.now.day, moment.now.hour, moment.now.minute,
+                   static_cast<unsigned long long>(moment.messageNumber)) +
             host + ">\n";
     text += "Mime-Version: 1.0\n";
 
-    if (multipart) {
-        text += "Content-Type: multipart/mixed;boundary=\"" + std::string(mimeBoundary) + "\"\n";
-    } else if (!charsetGiven && input.bodyEncoded) {
-        text += "Content-Type: text/plain; charset=" + charset + "\n";
-        if (!EqualsNoCase(charset, "ISO-2022-JP")) text += "Content-Transfer-Encoding: quoted-printable\n";
-    } else if (!charsetGiven) {
-        text += "Content-Type: text/plain; charset=us-ascii\n";
-    } else {
-        text += "Content-Type: text/plain; charset=" + *input.bodyCharset + "\n";
-        if (input.bodyEncoded && !EqualsNoCase(*input.bodyCharset, "ISO-2022-JP"))
-            text += "Content-Transfer-Encoding: quoted-printable\n";
-    }
+    if (multipart) text += "Content-Type: multipart/mixed;boundary=\"" + std::string(mimeBoundary) + "\"\n";
+    else text += TextPartHeaders(charset, charsetGiven, input.bodyEncoded, false);
 
     // Sender lines.
     const bool xSenderDue = !ownAddress.empty() && !EqualsNoCase(ownAddress, senderAddress);
     auto extendSender = [&] {
         if (!HasAt(input.sender)) input.sender += "@" + host;
     };
-    if (context.settings.GetConfigInt("_MAIL", "FROMSTYLE", 0, ProfileShared) != 1) {
+    if (settings.fromStyle != 1) {
         const std::string close = !HasAt(senderAddress) && !host.empty() ? "@" + host + ">\n" : ">\n";
         if (fullName.empty()) text += "From: <" + senderAddress + close;
         else text += "From: \"" + DisplayName(fullName, 4080, codePage) + "\" <" + senderAddress + close;
@@ -161,26 +156,25 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
             text += "X-Sender: <" + input.sender + ">\n";
         }
     } else {
-        // Each line may be replaced by a setting of the user's; an empty setting leaves
-        // its line out rather than ending the header block.
-        auto overridden = [&](const char* name, std::string composed) {
+        // Each line may be replaced by a line of the user's; an empty one leaves its line
+        // out rather than ending the header block.
+        auto overridden = [&](const std::optional<std::string>& stored, std::string composed) {
             CutTo(composed, composedLine);
-            std::string value;
-            context.settings.GetConfigString(config.userId, name, composed, value, overrideCapacity, ProfileUser);
+            std::string value = stored ? *stored : CutCopy(composed, overrideCapacity - 1);
             EndAtLineBreak(value);
             if (!value.empty()) text += value + "\n";
         };
-        overridden("FROMHDR", fullName.empty() ? "From: " + senderAddress
-                                               : "From: " + senderAddress + " (" + DisplayName(fullName, 255, codePage) + ")");
-        overridden("REPLYHDR", "Reply-To: " + qualified(senderAddress));
+        overridden(settings.fromHeader, fullName.empty() ? "From: " + senderAddress
+                                                         : "From: " + senderAddress + " (" +
+                                                               DisplayName(fullName, 255, codePage) + ")");
+        overridden(settings.replyHeader, "Reply-To: " + qualified(senderAddress));
         std::string composed;
         if (xSenderDue) {
             extendSender();
             composed = "X-Sender: " + input.sender;
         }
-        overridden("SENDERHDR", composed);
+        overridden(settings.senderHeader, composed);
     }
-
     if (input.receiptRequested) {
         const std::string address = qualified(senderAddress);
         text += "X-Confirm-Reading-To: " + address + "\nReturn-receipt-to: " + address + "\nRegistered:   \n";
@@ -231,20 +225,7 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
     if (multipart) {
         text += preamble;
         text += "--" + std::string(mimeBoundary) + "\n";
-        if (!charsetGiven && input.bodyEncoded) {
-            text += "Content-Type: text/plain; charset=" + charset + "\n";
-            text += EqualsNoCase(charset, "ISO-2022-JP") ? "Content-Transfer-Encoding: 7bit\n"
-                                                         : "Content-Transfer-Encoding: quoted-printable\n";
-            text += "\n";
-        } else if (!charsetGiven) {
-            text += "Content-Type: text/plain; charset=us-ascii\n\n";
-        } else if (input.bodyEncoded) {
-            text += "Content-Type: text/plain; charset=" + *input.bodyCharset + "\n";
-            if (!EqualsNoCase(*input.bodyCharset, "ISO-2022-JP")) text += "Content-Transfer-Encoding: quoted-printable\n";
-            text += "\n";
-        } else {
-            text += "Content-Type: text/plain; charset=" + *input.bodyCharset + "\nContent-Transfer-Encoding: 7bit\n\n";
-        }
+        text += TextPartHeaders(charset, charsetGiven, input.bodyEncoded, true) + "\n";
     }
     AppendText(data, text);
 
@@ -258,8 +239,8 @@ MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>
     lists.WriteEnvelopeRecipients(envelope, input.to);
     if (input.cc && !input.cc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.cc);
     if (input.bcc && !input.bcc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.bcc);
-    if (config.copyAllMail != 0 && !config.copyAddress.empty())
-        lists.WriteEnvelopeRecipients(envelope, config.copyAddress);
+    if (settings.copyAllMail != 0 && !settings.copyAddress.empty())
+        lists.WriteEnvelopeRecipients(envelope, settings.copyAddress);
 
     MessageFileBytes files;
     files.data = std::move(data);

@@ -1,6 +1,7 @@
 // The message writer's core: from the fields of one message, the bytes of the data file's
 // header block (with the MIME skeleton of a multipart message) and of the control file,
-// exactly as they land on disk (every line end CR LF).
+// exactly as they land on disk (every line end CR LF). Formatting is a function of the
+// message, the resolved settings, the recipient directory and the moment of writing.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/AppConfig.h"
-#include "config/ServerLibrary.h"
-#include "config/SettingsStore.h"
-#include "message/ListFiles.h"
+#include "message/WriterSettings.h"
 
 namespace velmar {
 
@@ -47,7 +45,7 @@ struct ZoneInfo {
 [[nodiscard]] std::string FormatDateLine(const LocalTime& now, std::string_view zoneText);
 
 struct MessageInput {
-    std::string sender;  // with or without a host part
+    std::string sender;  // with or without a host part; "postmaster" sends as the server
     std::string to;
     std::optional<std::string> cc;
     std::optional<std::string> bcc;  // reaches the control file only
@@ -57,14 +55,11 @@ struct MessageInput {
     std::optional<std::string> headerCharset;  // both given, or neither
     std::optional<std::string> bodyCharset;
     std::vector<std::string> attachmentNames;  // display names, in attachment-list order
+    std::vector<std::string> rawHeaderLines;   // written first, exactly as they are
 };
 
-// The writer's collaborators and the moment of writing.
-struct MessageContext {
-    SettingsStore& settings;
-    ServerLibrary& library;
-    ListFiles& listFiles;
-    const AppConfig& config;  // hostName, userId, copyAddress, copyAllMail, uuencode, sendWrap
+// The moment of writing and what the platform says of it.
+struct WritingMoment {
     unsigned codePage;
     LocalTime now;
     ZoneInfo zone;
@@ -76,9 +71,14 @@ struct MessageFileBytes {
     std::string control;  // the whole control file
 };
 
-// Formats both files. `rawHeaderLines` are written first, exactly as they are, and the
-// list is emptied. A CR or LF inside the sender, a list or the subject ends that value.
-[[nodiscard]] MessageFileBytes FormatMessageFiles(MessageInput input, std::vector<std::string>& rawHeaderLines,
-                                                  MessageContext& context, std::string_view dataPath);
+// The Content-Type (and Content-Transfer-Encoding) lines of a text part, with "\n" line
+// ends: of the message itself (`inPart` false) or of the first part of a multipart
+// message. `charset` is the body's charset when the caller named one, else the code page's.
+[[nodiscard]] std::string TextPartHeaders(std::string_view charset, bool charsetGiven, bool encoded, bool inPart);
+
+// Formats both files. A CR or LF inside the sender, a list or the subject ends that value.
+[[nodiscard]] MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& settings,
+                                                  RecipientDirectory& directory, const WritingMoment& moment,
+                                                  std::string_view dataPath);
 
 }  // namespace velmar

@@ -11,7 +11,6 @@ namespace velmar {
 
 namespace {
 
-constexpr std::size_t settingCapacity = 120;
 constexpr std::size_t headerItemCapacity = 200;
 constexpr std::size_t shortWordCapacity = 75;
 constexpr std::size_t listFileLine = 139;
@@ -113,14 +112,9 @@ void TrimEncoderLineEnd(std::string& encoded) {
     if (at != std::string::npos && encoded.size() - at < 3) encoded.erase(at);
 }
 
-bool RecipientWriter::HasOwnMailAddress(const std::string& name) {
-    std::string value;
-    return settings_.GetConfigString(name, "MAILADDR", "", value, settingCapacity, ProfileShared) >= 1;
-}
-
 bool RecipientWriter::IsServerList(const std::string& name, std::string& members) {
     std::array<char, aliasMembersSize> buffer{};
-    if (library_.LookupAliasMembers(hostName_, name, buffer) <= 0) return false;
+    if (directory_.AliasMembers(hostName_, name, buffer) <= 0) return false;
     members = std::string(TextInArea(buffer.data(), buffer.size()));
     return !EqualsNoCase(members, name) && !IsPath(members);
 }
@@ -139,7 +133,7 @@ void RecipientWriter::WriteMembers(std::string& out, const std::string& members)
 
 void RecipientWriter::WriteAddressHeader(std::string& out, std::string_view label, std::string_view list,
                                          char separator) {
-    if (settings_.GetConfigInt("_MAIL", "EXPANDTO", 1, ProfileShared) == 0) {
+    if (!expandTo_) {
         WriteFoldedList(out, label, list, separator);
         return;
     }
@@ -177,7 +171,7 @@ std::string_view RecipientWriter::NextAddressItem(std::string& out, std::string_
 bool RecipientWriter::WriteAddressItem(std::string& out, std::string_view itemText) {
     std::string item(itemText);
     if (expansionDepth_ > maxDepth) {
-        if (HasOwnMailAddress(item)) return false;
+        if (directory_.HasMailAddress(item)) return false;
         out += item + "@" + hostName_;
         return true;
     }
@@ -242,10 +236,8 @@ bool RecipientWriter::WriteAddressItem(std::string& out, std::string_view itemTe
     }
     std::array<char, aliasMembersSize> buffer{};
     std::string host = hostName_;
-    if (library_.LookupAliasMembers(hostName_, item, buffer) <= 0 && !HasOwnMailAddress(item)) {
-        std::string defaultHost;
-        settings_.GetConfigString("_GLOBAL", "DefHost", "", defaultHost, settingCapacity, ProfileShared);
-        if (!defaultHost.empty()) host = defaultHost;
+    if (directory_.AliasMembers(hostName_, item, buffer) <= 0 && !directory_.HasMailAddress(item)) {
+        if (!defaultHost_.empty()) host = defaultHost_;
     }
     out += item + "@" + host;
     return true;
@@ -335,8 +327,8 @@ void RecipientWriter::WriteEnvelopeItem(std::string& out, char letter, std::stri
     }
 
     std::string value;
-    if (settings_.LookupAlias(name, value, 0) == 0) {
-        if (IsPath(name) && listFiles_.ReadText(name).has_value()) WriteListFile(out, letter, name);
+    if (directory_.LookupAlias(name, value) == 0) {
+        if (IsPath(name) && directory_.ReadListFile(name).has_value()) WriteListFile(out, letter, name);
         else WriteEnvelopeLine(out, letter, address);
         return;
     }
@@ -347,7 +339,7 @@ void RecipientWriter::WriteEnvelopeItem(std::string& out, char letter, std::stri
     const bool looping = std::find(expanding_.begin(), expanding_.end(), name) != expanding_.end();
     if (value == received || envelopeDepth_ > maxDepth || looping) {
         WriteEnvelopeLine(out, letter, value);
-    } else if (IsPath(value) && listFiles_.ReadText(value).has_value()) {
+    } else if (IsPath(value) && directory_.ReadListFile(value).has_value()) {
         WriteListFile(out, letter, value);
     } else {
         ++envelopeDepth_;
@@ -359,7 +351,7 @@ void RecipientWriter::WriteEnvelopeItem(std::string& out, char letter, std::stri
 }
 
 void RecipientWriter::WriteListFile(std::string& out, char letter, std::string_view path) {
-    const auto text = listFiles_.ReadText(path);
+    const auto text = directory_.ReadListFile(path);
     if (!text) return;
     std::string_view rest = *text;
     while (!rest.empty()) {

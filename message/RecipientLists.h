@@ -11,9 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/ServerLibrary.h"
-#include "config/SettingsStore.h"
-#include "message/ListFiles.h"
+#include "message/WriterSettings.h"
 
 namespace velmar {
 
@@ -38,10 +36,10 @@ class RecipientWriter {
 public:
     static constexpr int maxDepth = 50;
 
-    RecipientWriter(SettingsStore& settings, ServerLibrary& library, ListFiles& listFiles, std::string hostName,
-                    int sendWrap, unsigned codePage)
-        : settings_(settings), library_(library), listFiles_(listFiles), hostName_(std::move(hostName)),
-          sendWrap_(sendWrap), codePage_(codePage) {}
+    // Host, "EXPANDTO", "DefHost" and the wrap width come from `settings`.
+    RecipientWriter(RecipientDirectory& directory, const WriterSettings& settings, unsigned codePage)
+        : directory_(directory), hostName_(settings.hostName), expandTo_(settings.expandTo),
+          defaultHost_(settings.defaultHost), sendWrap_(settings.sendWrap), codePage_(codePage) {}
 
     // A To or CC header (label "To:" or "CC:", separator ","): at most six items a line,
     // server lists expanded and local names qualified; with "EXPANDTO" 0 a folded list.
@@ -65,15 +63,14 @@ private:
     void WriteFoldedLine(std::string& out, std::string_view lead, std::string_view text, char separator,
                          bool withSeparator);
     void WriteListFile(std::string& out, char letter, std::string_view path);
-    [[nodiscard]] bool HasOwnMailAddress(const std::string& name);
     [[nodiscard]] bool IsPath(std::string_view text) const {
         return text.find_first_of("\\/") != std::string_view::npos;
     }
 
-    SettingsStore& settings_;
-    ServerLibrary& library_;
-    ListFiles& listFiles_;
+    RecipientDirectory& directory_;
     std::string hostName_;
+    bool expandTo_;
+    std::string defaultHost_;
     int sendWrap_;
     unsigned codePage_;
     int expansionDepth_ = 0;

@@ -5,14 +5,15 @@
 #include <array>
 #include <ctime>
 
-#include "common/Text.h"
 #include "common/FileStreams_win.h"
+#include "common/ResourceStrings_win.h"
+#include "common/RunDetached_win.h"
+#include "common/Text.h"
 #include "common/TextMode.h"
 #include "common/WinHandles_win.h"
 #include "message/MessagePlatform_win.h"
 #include "queue/DeliveryPipe_win.h"
 #include "queue/SpoolNames.h"
-#include "startup/RunDetached_win.h"
 
 namespace velmar {
 
@@ -20,22 +21,8 @@ namespace {
 
 constexpr UINT idsFileSendError = 11465;
 constexpr std::size_t bodyPathCapacity = 143;
-
-std::string LoadText(UINT id, const char* fallback) {
-    std::array<char, 256> buffer{};
-    const int n = LoadStringA(GetModuleHandleA(nullptr), id, buffer.data(), static_cast<int>(buffer.size()));
-    return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string(fallback);
-}
-
-std::string FormatText(const std::string& format, std::string_view argument) {
-    std::string text;
-    const std::size_t at = format.find("%s");
-    if (at == std::string::npos) return format;
-    text = format.substr(0, at);
-    text += argument;
-    text += format.substr(at + 2);
-    return CutCopy(text, 511);
-}
+constexpr std::size_t failureCapacity = 511;
+constexpr std::size_t commandCapacity = 511;
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -72,14 +59,14 @@ void Notify(const std::string& controlPath, QueueContext& context) {
         NotifyDeliveryPipe(controlPath);
         return;
     }
-    context.messageBuffer =
-        CutCopy(config.sendName + (config.optVerify != 0 ? " -v " : " ") + controlPath, 511);
-    RunDetached(context.messageBuffer, config.verbose != 0 ? SW_SHOWNORMAL : SW_SHOWMINNOACTIVE);
+    const std::string command =
+        CutCopy(config.sendName + (config.optVerify != 0 ? " -v " : " ") + controlPath, commandCapacity);
+    RunDetached(command, config.verbose != 0 ? SW_SHOWNORMAL : SW_SHOWMINNOACTIVE);
 }
 
 }  // namespace
 
-bool SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, QueueContext& context) {
+Outcome SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, QueueContext& context) {
     const std::string bodyPath = CutCopy(bodyPathIn, bodyPathCapacity);
     const std::string& spoolDir = context.config.spoolDir;
     std::string created;  // the data file, once it exists
@@ -87,8 +74,9 @@ bool SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, Q
     auto fail = [&] {
         data.Reset();
         if (!created.empty()) DeleteFileA(created.c_str());
-        context.messageBuffer = FormatText(LoadText(idsFileSendError, "File send error of %s"), bodyPath);
-        return false;
+        const std::string format =
+            LoadResourceString(GetModuleHandleA(nullptr), idsFileSendError, 255, "File send error of %s");
+        return Outcome::Failure(FormatWithText(format, bodyPath, failureCapacity));
     };
     if (spoolDir.empty() || spoolDir.size() > maxSpoolDirLength) return fail();
 
@@ -118,15 +106,11 @@ bool SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, Q
     created = dataPath;
 
     // The data file: header block, then the body, on disk before the control file exists.
-    Win32ListFiles listFiles;
-    MessageContext writer{context.settings, context.library, listFiles, context.config,
-                          GetACP(),         CurrentLocalTime(), CurrentZone(), dataNumber};
-    std::vector<std::string> rawLines = context.rawHeaderLines;
-    const MessageFileBytes files = FormatMessageFiles(message, rawLines, writer, dataPath);
+    const WritingMoment moment{GetACP(), CurrentLocalTime(), CurrentZone(), dataNumber};
+    const MessageFileBytes files = FormatMessageFiles(message, context.writer, context.directory, moment, dataPath);
     if (!WriteAll(data.Get(), files.data) || !AppendBody(data.Get(), bodyPath) || !FlushFileBuffers(data.Get()))
         return fail();
     data.Reset();
-    context.rawHeaderLines.clear();  // they belong to this message
 
     // The control file, written under a temporary name and then given a free "Q" name; a
     // rename never replaces an existing file.
@@ -155,7 +139,7 @@ bool SubmitMessage(const MessageInput& message, const std::string& bodyPathIn, Q
     if (!context.queueForLater) Notify(controlPath, context);
     if (bodyPath.size() >= 4 && EqualsNoCase(std::string_view(bodyPath).substr(bodyPath.size() - 4), ".tmp"))
         DeleteFileA(bodyPath.c_str());
-    return true;
+    return Outcome::Success();
 }
 
 }  // namespace velmar

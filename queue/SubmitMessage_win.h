@@ -4,30 +4,27 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "common/Outcome.h"
 #include "config/AppConfig.h"
-#include "config/ServerLibrary.h"
-#include "config/SettingsStore.h"
 #include "message/MessageHeader.h"
 
 namespace velmar {
 
 // What a submission works with besides the message itself.
 struct QueueContext {
-    SettingsStore& settings;
-    ServerLibrary& library;
-    const AppConfig& config;                 // spoolDir, sendName, optVerify, verbose, ...
-    std::vector<std::string>& rawHeaderLines;  // written into this message, then emptied
-    std::string& messageBuffer;              // receives the failure text
-    bool queueForLater = false;              // write the files, tell nobody
+    const AppConfig& config;         // spoolDir, sendName, optVerify, verbose
+    const WriterSettings& writer;    // resolved by the caller for this message
+    RecipientDirectory& directory;   // aliases, lists and local users met in the recipients
+    bool queueForLater = false;      // write the files, tell nobody
 };
 
 // Writes the queue file set and notifies the delivery side. The data file is written
 // whole (header block and body) before the control file appears under its "Q" name, and
-// no existing file is ever replaced. On failure every file this call created is removed,
-// messageBuffer holds "File send error of <body path>" and the result is false. After a
-// successful submission a body file whose name ends in ".tmp" (any case) is deleted.
-bool SubmitMessage(const MessageInput& message, const std::string& bodyPath, QueueContext& context);
+// no existing file is ever replaced. On failure every file this call created is removed
+// and the outcome carries "File send error of <body path>". After a successful submission
+// a body file whose name ends in ".tmp" (any case) is deleted. The caller empties the raw
+// header lines it handed in once the message is queued.
+Outcome SubmitMessage(const MessageInput& message, const std::string& bodyPath, QueueContext& context);
 
 }  // namespace velmar

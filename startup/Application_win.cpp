@@ -1,20 +1,12 @@
 #include "startup/Application_win.h"
 
-#include <vector>
-
+#include "common/ResourceStrings_win.h"
 #include "compose/MainWindow_win.h"
 #include "config/StartupConfig.h"
 #include "resources/resource.h"
 #include "startup/BatchDriver_win.h"
 
 namespace velmar {
-
-std::string LoadResourceString(HINSTANCE instance, unsigned id, std::size_t maxChars, std::string_view fallback) {
-    std::vector<char> buffer(maxChars + 1, '\0');
-    int n = LoadStringA(instance, id, buffer.data(), static_cast<int>(buffer.size()));
-    if (n <= 0) return std::string(fallback);
-    return std::string(buffer.data(), static_cast<std::size_t>(n));
-}
 
 bool InitApplication(Application& app, HINSTANCE instance, HINSTANCE previous) {
     if (previous != nullptr) return true;
@@ -38,7 +30,7 @@ bool InitInstance(Application& app, int showCommand, std::string_view commandLin
     const std::string caption = LoadResourceString(app.instance, IDS_MAIN_CAPTION, 2047, "Create Mail Message");
     const WindowPlacement& at = app.config.placement;
     HWND window = CreateWindowExA(0, app.appTitle.c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                  at.x, at.y, at.width, at.height, nullptr, nullptr, app.instance, &app);
+                                  at.x, at.y, at.width, at.height, nullptr, nullptr, app.instance, &app.compose);
     if (window == nullptr) return false;
     app.mainWindow = window;
 
@@ -50,7 +42,7 @@ bool InitInstance(Application& app, int showCommand, std::string_view commandLin
 
     const int showWindow = ProcessCommandLine(app, window, commandLine);
     // The attachments of a batch start belong to its message only.
-    app.attachments.ClearAttachments();
+    app.draft.attachments.ClearAttachments();
     if (showWindow != 0) {
         ShowWindow(window, showCommand);
         UpdateWindow(window);

@@ -1,20 +1,21 @@
 // The application object: owner of the process-wide state of the client (instance, title,
-// the general text area, the reply source path, the main window) and of the configuration
-// with the settings store and server library that fill it. WinMain creates the one
-// instance; the main window reaches it through its window data.
+// the general text area, the reply source path, the main window, the message draft) and of
+// the configuration with the settings store and server library that fill it. WinMain
+// creates the one instance and wires the subsystems to it; the compose window gets the
+// parts it works with as a ComposeContext.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "config/AppConfig.h"
 #include "config/Registry_win.h"
 #include "config/ServerLibrary_win.h"
 #include "config/SettingsStore.h"
-#include "encoding/AttachmentList.h"
+#include "compose/MainWindow_win.h"
+#include "message/MessageDraft.h"
 #include "startup/CommandRequest.h"
 
 namespace velmar {
@@ -35,21 +36,16 @@ struct Application {
     HWND mainWindow = nullptr;
     int exitCode = 0;                  // a batch start's outcome (see startup/ExitCodes.h)
 
-    MessageFields fields;                    // the message being composed or sent
-    AttachmentList attachments;              // most recently added first
-    std::vector<std::string> rawHeaderLines;  // "R:" lines for the next message
-    int replyOption = 2;                     // "OPT_RPVAL"
-    bool queueForLater = false;              // "OPT_DQUEUE" as the send options set it
+    MessageDraft draft;  // the message being composed or sent
 
     AppConfig config;
     Win32SettingsBackend settingsBackend;
     SettingsStore settings{settingsBackend, config, IsNtFamily()};
     VelmarsecLibrary library;
-};
 
-// A string-table text of at most `maxChars` characters, or `fallback` when missing.
-[[nodiscard]] std::string LoadResourceString(HINSTANCE instance, unsigned id, std::size_t maxChars,
-                                             std::string_view fallback);
+    // What the compose window is handed.
+    ComposeContext compose{instance, appTitle, config, settings, library, draft, replyFilePath};
+};
 
 // Registers the main window class (named app.appTitle). True on success.
 bool InitApplication(Application& app, HINSTANCE instance, HINSTANCE previous);

@@ -8,7 +8,7 @@
 #include "encoding/AttachmentParts_win.h"
 #include "encoding/QuotedPrintable_win.h"
 #include "encoding/ShiftJis_win.h"
-#include "startup/BufferedFile_win.h"
+#include "common/BufferedFile_win.h"
 
 namespace velmar {
 
@@ -39,60 +39,60 @@ bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir) {
     return !spoolDir.empty() && path.size() >= spoolDir.size() && EqualsNoCase(path.substr(0, spoolDir.size()), spoolDir);
 }
 
-bool PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings, const AppConfig& config,
-                      std::string_view boundary, std::string& failure) {
+Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,
+                         const AppConfig& config, std::string_view boundary) {
     body.temporary = false;
     std::array<char, MAX_PATH + 1> tempPath{};
     if (GetTempFileNameA(config.spoolDir.c_str(), "tmp", 0, tempPath.data()) == 0) {
         // No temporary file: the body goes as it is, unencoded.
         body.encoded = false;
-        return true;
+        return Outcome::Success();
     }
     const std::string temp = tempPath.data();
     auto fail = [&](std::string text) {
         DeleteFileA(temp.c_str());
-        failure = std::move(text);
-        return false;
+        return Outcome::Failure(std::move(text));
     };
 
     if (!body.encoded && !body.path.empty()) body.encoded = FileHasEightBit(body.path.c_str());
 
-    BufferedFile out;
-    if (!OpenBufferedFile(out, temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
-        DeleteFileA(temp.c_str());
-        body.encoded = false;
-        return true;
-    }
-    const bool withAttachments = !attachments.Empty();
-    bool written = true;
-    if (!body.path.empty()) {
-        BufferedFile in;
-        if (!OpenBufferedFile(in, body.path.c_str())) {
-            CloseBufferedFile(out);
-            return fail("Cannot read the body file " + body.path);
+    {
+        BufferedFile out;
+        if (!OpenBufferedFile(out, temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
+            DeleteFileA(temp.c_str());
+            body.encoded = false;
+            return Outcome::Success();
         }
-        if (!body.encoded) {
-            written = CopyBody(in, out);
+        bool written = true;
+        if (!body.path.empty()) {
+            BufferedFile in;
+            if (!OpenBufferedFile(in, body.path.c_str())) {
+                CloseBufferedFile(out);
+                return fail("Cannot read the body file " + body.path);
+            }
+            if (!body.encoded) {
+                written = CopyBody(in, out);
+            } else {
+                if (!attachments.Empty()) written = WriteBuffered(out, "\r\n");
+                if (written)
+                    written = EqualsNoCase(body.charset, "ISO-2022-JP") ? SjisToJisHandle(in, out)
+                                                                        : QpEncodeHandle(in, out);
+            }
         } else {
-            if (withAttachments) written = WriteBuffered(out, "\r\n");
-            if (written)
-                written = EqualsNoCase(body.charset, "ISO-2022-JP") ? SjisToJisHandle(in, out) : QpEncodeHandle(in, out);
+            // No body file at all: an empty body.
+            body.encoded = false;
         }
-        CloseBufferedFile(in);
-    } else {
-        // No body file at all: an empty body.
-        body.encoded = false;
+        if (!CloseBufferedFile(out) || !written) return fail("File send error of " + temp);
     }
-    if (!CloseBufferedFile(out) || !written) return fail("File send error of " + temp);
 
-    if (withAttachments) {
+    if (!attachments.Empty()) {
         if (!WriteAttachmentParts(attachments, settings, config, temp, boundary))
             return fail("File send error of " + temp);
         if (config.uuencode == 0 && !AppendClosingBoundary(temp, boundary)) return fail("File send error of " + temp);
     }
     body.path = temp;
     body.temporary = true;
-    return true;
+    return Outcome::Success();
 }
 
 }  // namespace velmar

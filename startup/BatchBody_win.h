@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Outcome.h"
 #include "config/AppConfig.h"
 #include "config/SettingsStore.h"
 #include "encoding/AttachmentList.h"
@@ -25,9 +26,9 @@ struct BatchBody {
 
 // Prepares `body` for submission. On success body.path names the prepared temporary file.
 // When no temporary file can be made, the given file is submitted as it is, marked as not
-// encoded. False, with `failure` set and nothing left behind, when the given body file
+// encoded. Fails, with the text to show and nothing left behind, when the given body file
 // cannot be read or the prepared file cannot be written.
-bool PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings, const AppConfig& config,
-                      std::string_view boundary, std::string& failure);
+Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,
+                         const AppConfig& config, std::string_view boundary);
 
 }  // namespace velmar

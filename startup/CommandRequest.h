@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "message/MessageFields.h"
+
 namespace velmar {
 
 namespace cap {
-inline constexpr std::size_t addressField = 510;  // toField, ccField, bccField
-inline constexpr std::size_t subjectField = 510;
 inline constexpr std::size_t commandCopy = 511;   // the copy of the command line that is examined
 inline constexpr std::size_t bodyPath = 127;
 inline constexpr std::size_t attachPath = 260;
@@ -20,16 +20,6 @@ inline constexpr std::size_t charset = 63;
 inline constexpr std::size_t hostOverride = 127;  // "-h" and "H:"
 inline constexpr std::size_t userOverride = 39;   // "-u" and "U:"
 }  // namespace cap
-
-// The message fields shared by the batch face and the compose window.
-struct MessageFields {
-    std::string to;       // toField
-    std::string cc;       // ccField
-    std::string bcc;      // bccField
-    std::string subject;  // subjectField
-    std::string sender;   // senderField
-    std::string replyAddress;
-};
 
 // One "A:" line: the file and the name it is shown and sent under.
 struct AttachmentRequest {

@@ -3,9 +3,10 @@
 
 #include <string>
 
+#include "common/ResourceStrings_win.h"
+#include "common/RunDetached_win.h"
 #include "startup/Application_win.h"
 #include "startup/ExitCodes.h"
-#include "startup/RunDetached_win.h"
 #include "startup/StartKind.h"
 #include "resources/resource.h"
 

@@ -6,7 +6,7 @@
 #include "config/SettingsStore.h"
 #include "config/tests/FakeServerLibrary.h"
 #include "config/tests/FakeSettingsBackend.h"
-#include "message/ListFiles.h"
+#include "message/WriterSettings.h"
 
 namespace velmar::testing {
 
@@ -35,6 +35,12 @@ struct MessageWorld {
     FakeListFiles listFiles;
     AppConfig config;
     SettingsStore settings{backend, config, true};
+    StoreDirectory directory{settings, library, listFiles};
+
+    // The writer's settings as a send would resolve them now.
+    WriterSettings ResolvedSettings() {
+        return ReadWriterSettings(settings, config, ResolveSender(settings, library, config).fullName);
+    }
 };
 
 }  // namespace velmar::testing

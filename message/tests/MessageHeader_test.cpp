@@ -10,8 +10,9 @@ namespace {
 class MessageHeaderTest : public ::testing::Test, protected testing::MessageWorld {
 protected:
     MessageFileBytes Format(MessageInput input, unsigned codePage = 1252) {
-        MessageContext context{settings, library, listFiles, config, codePage, now, zone, 42};
-        return FormatMessageFiles(std::move(input), raw, context, "C:\\MAIL\\spool\\D0000000000000001.GSC");
+        const WritingMoment moment{codePage, now, zone, 42};
+        return FormatMessageFiles(std::move(input), ResolvedSettings(), directory, moment,
+                                  "C:\\MAIL\\spool\\D0000000000000001.GSC");
     }
     static MessageInput Simple() {
         MessageInput input;
@@ -27,7 +28,6 @@ protected:
     }
     LocalTime now{2026, 12, 3, 4, 9, 5, 7};
     ZoneInfo zone;
-    std::vector<std::string> raw;
 };
 
 TEST_F(MessageHeaderTest, WholeHeaderBlockAndControlFile) {
@@ -99,10 +99,9 @@ TEST_F(MessageHeaderTest, ReceiptLinesRawLinesAndEmptyFields) {
     input.receiptRequested = true;
     input.to.clear();
     input.subject.clear();
-    raw = {"X-Job: 1\n", "X-Glued: "};
+    input.rawHeaderLines = {"X-Job: 1\n", "X-Glued: "};
     const auto files = Format(input);
     EXPECT_EQ(files.data.rfind("X-Job: 1\r\nX-Glued: Date: Thu,", 0), 0u);
-    EXPECT_TRUE(raw.empty());
     EXPECT_NE(files.data.find("X-Sender: <alice@example.com>\r\n"
                               "X-Confirm-Reading-To: alice@example.com\r\n"
                               "Return-receipt-to: alice@example.com\r\n"

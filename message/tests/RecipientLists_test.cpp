@@ -9,7 +9,7 @@ namespace {
 
 class RecipientListsTest : public ::testing::Test, protected testing::MessageWorld {
 protected:
-    RecipientWriter Writer() { return RecipientWriter(settings, library, listFiles, "example.com", 72, 1252); }
+    RecipientWriter Writer() { return RecipientWriter(directory, ResolvedSettings(), 1252); }
     std::string Header(std::string_view list) {
         std::string out;
         Writer().WriteAddressHeader(out, "To:", list, ',');

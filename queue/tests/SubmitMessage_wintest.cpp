@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "config/Registry_win.h"
+#include "message/MessagePlatform_win.h"
 #include "queue/SubmitMessage_win.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
@@ -25,8 +26,11 @@ protected:
         message.subject = "Hi";
     }
     bool Submit(const std::string& body) {
-        QueueContext context{settings, library, config, raw, messageBuffer, queueForLater};
-        return SubmitMessage(message, body, context);
+        const WriterSettings writer = ReadWriterSettings(settings, config, "");
+        QueueContext context{config, writer, directory, queueForLater};
+        const Outcome outcome = SubmitMessage(message, body, context);
+        failure = outcome.failure;
+        return outcome.ok;
     }
     std::string Body(std::string_view name, std::string_view bytes) {
         const std::string path = work / name;
@@ -41,14 +45,15 @@ protected:
     AppConfig config;
     SettingsStore settings{backend, config, true};
     NoServerLibrary library;
-    std::vector<std::string> raw;
-    std::string messageBuffer;
+    Win32ListFiles listFiles;
+    StoreDirectory directory{settings, library, listFiles};
+    std::string failure;
     bool queueForLater = false;
     MessageInput message;
 };
 
 TEST_F(SubmitMessageTest, BodyIsAppendedAsTextAndTheControlFileNamesTheDataFile) {
-    raw = {"X-Raw: 1\n"};
+    message.rawHeaderLines = {"X-Raw: 1\n"};
     ASSERT_TRUE(Submit(Body("body.txt", "a\nb\r\nc\rd\x1A" "after the end")));
     const auto control = spool.FilesOf('Q');
     const auto data = spool.FilesOf('D');
@@ -59,7 +64,6 @@ TEST_F(SubmitMessageTest, BodyIsAppendedAsTextAndTheControlFileNamesTheDataFile)
     EXPECT_EQ(bytes.rfind("X-Raw: 1\r\nDate: ", 0), 0u);
     EXPECT_TRUE(bytes.ends_with("X-Mailer: <Velmar v8.22>\r\n\r\na\r\nb\r\nc\rd")) << bytes;
     EXPECT_EQ(spool.Read(control[0]).rfind("Q" + spool.Path() + "\\" + data[0] + "\r\nHexample.com\r\n", 0), 0u);
-    EXPECT_TRUE(raw.empty());
     // The Message-Id's number is the data file's.
     const std::string digits = data[0].substr(1, 16);
     std::smatch m;
@@ -93,13 +97,13 @@ TEST_F(SubmitMessageTest, ConsumedBodiesAreDeletedOnlyWhenQueued) {
     config.spoolDir = work / "missing";
     EXPECT_FALSE(Submit(kept));
     EXPECT_TRUE(wintest::FileExists(kept));
-    EXPECT_EQ(messageBuffer, "File send error of " + kept);
+    EXPECT_EQ(failure, "File send error of " + kept);
 }
 
 TEST_F(SubmitMessageTest, FailuresLeaveNoQueueFiles) {
     EXPECT_FALSE(Submit(work / "absent.txt"));
     EXPECT_TRUE(spool.Files().empty());
-    EXPECT_EQ(messageBuffer, "File send error of " + (work / "absent.txt"));
+    EXPECT_EQ(failure, "File send error of " + (work / "absent.txt"));
     config.spoolDir = "C:\\" + std::string(130, 's');
     EXPECT_FALSE(Submit(Body("b.txt", "x")));
 }

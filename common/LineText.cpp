@@ -1,4 +1,4 @@
-#include "startup/LineText.h"
+#include "common/LineText.h"
 
 #include <algorithm>
 

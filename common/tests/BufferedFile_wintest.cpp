@@ -1,5 +1,5 @@
 // Buffered files and the 8-bit file test on real files.
-#include "startup/BufferedFile_win.h"
+#include "common/BufferedFile_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "startup/BufferedFile_win.h"
+#include "common/BufferedFile_win.h"
 
 #include <cstring>
 #include <vector>
@@ -22,6 +22,11 @@ DWORD ReadSome(HANDLE handle, char* out, std::size_t length, bool* failed = null
 }
 
 }  // namespace
+
+BufferedFile::~BufferedFile() {
+    if (handle != INVALID_HANDLE_VALUE && handle != nullptr) ::CloseHandle(handle);
+    if (buffer != nullptr) ::GlobalFree(buffer);
+}
 
 bool OpenBufferedFile(BufferedFile& file, const char* path, DWORD access, DWORD sharing, DWORD disposition,
                       DWORD attributes) {
@@ -123,6 +128,12 @@ bool FileHasEightBit(const char* path) {
             if (c >= 0x7F) return true;
         }
     }
+}
+
+std::unique_ptr<BufferedFileSource> BufferedFileSource::Open(const char* path) {
+    std::unique_ptr<BufferedFileSource> source(new BufferedFileSource());
+    if (!OpenBufferedFile(source->owned_, path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE)) return nullptr;
+    return source;
 }
 
 std::size_t BufferedFileSource::Read(char* out, std::size_t capacity) {

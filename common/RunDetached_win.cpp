@@ -1,4 +1,4 @@
-#include "startup/RunDetached_win.h"
+#include "common/RunDetached_win.h"
 
 #include <windows.h>
 

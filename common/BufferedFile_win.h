@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "common/ByteStream.h"
@@ -20,9 +21,17 @@ inline constexpr std::uint32_t kBufferedOpenFailed = 8;  // CreateFileA failed; 
 
 inline constexpr std::uint32_t kDefaultBufferedSize = 4096;
 
-// One open file. The record belongs to the caller; a value-initialised record is ready
-// for OpenBufferedFile (set bufferSize before the open to get a buffer other than 4 KiB).
+// One open file. The record belongs to the caller and owns its handle and buffer: they are
+// released when it is closed or dropped, so an early return leaves nothing open. A
+// value-initialised record is ready for OpenBufferedFile (set bufferSize before the open to
+// get a buffer other than 4 KiB). A written file is closed with CloseBufferedFile where the
+// outcome of the close matters.
 struct BufferedFile {
+    BufferedFile() = default;
+    BufferedFile(const BufferedFile&) = delete;
+    BufferedFile& operator=(const BufferedFile&) = delete;
+    ~BufferedFile();
+
     HANDLE handle = INVALID_HANDLE_VALUE;
     HGLOBAL buffer = nullptr;          // fixed, zero-initialised block of bufferSize bytes
     std::uint32_t bytesConsumed = 0;   // bytes handed out by line reads so far
@@ -67,10 +76,15 @@ bool CloseBufferedFile(BufferedFile& file);
 class BufferedFileSource final : public ByteSource {
 public:
     explicit BufferedFileSource(BufferedFile& file) : file_(file) {}
+    // A source that owns its file, opened for shared reading; null when it cannot be opened.
+    [[nodiscard]] static std::unique_ptr<BufferedFileSource> Open(const char* path);
     std::size_t Read(char* out, std::size_t capacity) override;
     [[nodiscard]] bool Failed() const override { return failed_; }
 
 private:
+    BufferedFileSource() : file_(owned_) {}
+
+    BufferedFile owned_;  // used by Open only
     BufferedFile& file_;
     bool failed_ = false;
 };
