@@ -7,26 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "common/Capacities.h"
 #include "config/ServerRecords.h"
 
 namespace velmar {
-
-// Capacities of the configuration's text areas, in characters (terminator not counted).
-namespace cap {
-inline constexpr std::size_t sharedProfilePath = 95;
-inline constexpr std::size_t hostName = 127;
-inline constexpr std::size_t userId = 63;
-inline constexpr std::size_t mailDir = 79;
-inline constexpr std::size_t usersDir = 99;
-inline constexpr std::size_t cfgDir = 127;
-inline constexpr std::size_t spoolDir = 127;
-inline constexpr std::size_t usersSysPath = 119;
-inline constexpr std::size_t aliasesSysPath = 119;
-inline constexpr std::size_t userProfilePath = 255;
-inline constexpr std::size_t sendName = 149;
-inline constexpr std::size_t copyAddress = 255;
-inline constexpr std::size_t specProg = 255;
-}  // namespace cap
 
 struct WindowPlacement {
     std::int32_t x = 0;

@@ -10,6 +10,14 @@
 
 namespace velmar {
 
+// A number stored in the registry: its first (at most four) bytes, least significant first.
+[[nodiscard]] inline std::int32_t RegistryNumber(std::string_view bytes) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4 && i < bytes.size(); ++i)
+        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    return static_cast<std::int32_t>(value);
+}
+
 class SettingsBackend {
 public:
     virtual ~SettingsBackend() = default;

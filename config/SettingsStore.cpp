@@ -119,12 +119,8 @@ std::int32_t SettingsStore::GetConfigInt(std::string_view section, std::string_v
                                          int fallback) {
     const std::string keyPath = KeyPath(section);
     if (!keyPath.empty()) {
-        if (auto data = backend_.ReadRegistryBytes(keyPath, std::string(name), integerWorkArea)) {
-            std::uint32_t value = 0;
-            for (std::size_t i = 0; i < 4 && i < data->size(); ++i)
-                value |= static_cast<std::uint32_t>(static_cast<unsigned char>((*data)[i])) << (8 * i);
-            return static_cast<std::int32_t>(value);
-        }
+        if (auto data = backend_.ReadRegistryBytes(keyPath, std::string(name), integerWorkArea))
+            return RegistryNumber(*data);
     }
     return backend_.ReadProfileInt(ProfileFile(fallback), std::string(section), std::string(name), defaultValue);
 }

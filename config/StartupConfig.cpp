@@ -54,12 +54,8 @@ void ReadCopyAddress(AppConfig& config, SettingsBackend& backend) {
     config.copyAddress = data ? std::string(TextInArea(data->data(), data->size())) : std::string();
     CutTo(config.copyAddress, cap::copyAddress);
     if (config.copyAddress.empty()) return;
-    if (auto value = backend.ReadRegistryBytes(key, "CopyAllMail", 28); value && value->size() >= 4) {
-        std::uint32_t v = 0;
-        for (std::size_t i = 0; i < 4; ++i)
-            v |= static_cast<std::uint32_t>(static_cast<unsigned char>((*value)[i])) << (8 * i);
-        config.copyAllMail = static_cast<std::int32_t>(v);
-    }
+    if (auto value = backend.ReadRegistryBytes(key, "CopyAllMail", 28); value && value->size() >= 4)
+        config.copyAllMail = RegistryNumber(*value);
 }
 
 }  // namespace

@@ -8,15 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Capacities.h"
 #include "config/AppConfig.h"
 #include "config/SettingsStore.h"
 #include "encoding/AttachmentFiles.h"
 
 namespace velmar {
-
-namespace cap {
-inline constexpr std::size_t attachmentListText = 1023;  // the display text's area, 1024 bytes
-}  // namespace cap
 
 struct AttachmentEntry {
     std::string path;         // the file to attach

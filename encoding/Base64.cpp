@@ -1,8 +1,6 @@
 #include "encoding/Base64.h"
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include "encoding/LineBlocks.h"
 
 namespace velmar {
 namespace {
@@ -50,25 +48,7 @@ std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
 }  // namespace
 
 bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
-    // Whole blocks of lines between the reader's and the writer's buffers.
-    constexpr std::size_t kLines = 512;
-    ByteReader reader(in, onRefill);
-    ByteWriter writer(out);
-    std::vector<unsigned char> block(kLines * kBase64LineBytes);
-    std::string text(kLines * (kBase64LineBytes / 3 * 4 + 1), '\0');
-    for (;;) {
-        const std::size_t n = reader.ReadInto(reinterpret_cast<char*>(block.data()), block.size());
-        std::size_t length = 0;
-        for (std::size_t i = 0; i < n; i += kBase64LineBytes) {
-            const std::size_t lineBytes = n - i < kBase64LineBytes ? n - i : kBase64LineBytes;
-            length += EncodeLine(block.data() + i, lineBytes, text.data() + length);
-            text[length++] = '\n';
-        }
-        writer.Put(std::string_view(text.data(), length));
-        if (n < block.size()) break;
-    }
-    const bool written = writer.Flush();
-    return written && !reader.Failed();
+    return EncodeLineBlocks(in, out, onRefill, kBase64LineBytes, kBase64LineBytes / 3 * 4, EncodeLine);
 }
 
 }  // namespace velmar

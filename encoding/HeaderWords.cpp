@@ -256,8 +256,22 @@ std::string Folded(std::string_view text, std::size_t capacity, std::string_view
         return f;
     };
     auto lineAfterFold = [&]() { return h + (mode != 0 ? 5 : 1); };
-    out = opening;
     std::size_t line = h;
+    // Places an escaped unit, on a new folded line when `foldFirst`; false when it does not fit.
+    auto foldOrAppend = [&](const std::string& enc, bool foldFirst) {
+        if (foldFirst) {
+            const std::string f = fold() + enc;
+            if (!fits(f.size(), mode)) return false;
+            out += f;
+            line = lineAfterFold() + enc.size();
+        } else {
+            if (!fits(enc.size(), mode)) return false;
+            out += enc;
+            line += enc.size();
+        }
+        return true;
+    };
+    out = opening;
     std::size_t i = 0;
     while (i < text.size() && out.size() < capacity - 2) {
         unsigned char c = At(text, i);
@@ -285,16 +299,7 @@ std::string Folded(std::string_view text, std::size_t capacity, std::string_view
         if (unit > 1) {
             std::string enc;
             for (std::size_t k = 0; k < unit; ++k) PutHex(enc, At(text, i + k));
-            if (line + enc.size() > threshold) {
-                const std::string f = fold() + enc;
-                if (!fits(f.size(), mode)) break;
-                out += f;
-                line = lineAfterFold() + enc.size();
-            } else {
-                if (!fits(enc.size(), mode)) break;
-                out += enc;
-                line += enc.size();
-            }
+            if (!foldOrAppend(enc, line + enc.size() > threshold)) break;
             i += unit;
             continue;
         }
@@ -302,9 +307,7 @@ std::string Folded(std::string_view text, std::size_t capacity, std::string_view
             std::string enc;
             PutQ(enc, c);
             if (i + 1 < text.size()) PutQ(enc, At(text, i + 1));
-            if (!fits(enc.size(), mode)) break;
-            out += enc;
-            line += enc.size();
+            if (!foldOrAppend(enc, false)) break;
             i = std::min(i + 2, text.size());
         } else if (IsQSafe(c)) {
             if (!fits(1, mode)) break;
@@ -315,16 +318,7 @@ std::string Folded(std::string_view text, std::size_t capacity, std::string_view
             // Everything else, a space and line-end bytes included, is escaped.
             std::string enc;
             PutHex(enc, c);
-            if (line > threshold) {
-                const std::string f = fold() + enc;
-                if (!fits(f.size(), mode)) break;
-                out += f;
-                line = lineAfterFold() + enc.size();
-            } else {
-                if (!fits(enc.size(), mode)) break;
-                out += enc;
-                line += enc.size();
-            }
+            if (!foldOrAppend(enc, line > threshold)) break;
             ++i;
         }
         if (line >= threshold && i < text.size()) {

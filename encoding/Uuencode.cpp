@@ -1,8 +1,6 @@
 #include "encoding/Uuencode.h"
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include "encoding/LineBlocks.h"
 
 namespace velmar {
 namespace {
@@ -54,26 +52,7 @@ std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
 }  // namespace
 
 bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
-    // Whole blocks of lines between the reader's and the writer's buffers.
-    constexpr std::size_t kLines = 512;
-    ByteReader reader(in, onRefill);
-    ByteWriter writer(out);
-    std::vector<unsigned char> block(kLines * kUuencodeLineBytes);
-    std::string text(kLines * (kUuencodeLineBytes / 3 * 4 + 2), '\0');
-    for (;;) {
-        const std::size_t n = reader.ReadInto(reinterpret_cast<char*>(block.data()), block.size());
-        std::size_t length = 0;
-        for (std::size_t i = 0; i < n; i += kUuencodeLineBytes) {
-            const std::size_t lineBytes = n - i < kUuencodeLineBytes ? n - i : kUuencodeLineBytes;
-            length += EncodeLine(block.data() + i, lineBytes, text.data() + length);
-            text[length++] = '\n';
-        }
-        writer.Put(std::string_view(text.data(), length));
-        if (n < block.size()) break;
-    }
-    writer.Put("`\n");
-    const bool written = writer.Flush();
-    return written && !reader.Failed();
+    return EncodeLineBlocks(in, out, onRefill, kUuencodeLineBytes, kUuencodeLineBytes / 3 * 4 + 1, EncodeLine, "`\n");
 }
 
 }  // namespace velmar

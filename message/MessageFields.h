@@ -5,12 +5,9 @@
 #include <cstddef>
 #include <string>
 
-namespace velmar {
+#include "common/Capacities.h"
 
-namespace cap {
-inline constexpr std::size_t addressField = 510;  // to, cc, bcc
-inline constexpr std::size_t subjectField = 510;
-}  // namespace cap
+namespace velmar {
 
 struct MessageFields {
     std::string to;

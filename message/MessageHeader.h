@@ -10,18 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Capacities.h"
 #include "message/WriterSettings.h"
 
 namespace velmar {
 
 // The multipart boundary of every message.
 inline constexpr std::string_view mimeBoundary = "==Velmar_v8.2==";
-
-namespace cap {
-inline constexpr std::size_t senderAddress = 127;
-inline constexpr std::size_t zoneText = 11;
-inline constexpr std::size_t attachmentNames = 1023;
-}  // namespace cap
 
 struct LocalTime {
     int year = 1970, month = 1, day = 1, dayOfWeek = 4;  // dayOfWeek: Sunday = 0

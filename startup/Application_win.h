@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Capacities.h"
 #include "config/AppConfig.h"
 #include "config/Registry_win.h"
 #include "config/ServerLibrary_win.h"
@@ -19,12 +20,6 @@
 #include "startup/CommandRequest.h"
 
 namespace velmar {
-
-namespace cap {
-inline constexpr std::size_t appTitle = 127;
-inline constexpr std::size_t messageBuffer = 511;
-inline constexpr std::size_t replyFilePath = 255;
-}  // namespace cap
 
 struct Application {
     HINSTANCE instance = nullptr;

@@ -7,19 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "common/Capacities.h"
 #include "message/MessageFields.h"
 
 namespace velmar {
-
-namespace cap {
-inline constexpr std::size_t commandCopy = 511;   // the copy of the command line that is examined
-inline constexpr std::size_t bodyPath = 127;
-inline constexpr std::size_t attachPath = 260;
-inline constexpr std::size_t charsetName = 78;    // "LS:" and "LB:" values
-inline constexpr std::size_t charset = 63;
-inline constexpr std::size_t hostOverride = 127;  // "-h" and "H:"
-inline constexpr std::size_t userOverride = 39;   // "-u" and "U:"
-}  // namespace cap
 
 // One "A:" line: the file and the name it is shown and sent under.
 struct AttachmentRequest {

@@ -1,0 +1,10 @@
+// queue/: the single door out: spool file names, the queue file set (SubmitMessage) and
+// telling the delivery side. Depends on common/, config/ and message/.
+#pragma once
+
+#include "queue/SpoolNames.h"
+
+#ifdef _WIN32
+#include "queue/DeliveryPipe_win.h"
+#include "queue/SubmitMessage_win.h"
+#endif
