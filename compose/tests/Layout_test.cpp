@@ -17,7 +17,6 @@ TEST(LayOutControls, RowsAtTwoBaseUnitPairs) {
     } cases[] = {
         {"8x16 To button under the toolbar", plain8x16, RowToButton, {6, 36, 52, 20}},
         {"8x16 To field", plain8x16, RowTo, {68, 36, 510, 16}},
-        {"8x16 BCC field", plain8x16, RowBcc, {68, 84, 510, 16}},
         {"8x16 Subject label two eighths lower", plain8x16, RowSubjectLabel, {6, 112, 52, 20}},
         {"8x16 Subject field", plain8x16, RowSubject, {68, 108, 510, 16}},
         {"8x16 body", plain8x16, RowBody, {8, 136, 584, 206}},
@@ -31,7 +30,6 @@ TEST(LayOutControls, RowsAtTwoBaseUnitPairs) {
         {"6x13 Sender", reply6x13, RowReplySender, {102, 3, 45, 16}},
         {"6x13 include label", reply6x13, RowIncludeLabel, {154, 6, 52, 16}},
         {"6x13 Yes", reply6x13, RowIncludeYes, {214, 3, 37, 16}},
-        {"6x13 No", reply6x13, RowIncludeNo, {259, 3, 37, 16}},
         {"6x13 Save as Default", reply6x13, RowSaveDefault, {312, 3, 67, 16}},
         {"6x13 To field below the reply row", reply6x13, RowTo, {51, 28, 433, 13}},
         {"6x13 CC field, product before division", reply6x13, RowCc, {51, 48, 433, 13}},
@@ -40,7 +38,6 @@ TEST(LayOutControls, RowsAtTwoBaseUnitPairs) {
         {"6x13 Subject field", reply6x13, RowSubject, {51, 87, 433, 13}},
         {"6x13 body", reply6x13, RowBody, {6, 109, 488, 194}},
         {"6x13 Send", reply6x13, RowSend, {454, 311, 45, 16}},
-        {"6x13 Cancel", reply6x13, RowCancel, {454, 331, 45, 16}},
         {"6x13 Attach", reply6x13, RowAttach, {401, 311, 45, 16}},
         {"6x13 attachment display", reply6x13, RowAttachmentDisplay, {6, 310, 388, 35}},
         {"8x16 reply row under the toolbar", reply8x16, RowReplyAll, {66, 32, 60, 20}},
