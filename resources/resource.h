@@ -7,16 +7,73 @@
 #define IDS_INIT_APPLICATION_FAILED 10226
 #define IDS_INIT_INSTANCE_FAILED 10227
 
-// Compose window controls and buttons
+// Body text operations: prompts, dialog titles, filter lists and failures
+#define IDS_OPEN_FAILED 7
+#define IDS_INCLUDE_TRUNCATED 39
+#define IDS_MESSAGE_FILTER 41
+#define IDS_LOAD_TITLE 42
+#define IDS_BODY_TRUNCATED 43
+#define IDS_LOCK_FAILED 44
+#define IDS_SAVE_TITLE 45
+#define IDS_TEXT_FILTER 48
+#define IDS_IMPORT_TITLE 49
+#define IDS_PASTE_FILE_CAPTION 50
+#define IDS_PASTE_LOCK_FAILED 51
+#define IDS_PASTE_ALLOC_FAILED 52
+#define IDS_ALLOC_FAILED 10888
+
+// Toolbar tips, one per button command
+#define IDS_TIP_LOAD 15
+#define IDS_TIP_SAVE 16
+#define IDS_TIP_CUT 17
+#define IDS_TIP_COPY 18
+#define IDS_TIP_PASTE 19
+#define IDS_TIP_PASTE_FILE 20
+#define IDS_TIP_UNDO 21
+#define IDS_TIP_REDO 22
+#define IDS_TIP_SEND 23
+#define IDS_TIP_HELP 24
+#define IDS_TIP_APPLY_SPECIAL 25
+
+// About box texts
+#define IDS_ABOUT_NOTICE 10144
+#define IDS_VERSION_WORD 10884
+
+// Compose window controls and buttons: control row i has the id 3000 + i
 #define IDC_TO_BUTTON 3000
+#define IDC_TO 3001
 #define IDC_CC_BUTTON 3002
+#define IDC_CC 3003
 #define IDC_BCC_BUTTON 3004
+#define IDC_BCC 3005
+#define IDC_SUBJECT_LABEL 3006
 #define IDC_SUBJECT 3007
+#define IDC_BODY 3008
 #define IDC_SEND 3009
 #define IDC_CANCEL 3010
+#define IDC_ATTACHMENT_DISPLAY 3011
 #define IDC_ATTACH 3012
+#define IDC_REPLY_LABEL 3013
+#define IDC_REPLY_ALL 3014
+#define IDC_REPLY_SENDER 3015
+#define IDC_INCLUDE_LABEL 3016
+#define IDC_INCLUDE_YES 3017
+#define IDC_INCLUDE_NO 3018
+#define IDC_REPLY_SAVE_DEFAULT 3019
+#define IDC_TOOLBAR 1160
+
+// Toolbar image strip: 14 images of 16 by 16 pixels, 16 colours
+#define IDB_TOOLBAR 109
+
+// About box controls (the dialog itself is "ABOUT", its picture the bitmap "IDB_ABOUTBMP")
+#define IDC_ABOUT_NOTICE 10190
+#define IDC_ABOUT_PRODUCT 10195
+#define IDC_ABOUT_VERSION 10196
+#define IDC_ABOUT_PICTURE 10337
 
 // Menu commands
+#define IDM_EXIT 2001
+#define IDM_ABOUT 2002
 #define IDM_CUT 40004
 #define IDM_COPY 40005
 #define IDM_PASTE 40006
@@ -34,3 +91,8 @@
 #define IDM_REDO 40019
 #define IDM_DEFINE_SPECIAL 40027
 #define IDM_APPLY_SPECIAL 40028
+
+// Enter in the To, CC or BCC field: check the names in that field (4000 + its row)
+#define IDM_CHECK_TO_NAMES 4001
+#define IDM_CHECK_CC_NAMES 4003
+#define IDM_CHECK_BCC_NAMES 4005

@@ -1,0 +1,91 @@
+#include "compose/Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "compose/ControlTable.h"
+#include "compose/Toolbar.h"
+
+namespace velmar {
+namespace {
+
+std::string ReadSource(const char* relative) {
+    std::ifstream in(std::string(VELMAR_SOURCE_DIR) + "/" + relative);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every id the window can receive as a command: the IDM_ ids of the resource header, the
+// ids the menu and the accelerators of the resource script name, the buttons of the
+// control table and the toolbar's commands.
+std::set<int> WindowCommandIds() {
+    std::map<std::string, int> defines;
+    const std::string header = ReadSource("resources/resource.h");
+    const std::regex define(R"(#define\s+(ID[A-Z]_\w+)\s+(\d+))");
+    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
+        defines[(*it)[1]] = std::stoi((*it)[2]);
+
+    std::set<int> ids;
+    for (const auto& [name, value] : defines)
+        if (name.starts_with("IDM_")) ids.insert(value);
+    const std::string script = ReadSource("resources/velmar1.rc");
+    const std::regex named(R"(\b(ID[CM]_\w+)\b)");
+    for (std::sregex_iterator it(script.begin(), script.end(), named), end; it != end; ++it) {
+        EXPECT_TRUE(defines.count((*it)[1])) << (*it)[1] << " is not in resource.h";
+        ids.insert(defines[(*it)[1]]);
+    }
+    for (const ControlRow& row : kControlRows)
+        if (row.controlClass == ControlClass::Button) ids.insert(row.id);
+    for (const ToolbarButton& b : ToolbarButtons(true))
+        if (!b.IsSeparator()) ids.insert(b.command);
+    return ids;
+}
+
+TEST(CommandGroupOf, EveryCommandOfTheWindowHasAGroup) {
+    const std::set<int> ids = WindowCommandIds();
+    EXPECT_GT(ids.size(), 30u);
+    for (int id : ids) EXPECT_NE(CommandGroupOf(id), CommandGroup::None) << id;
+    for (const CommandEntry& e : kCommandTable) EXPECT_TRUE(ids.count(e.id)) << e.id << " is in no resource";
+}
+
+TEST(CommandGroupOf, FieldsAndUnknownIdsDoNothing) {
+    for (int id : {IDC_TO, IDC_BODY, IDC_ATTACHMENT_DISPLAY, 0, 4000, 65535})
+        EXPECT_EQ(CommandGroupOf(id), CommandGroup::None) << id;
+    EXPECT_EQ(CommandGroupOf(IDC_SUBJECT), CommandGroup::Ignored);
+}
+
+TEST(CommandHelpers, FieldRowsAndReplyChoices) {
+    EXPECT_EQ(AddressFieldRowOf(IDC_CC_BUTTON), RowCc);
+    EXPECT_EQ(AddressFieldRowOf(IDM_CHECK_BCC_NAMES), RowBcc);
+    EXPECT_EQ(AddressFieldRowOf(IDC_SEND), -1);
+    EXPECT_EQ(ReplyChoiceOf(IDC_INCLUDE_YES, false), 4);
+    EXPECT_EQ(ReplyChoiceOf(IDC_INCLUDE_YES, true), 12);
+    EXPECT_EQ(ReplyChoiceOf(IDC_REPLY_SAVE_DEFAULT, false), 0);
+}
+
+TEST(ToolbarButtons, UserProgramButtonGoesBeforeUndo) {
+    const auto plain = ToolbarButtons(false);
+    const auto withProgram = ToolbarButtons(true);
+    ASSERT_EQ(plain.size(), 14u);
+    ASSERT_EQ(withProgram.size(), 16u);
+    EXPECT_EQ(plain[8], (ToolbarButton{7, IDM_UNDO}));
+    EXPECT_EQ(withProgram[8], (ToolbarButton{11, IDM_APPLY_SPECIAL}));
+    EXPECT_TRUE(withProgram[9].IsSeparator());
+    EXPECT_EQ(withProgram[10], plain[8]);
+    for (const ToolbarButton& b : withProgram) {
+        if (b.IsSeparator()) continue;
+        EXPECT_LT(b.image, kToolbarImageCount);
+        EXPECT_NE(FindToolbarTip(b.command), nullptr) << b.command;
+    }
+    EXPECT_EQ(FindToolbarTip(IDM_DELETE), nullptr);
+}
+
+}  // namespace
+}  // namespace velmar
