@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "startup/tests/TempFiles_win.h"
+#include "tests/support/TempFiles_win.h"
 
 namespace velmar {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "config/tests/FakeSettingsBackend.h"
 #include "encoding/AttachmentParts_win.h"
-#include "startup/tests/TempFiles_win.h"
+#include "tests/support/TempFiles_win.h"
 
 namespace velmar {
 namespace {

@@ -8,7 +8,7 @@
 #include "encoding/QuotedPrintable_win.h"
 #include "encoding/ShiftJis.h"
 #include "encoding/ShiftJis_win.h"
-#include "startup/tests/TempFiles_win.h"
+#include "tests/support/TempFiles_win.h"
 
 namespace velmar {
 namespace {
