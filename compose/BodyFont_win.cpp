@@ -1,0 +1,8 @@
+#include "compose/ComposeWindow_win.h"
+
+namespace velmar {
+
+void ApplyBodyFont(ComposeWindow&) {}
+void SetBodyFormattingRect(ComposeWindow&) {}
+
+}  // namespace velmar

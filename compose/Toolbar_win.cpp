@@ -1,0 +1,7 @@
+#include "compose/ComposeWindow_win.h"
+
+namespace velmar {
+
+void ToggleToolbar(ComposeWindow&) {}
+
+}  // namespace velmar
