@@ -1,4 +1,4 @@
-# Cross toolchain for the 32-bit Windows build, the one shipped; compiled, not run here.
+# Cross toolchain for the 32-bit Windows build, the one shipped; its tests run under the 32-bit Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)

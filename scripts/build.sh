@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the project's targets:
 #   build/windows    64-bit Windows build (the programs in build/windows/bin, tests run under Wine)
-#   build/windows32  32-bit Windows build, the one shipped (compiled, not run: no 32-bit Wine here)
+#   build/windows32  32-bit Windows build, the one shipped (its tests run under the 32-bit Wine)
 #   build/native     portable core and its unit tests, natively, with ASan and UBSan
 #   build/fuzz       libFuzzer targets (clang, ASan)
 # Usage: scripts/build.sh [windows|windows32|native|fuzz|bench ...]   (default: the first four)
@@ -25,8 +25,7 @@ for t in "${targets[@]}"; do
     echo "build: $t"
     case "$t" in
     windows) configure windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release ;;
-    windows32) configure windows32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
-                   -DVELMAR_TESTS=OFF ;;
+    windows32) configure windows32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release ;;
     native) configure native -DCMAKE_BUILD_TYPE=Debug -DVELMAR_SANITIZE=ON ;;
     fuzz) configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
               -DVELMAR_FUZZ=ON -DVELMAR_TESTS=OFF ;;

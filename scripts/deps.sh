@@ -8,11 +8,17 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
+# The 32-bit Wine runs the shipped 32-bit build inside the same 64-bit prefix.
+dpkg -s wine32:i386 >/dev/null 2>&1 || missing+=(wine32:i386)
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    "${sudo_cmd[@]}" apt-get update >/tmp/velmar-deps.log 2>&1
+fi
 if ! "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}" >/tmp/velmar-deps.log 2>&1; then
     "${sudo_cmd[@]}" apt-get update >>/tmp/velmar-deps.log 2>&1
     "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}" >>/tmp/velmar-deps.log 2>&1 || {

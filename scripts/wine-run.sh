@@ -4,9 +4,9 @@
 set -euo pipefail
 exe=$1
 shift
-# Wine here has no 32-bit support: a 32-bit program would "run", print nothing and exit 0.
-if ! file -b "$exe" | grep -q 'x86-64'; then
-    echo "wine-run: $exe is not an x86-64 program; tests run on the 64-bit build only" >&2
+# Without the 32-bit Wine a 32-bit program would "run", print nothing and exit 0: refuse it.
+if ! file -b "$exe" | grep -q 'x86-64' && ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+    echo "wine-run: $exe is a 32-bit program and the 32-bit Wine (wine32:i386) is missing" >&2
     exit 99
 fi
 here=$(cd "$(dirname "$0")" && pwd)
