@@ -9,6 +9,7 @@ namespace {
 
 using testing::FakeSettingsBackend;
 constexpr char globalKey[] = "SOFTWARE\\Brindle\\Velmar\\Global";
+constexpr char mailKey[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
 constexpr char userKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\alice";
 
 class SettingsStoreTest : public ::testing::Test {
@@ -46,43 +47,34 @@ TEST(ConfigKeyPath, SpecialSectionsInAnyCaseAndUserSections) {
 TEST_F(SettingsStoreTest, GetConfigStringSources) {
     const struct {
         const char* name;
-        void (*setUp)(FakeSettingsBackend&);
+        std::vector<FakeSettingsBackend::Setting> settings;
         const char* section;
         const char* entry;
         std::size_t capacity;
         std::string want;
     } cases[] = {
-        {"MAILDIR is stored as TopDir", [](FakeSettingsBackend& b) { b.SetString(globalKey, "TopDir", "D:\\VELMAR"); },
-         "_GLOBAL", "MAILDIR", 79, "D:\\VELMAR"},
-        {"profile under the caller's names",
-         [](FakeSettingsBackend& b) { b.SetProfile("VELMAR.INI", "_GLOBAL", "MAILDIR", "F:\\INI"); }, "_GLOBAL",
-         "MAILDIR", 79, "F:\\INI"},
-        {"default", [](FakeSettingsBackend&) {}, "_GLOBAL", "Other", 79, "dflt"},
-        {"empty registry value is empty, not the default",
-         [](FakeSettingsBackend& b) { b.SetString("SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", ""); }, "_MAIL",
-         "UserHost", 255, ""},
+        {"MAILDIR is stored as TopDir", {{globalKey, "TopDir", "D:\\VELMAR"}}, "_GLOBAL", "MAILDIR", 79, "D:\\VELMAR"},
+        {"profile under the caller's names", {{"ini:_GLOBAL", "MAILDIR", "F:\\INI"}}, "_GLOBAL", "MAILDIR", 79,
+         "F:\\INI"},
+        {"default", {}, "_GLOBAL", "Other", 79, "dflt"},
+        {"empty registry value is empty, not the default", {{mailKey, "UserHost", ""}}, "_MAIL", "UserHost", 255, ""},
         {"120 characters do not fit 120 bytes: the profile answers",
-         [](FakeSettingsBackend& b) {
-             b.SetString(globalKey, "HOSTNAME", std::string(120, 'h'));
-             b.SetProfile("VELMAR.INI", "_GLOBAL", "HOSTNAME", "ini.host");
-         },
-         "_GLOBAL", "HOSTNAME", 120, "ini.host"},
-        {"119 characters fit", [](FakeSettingsBackend& b) { b.SetString(globalKey, "HOSTNAME", std::string(119, 'h')); },
-         "_GLOBAL", "HOSTNAME", 120, std::string(119, 'h')},
-        {"unterminated data cut to the capacity",
-         [](FakeSettingsBackend& b) { b.registry[globalKey]["X"] = std::string(10, 'x'); }, "_GLOBAL", "X", 10,
-         std::string(9, 'x')},
-        {"user section without a key: the user id is the profile section",
-         [](FakeSettingsBackend& b) { b.SetProfile("VELMAR.INI", "bob", "SIGFILE", "C:\\sig.txt"); }, "bob",
-         "SIGFILE", 144, "C:\\sig.txt"},
+         {{globalKey, "HOSTNAME", std::string(120, 'h')}, {"ini:_GLOBAL", "HOSTNAME", "ini.host"}}, "_GLOBAL",
+         "HOSTNAME", 120, "ini.host"},
+        {"119 characters fit", {{globalKey, "HOSTNAME", std::string(119, 'h')}}, "_GLOBAL", "HOSTNAME", 120,
+         std::string(119, 'h')},
+        {"user section without a key: the user id is the profile section", {{"ini:bob", "SIGFILE", "C:\\s.txt"}},
+         "bob", "SIGFILE", 144, "C:\\s.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         backend = FakeSettingsBackend{};
-        c.setUp(backend);
+        backend.Apply(c.settings);
         EXPECT_EQ(store.GetConfigString(c.section, c.entry, "dflt", out, c.capacity, ProfileShared), c.want.size());
         EXPECT_EQ(out, c.want);
     }
+    backend.registry[globalKey]["X"] = std::string(10, 'x');  // unterminated: cut to the capacity
+    EXPECT_EQ(store.GetConfigString("_GLOBAL", "X", "", out, 10, ProfileShared), 9u);
 }
 
 TEST_F(SettingsStoreTest, GetConfigIntSources) {
