@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/Text.h"
 #include "config/SettingsBackend.h"
@@ -40,6 +41,18 @@ public:
     void SetProfile(const std::string& file, const std::string& section, const std::string& entry,
                     const std::string& text) {
         profiles[file][section][entry] = text;
+    }
+    // Settings of a test table: `where` is a registry key, or "ini:<section>" for the shared
+    // profile file; a value "#<number>" is stored as a DWORD.
+    struct Setting {
+        std::string where, name, value;
+    };
+    void Apply(const std::vector<Setting>& settings) {
+        for (const auto& s : settings) {
+            if (s.where.starts_with("ini:")) SetProfile("VELMAR.INI", s.where.substr(4), s.name, s.value);
+            else if (s.value.starts_with('#')) SetDword(s.where, s.name, std::stoul(s.value.substr(1), nullptr, 0));
+            else SetString(s.where, s.name, s.value);
+        }
     }
 
     std::optional<std::string> ReadRegistryBytes(const std::string& keyPath, const std::string& valueName,

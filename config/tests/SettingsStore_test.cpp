@@ -7,6 +7,9 @@
 namespace velmar {
 namespace {
 
+using testing::FakeSettingsBackend;
+constexpr char globalKey[] = "SOFTWARE\\Brindle\\Velmar\\Global";
+constexpr char mailKey[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
 constexpr char userKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\alice";
 
 class SettingsStoreTest : public ::testing::Test {
@@ -15,22 +18,20 @@ protected:
         config.domain.PutText(0, 784, "example.com");
         config.userProfilePath = "VELMAR.INI";
     }
-    testing::FakeSettingsBackend backend;
+    FakeSettingsBackend backend;
     AppConfig config;
     SettingsStore store{backend, config, true};
     std::string out;
 };
 
 TEST(ConfigKeyPath, SpecialSectionsInAnyCaseAndUserSections) {
-    struct Case {
+    const struct {
         const char* section;
         const char* want;
     } cases[] = {
         {"_smtp", "SYSTEM\\CurrentControlSet\\Services\\RELAYSVC\\Parameters"},
         {"_POP", "SYSTEM\\CurrentControlSet\\Services\\BOXSVC\\Parameters"},
-        {"_GLOBAL", "SOFTWARE\\Brindle\\Velmar\\Global"},
         {"_global", "SOFTWARE\\Brindle\\Velmar\\Global"},
-        {"_Global", "SOFTWARE\\Brindle\\Velmar\\Global"},
         {"_MAIL", "SOFTWARE\\Brindle\\Velmar\\_Mail"},
         {"url", "SOFTWARE\\Brindle\\Velmar\\URL"},
         {"_aliases", "SOFTWARE\\Brindle\\Velmar\\Domains\\d.org\\Users\\_aliases"},
@@ -41,82 +42,70 @@ TEST(ConfigKeyPath, SpecialSectionsInAnyCaseAndUserSections) {
     EXPECT_EQ(ConfigKeyPath(std::string(600, 'u'), "d.org").size(), 511u);
 }
 
-TEST_F(SettingsStoreTest, MaildirIsStoredAsTopDirForStringsOnly) {
-    backend.SetString("SOFTWARE\\Brindle\\Velmar\\Global", "TopDir", "D:\\VELMAR");
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "MAILDIR", "C:\\MAIL", out, 79, ProfileShared), 9u);
-    EXPECT_EQ(out, "D:\\VELMAR");
-    // Integer reads use the name as given.
-    backend.SetDword("SOFTWARE\\Brindle\\Velmar\\Global", "MAILDIR", 7);
-    EXPECT_EQ(store.GetConfigInt("_GLOBAL", "maildir", 0, ProfileShared), 7);
-    // Writes and deletions map the name too.
-    store.PutConfigString("_GLOBAL", "maildir", "E:\\M");
-    EXPECT_EQ(backend.registry["SOFTWARE\\Brindle\\Velmar\\Global"]["TopDir"], std::string("E:\\M\0", 5));
-}
-
-TEST_F(SettingsStoreTest, ProfileFallbackKeepsTheCallersNames) {
-    backend.SetProfile("VELMAR.INI", "_GLOBAL", "MAILDIR", "F:\\INI");
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "MAILDIR", "C:\\MAIL", out, 79, ProfileShared), 6u);
-    EXPECT_EQ(out, "F:\\INI");
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "Other", "dflt", out, 79, ProfileShared), 4u);
-    EXPECT_EQ(out, "dflt");
-}
-
-TEST_F(SettingsStoreTest, EmptyRegistryValueIsEmptyNotTheDefault) {
-    backend.SetString("SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "");
-    EXPECT_EQ(store.GetConfigString("_MAIL", "UserHost", "fallback", out, 255, ProfileShared), 0u);
-    EXPECT_EQ(out, "");
-}
-
-TEST_F(SettingsStoreTest, TooLongRegistryValueFallsBackToTheProfile) {
-    backend.SetString("SOFTWARE\\Brindle\\Velmar\\Global", "HOSTNAME", std::string(120, 'h'));  // 121 bytes
-    backend.SetProfile("VELMAR.INI", "_GLOBAL", "HOSTNAME", "ini.host");
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "localhost", out, 120, ProfileShared), 8u);
-    EXPECT_EQ(out, "ini.host");
-    // 119 characters and the terminator fit exactly.
-    backend.SetString("SOFTWARE\\Brindle\\Velmar\\Global", "HOSTNAME", std::string(119, 'h'));
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "localhost", out, 120, ProfileShared), 119u);
-}
-
-TEST_F(SettingsStoreTest, UnterminatedRegistryDataIsCutToTheCapacity) {
-    backend.registry["SOFTWARE\\Brindle\\Velmar\\Global"]["X"] = std::string(10, 'x');  // no terminator
+// Registry first (MAILDIR stored as "TopDir"), then the profile under the caller's names,
+// then the default; a registry value must fit the capacity with its terminator.
+TEST_F(SettingsStoreTest, GetConfigStringSources) {
+    const struct {
+        const char* name;
+        std::vector<FakeSettingsBackend::Setting> settings;
+        const char* section;
+        const char* entry;
+        std::size_t capacity;
+        std::string want;
+    } cases[] = {
+        {"MAILDIR is stored as TopDir", {{globalKey, "TopDir", "D:\\VELMAR"}}, "_GLOBAL", "MAILDIR", 79, "D:\\VELMAR"},
+        {"profile under the caller's names", {{"ini:_GLOBAL", "MAILDIR", "F:\\INI"}}, "_GLOBAL", "MAILDIR", 79,
+         "F:\\INI"},
+        {"default", {}, "_GLOBAL", "Other", 79, "dflt"},
+        {"empty registry value is empty, not the default", {{mailKey, "UserHost", ""}}, "_MAIL", "UserHost", 255, ""},
+        {"120 characters do not fit 120 bytes: the profile answers",
+         {{globalKey, "HOSTNAME", std::string(120, 'h')}, {"ini:_GLOBAL", "HOSTNAME", "ini.host"}}, "_GLOBAL",
+         "HOSTNAME", 120, "ini.host"},
+        {"119 characters fit", {{globalKey, "HOSTNAME", std::string(119, 'h')}}, "_GLOBAL", "HOSTNAME", 120,
+         std::string(119, 'h')},
+        {"user section without a key: the user id is the profile section", {{"ini:bob", "SIGFILE", "C:\\s.txt"}},
+         "bob", "SIGFILE", 144, "C:\\s.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        backend = FakeSettingsBackend{};
+        backend.Apply(c.settings);
+        EXPECT_EQ(store.GetConfigString(c.section, c.entry, "dflt", out, c.capacity, ProfileShared), c.want.size());
+        EXPECT_EQ(out, c.want);
+    }
+    backend.registry[globalKey]["X"] = std::string(10, 'x');  // unterminated: cut to the capacity
     EXPECT_EQ(store.GetConfigString("_GLOBAL", "X", "", out, 10, ProfileShared), 9u);
 }
 
-TEST_F(SettingsStoreTest, IntegersTakeTheFirst32BitsElseTheProfile) {
-    backend.registry[userKey]["FONT"] = std::string("\x05\x00\x00\x00\xFF\xFF", 6);
+TEST_F(SettingsStoreTest, GetConfigIntSources) {
+    backend.registry[userKey]["FONT"] = std::string("\x05\x00\x00\x00\xFF\xFF", 6);  // the first 32 bits count
     EXPECT_EQ(store.GetConfigInt("alice", "FONT", 3, ProfileUser), 5);
     backend.registry[userKey]["BIG"] = std::string(29, '\x01');  // longer than the 28-byte work area
     backend.SetProfile("VELMAR.INI", "alice", "BIG", "42");
     EXPECT_EQ(store.GetConfigInt("alice", "BIG", 3, ProfileUser), 42);
     EXPECT_EQ(store.GetConfigInt("alice", "NONE", -11, ProfileUser), -11);
+    backend.SetDword(globalKey, "MAILDIR", 7);  // integer reads use the name as given
+    EXPECT_EQ(store.GetConfigInt("_GLOBAL", "maildir", 0, ProfileShared), 7);
 }
 
-TEST_F(SettingsStoreTest, UserSectionWithoutKeyUsesTheUserIdAsProfileSection) {
-    backend.SetProfile("VELMAR.INI", "bob", "SIGFILE", "C:\\sig.txt");
-    EXPECT_EQ(store.GetConfigString("bob", "SIGFILE", "", out, 144, ProfileUser), 10u);
-}
-
-TEST_F(SettingsStoreTest, DeletingUnderAMissingKeyCreatesTheKeyWithAnEmptyValue) {
-    store.PutConfigString("alice", "BCC", nullptr);
-    ASSERT_TRUE(backend.registry.count(userKey));
-    EXPECT_EQ(backend.registry[userKey]["BCC"], "");
+TEST_F(SettingsStoreTest, WritesAndDeletions) {
+    store.PutConfigString("_GLOBAL", "maildir", "E:\\M");
+    EXPECT_EQ(backend.registry[globalKey]["TopDir"], std::string("E:\\M\0", 5));
+    store.PutConfigString("alice", "BCC", nullptr);  // under a missing key: the key, with an empty value
+    EXPECT_EQ(backend.registry.at(userKey).at("BCC"), "");
     store.PutConfigString("alice", "BCC", "x@y");
     EXPECT_EQ(backend.registry[userKey]["BCC"], std::string("x@y\0", 4));
     store.PutConfigString("alice", "BCC", nullptr);
     EXPECT_FALSE(backend.registry[userKey].count("BCC"));
 }
 
-TEST_F(SettingsStoreTest, PasswordsAreStoredScrambledAsHexTwiceAsLong) {
+TEST_F(SettingsStoreTest, PasswordsAreStoredScrambledAsUpperCaseHex) {
     store.PutConfigString("alice", "password", "secret");
     const std::string stored = backend.registry[userKey]["password"];
     EXPECT_EQ(stored.size(), 13u);  // 12 hex digits and the terminator
-    EXPECT_EQ(stored.find("secret"), std::string::npos);
     for (char c : stored.substr(0, 12)) EXPECT_TRUE(std::isxdigit(static_cast<unsigned char>(c)) && !std::islower(c));
     EXPECT_EQ(store.GetConfigString("alice", "password", "", out, 64, ProfileUser), 6u);
     EXPECT_EQ(out, "secret");
-}
-
-TEST(ScramblePassword, RoundTripsKeyedAndBounded) {
     const std::string clear = "p\x01\xFFw0rd";
     EXPECT_EQ(UnscramblePassword(ScramblePassword(clear, "bob"), "bob"), clear);
     EXPECT_NE(ScramblePassword(clear, "bob"), ScramblePassword(clear, "eve"));
@@ -129,7 +118,6 @@ TEST_F(SettingsStoreTest, UserProfilePathFollowsThePlatformFamily) {
     config.sharedProfilePath = "VELMAR.INI";
     store.BuildUserProfilePath("alice");
     EXPECT_EQ(config.userProfilePath, "VELMAR.INI");
-
     SettingsStore old(backend, config, false);
     config.usersDir = "D:\\client\\Users";
     old.BuildUserProfilePath("alice");

@@ -1,10 +1,14 @@
-// The settings store over the real registry and the real profile functions.
+// The settings store over the real registry and profile functions, the server library as
+// the client imports it (answered by the stand-in library from its registry subtree), and
+// the start-up configuration read through both.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "config/Registry_win.h"
+#include "config/ServerLibrary_win.h"
 #include "config/SettingsStore.h"
+#include "config/StartupConfig.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
@@ -12,114 +16,126 @@ namespace {
 
 constexpr char globalKey[] = "SOFTWARE\\Brindle\\Velmar\\Global";
 constexpr char usersKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\";
+constexpr char standIn[] = "SOFTWARE\\VelmarStandIn\\Domains\\example.com";
 
 class RealSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         wintest::ForgetServerConfiguration();
         config.domain.PutText(0, 784, "example.com");
-        config.sharedProfilePath = "VELMAR.INI";
-        config.userProfilePath = "VELMAR.INI";
+        config.sharedProfilePath = config.userProfilePath = "VELMAR.INI";
     }
     void TearDown() override { wintest::ForgetServerConfiguration(); }
     static void Profile(const char* section, const char* entry, const char* text) {
         ASSERT_TRUE(WritePrivateProfileStringA(section, entry, text, "VELMAR.INI"));
     }
+    std::string Get(const char* section, const char* entry, std::size_t capacity) {
+        const std::size_t length = store.GetConfigString(section, entry, "dflt", out, capacity, ProfileShared);
+        EXPECT_EQ(length, out.size());
+        return out;
+    }
 
     Win32SettingsBackend backend;
     AppConfig config;
     SettingsStore store{backend, config, true};
+    VelmarsecLibrary library;
     std::string out;
 };
 
-TEST_F(RealSettingsTest, MaildirIsTheRegistryValueTopDir) {
-    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "TopDir", "D:\\VELMAR"));
+TEST_F(RealSettingsTest, StringsFromTheRegistryElseTheProfileElseTheDefault) {
+    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 128), "dflt");
+    Profile("_GLOBAL", "HOSTNAME", "from.ini");
+    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 128), "from.ini");
+    // Ten characters and the terminator do not fit in 8 bytes: the profile answers, cut.
+    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "HOSTNAME", "0123456789"));
+    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 8), "from.in");
+    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 11), "0123456789");
+    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "HOSTNAME", ""));
+    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 128), "") << "an empty value is empty, not the profile's";
+    // MAILDIR is the value TopDir, written as REG_SZ with its terminator counted.
     ASSERT_TRUE(wintest::SetRegistryString(globalKey, "MAILDIR", "wrong"));
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "MAILDIR", "C:\\MAIL", out, 79, ProfileShared), 9u);
-    EXPECT_EQ(out, "D:\\VELMAR");
     store.PutConfigString("_GLOBAL", "MAILDIR", "E:\\M");
+    EXPECT_EQ(Get("_GLOBAL", "MAILDIR", 79), "E:\\M");
     const auto stored = wintest::ReadRegistryValue(globalKey, "TopDir");
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored.bytes, std::string("E:\\M\0", 5));  // the length counts the terminator
+    EXPECT_EQ(stored.bytes, std::string("E:\\M\0", 5));
 }
 
-TEST_F(RealSettingsTest, SectionNamesInAnyCaseNameTheSameKey) {
-    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "HOSTNAME", "mail.example.com"));
-    for (const char* section : {"_GLOBAL", "_global", "_Global"}) {
-        EXPECT_EQ(store.GetConfigString(section, "HOSTNAME", "x", out, 128, ProfileShared), 16u) << section;
-        EXPECT_EQ(out, "mail.example.com");
-    }
-}
-
-TEST_F(RealSettingsTest, EmptyRegistryValueIsEmptyNotTheProfileOrDefault) {
-    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "HOSTNAME", ""));
-    Profile("_GLOBAL", "HOSTNAME", "from.ini");
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "dflt", out, 128, ProfileShared), 0u);
-    EXPECT_EQ(out, "");
-}
-
-TEST_F(RealSettingsTest, MissingOrTooLongValueFallsBackToTheProfileThenTheDefault) {
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "dflt", out, 128, ProfileShared), 4u);
-    EXPECT_EQ(out, "dflt");
-    Profile("_GLOBAL", "HOSTNAME", "from.ini");
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "dflt", out, 128, ProfileShared), 8u);
-    EXPECT_EQ(out, "from.ini");
-    // Ten characters and the terminator do not fit in 8 bytes: the profile answers.
-    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "HOSTNAME", "0123456789"));
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "dflt", out, 8, ProfileShared), 7u);
-    EXPECT_EQ(out, "from.in");  // the profile value is cut to the capacity
-    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "dflt", out, 11, ProfileShared), 10u);
-    EXPECT_EQ(out, "0123456789");
-}
-
-TEST_F(RealSettingsTest, IntegersFromDwordValuesElseTheProfile) {
+TEST_F(RealSettingsTest, IntegersAndUserSections) {
     EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 25);
     Profile("_GLOBAL", "PORT", "2525");
     EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 2525);
-    store.PutConfigInt("_GLOBAL", "PORT", 587);
-    const auto stored = wintest::ReadRegistryValue(globalKey, "PORT");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.bytes.size(), 4u);
-    EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 587);
     ASSERT_TRUE(wintest::SetRegistryDword(globalKey, "PORT", 0xFFFFFFFFu));
     EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), -1);
-}
-
-TEST_F(RealSettingsTest, UserSectionsUseThePerUserKeyElseTheUserIdAsProfileSection) {
+    // A user without a key reads the profile section named by the user id.
     Profile("bob", "OPT_SIG", "0");
-    Profile("bob", "SpecProg", "notepad %s");
     EXPECT_EQ(store.GetConfigInt("bob", "OPT_SIG", 1, ProfileUser), 0);
-    EXPECT_EQ(store.GetConfigString("bob", "SpecProg", "", out, 256, ProfileUser), 10u);
-    EXPECT_EQ(out, "notepad %s");
     store.PutConfigInt("bob", "OPT_SIG", 1);
-    EXPECT_EQ(wintest::ReadRegistryValue(std::string(usersKey) + "bob", "OPT_SIG").bytes, std::string("\1\0\0\0", 4));
-    EXPECT_EQ(store.GetConfigInt("bob", "OPT_SIG", 0, ProfileUser), 1);
+    const auto stored = wintest::ReadRegistryValue(std::string(usersKey) + "bob", "OPT_SIG");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.bytes, std::string("\1\0\0\0", 4));
 }
 
 TEST_F(RealSettingsTest, DeletingAValue) {
+    const std::string key = std::string(usersKey) + "carol", missing = std::string(usersKey) + "dave";
     store.PutConfigString("carol", "BCC", "copy@example.com");
-    const std::string key = std::string(usersKey) + "carol";
     EXPECT_TRUE(wintest::ReadRegistryValue(key, "BCC").exists);
     store.PutConfigString("carol", "BCC", nullptr);
     EXPECT_FALSE(wintest::ReadRegistryValue(key, "BCC").exists);
     // Under a missing key the key is created, holding the value as an empty text.
-    const std::string missing = std::string(usersKey) + "dave";
     ASSERT_FALSE(wintest::KeyExists(missing));
     store.PutConfigString("dave", "BCC", nullptr);
-    EXPECT_TRUE(wintest::KeyExists(missing));
     EXPECT_TRUE(wintest::ReadRegistryValue(missing, "BCC").exists);
 }
 
 TEST_F(RealSettingsTest, AliasesFromTheAliasKeyOrTheSharedProfile) {
-    ASSERT_TRUE(wintest::SetRegistryString(std::string(usersKey) + "_aliases", "sales", "ann@example.com,bo"));
     ASSERT_TRUE(wintest::SetRegistryString(std::string(usersKey) + "_aliases", "robot", "|C:\\bin\\robot.exe"));
-    EXPECT_EQ(store.LookupAlias("sales", out, 0), 18u);
-    EXPECT_EQ(out, "ann@example.com,bo");
     EXPECT_EQ(store.LookupAlias("robot", out, 0), 0u);
     EXPECT_GT(store.LookupAlias("robot", out, 1), 0u);
     Profile("_aliases", "support", "sue@example.com");
     EXPECT_EQ(store.LookupAlias("support", out, 0), 15u);
     EXPECT_EQ(out, "sue@example.com");
+}
+
+TEST_F(RealSettingsTest, ServerLibraryLookupsStayInsideTheCallersBuffers) {
+    const std::string users = std::string(standIn) + "\\Users\\alice", aliases = std::string(standIn) + "\\Aliases";
+    DomainRecord domain;
+    UserRecord user;
+    std::array<char, aliasMembersSize> members{};
+    EXPECT_EQ(library.LookupDomain(domain, "example.com"), 0);
+    ASSERT_TRUE(wintest::SetRegistryString(standIn, "Name", "example.com"));
+    ASSERT_TRUE(wintest::SetRegistryString(standIn, "TopDir", std::string(3000, 't')));
+    ASSERT_TRUE(wintest::SetRegistryString(users, "FullName", "Alice Example"));
+    ASSERT_TRUE(wintest::SetRegistryString(users, "MailAddr", "alice@example.com"));
+    ASSERT_TRUE(wintest::SetRegistryString(aliases, "sales", "ann@example.com,bo@example.com"));
+    ASSERT_TRUE(wintest::SetRegistryString(aliases, "big", std::string(900, 'm')));
+    ASSERT_NE(library.LookupDomain(domain, "example.com"), 0);
+    EXPECT_EQ(domain.Name(), "example.com");
+    EXPECT_EQ(domain.TopDir().size(), 3524u - 784u - 1u);
+    ASSERT_NE(library.LookupUser(user, domain, "alice"), 0);
+    EXPECT_EQ(user.FullName(), "Alice Example");
+    EXPECT_EQ(user.MailAddress(), "alice@example.com");
+    EXPECT_EQ(library.LookupUser(user, domain, "nobody"), 0);
+    EXPECT_EQ(library.LookupAliasMembers("example.com", "sales", members), 30);
+    EXPECT_STREQ(members.data(), "ann@example.com,bo@example.com");
+    EXPECT_EQ(library.LookupAliasMembers("example.com", "big", members), 479);
+    EXPECT_EQ(library.LookupAliasMembers("example.com", "none", members), 0);
+}
+
+TEST_F(RealSettingsTest, StartupConfigurationThroughTheRealStoreAndLibrary) {
+    ASSERT_TRUE(wintest::SetRegistryString(standIn, "Name", "example.com"));
+    ASSERT_TRUE(wintest::SetRegistryString(standIn, "TopDir", "D:\\Dom"));
+    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "HOSTNAME", "host.example.com"));
+    ASSERT_TRUE(wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "example.com"));
+    ASSERT_TRUE(wintest::SetRegistryString(globalKey, "TopDir", "E:\\V"));
+    ASSERT_TRUE(WritePrivateProfileStringA("root", "SENDWRAP", "65608", "VELMAR.INI"));  // 0x10048
+    AppConfig loaded;
+    SettingsStore fresh{backend, loaded, true};
+    LoadStartupConfiguration(loaded, fresh, library, DialogBaseUnits{8, 16});
+    EXPECT_EQ(loaded.hostName, "example.com");
+    EXPECT_EQ(loaded.usersDir, "D:\\Dom\\Users");
+    EXPECT_EQ(loaded.spoolDir, "E:\\V\\spool");
+    EXPECT_EQ(loaded.sendWrap, 72);  // the low 16 bits
 }
 
 }  // namespace

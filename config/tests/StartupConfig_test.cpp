@@ -8,158 +8,84 @@
 namespace velmar {
 namespace {
 
-constexpr char globalKey[] = "SOFTWARE\\Brindle\\Velmar\\Global";
-constexpr char mailKey[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
-constexpr char smtpKey[] = "SYSTEM\\CurrentControlSet\\Services\\RELAYSVC\\Parameters";
+using testing::FakeSettingsBackend;
+constexpr char G[] = "SOFTWARE\\Brindle\\Velmar\\Global";
+constexpr char M[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
+constexpr char S[] = "SYSTEM\\CurrentControlSet\\Services\\RELAYSVC\\Parameters";
+constexpr char R[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
 
-class StartupConfigTest : public ::testing::Test {
-protected:
-    void Load() { LoadStartupConfiguration(config, store, library, DialogBaseUnits{8, 16}); }
-    testing::FakeSettingsBackend backend;
-    testing::FakeServerLibrary library;
-    AppConfig config;
-    SettingsStore store{backend, config, true};
-};
-
-TEST_F(StartupConfigTest, DefaultsWithNoRegistryAndNoProfileFiles) {
-    Load();
-    EXPECT_EQ(config.hostName, "localhost");
-    EXPECT_EQ(config.userId, "root");
-    EXPECT_EQ(config.mailDir, "C:\\MAIL");
-    EXPECT_EQ(config.usersDir, "\\Users");
-    EXPECT_EQ(config.cfgDir, "C:\\MAIL\\cfg");
-    EXPECT_EQ(config.spoolDir, "C:\\MAIL\\spool");
-    EXPECT_EQ(config.usersSysPath, "C:\\MAIL\\cfg\\USERS.SYS");
-    EXPECT_EQ(config.aliasesSysPath, "C:\\MAIL\\cfg\\ALIASES.SYS");
-    EXPECT_EQ(config.sharedProfilePath, "VELMAR.INI");
-    EXPECT_EQ(config.userProfilePath, "VELMAR.INI");
-    EXPECT_EQ(config.sendName, "mqsend");
-    EXPECT_EQ(config.copyAddress, "");
-    EXPECT_EQ(config.copyAllMail, 0);
-    EXPECT_EQ(config.sendWrap, 72);
-    EXPECT_EQ(config.optSig, 1);
-    EXPECT_EQ(config.optSendPrompt, 1);
-    EXPECT_EQ(config.optWrap, 1);
-    EXPECT_EQ(config.fontChoice, 3);
-    for (int v : {config.optSndReg, config.optTab, config.optBcc, config.optAttach, config.verbose,
-                  config.optVerify, config.uuencode})
-        EXPECT_EQ(v, 0);
-    EXPECT_EQ(config.specProg, "");
-    // 10, 10, 262, 175 dialog units in pixels.
-    EXPECT_EQ(config.placement.x, 20);
-    EXPECT_EQ(config.placement.y, 20);
-    EXPECT_EQ(config.placement.width, 524);
-    EXPECT_EQ(config.placement.height, 350);
-    EXPECT_EQ(library.domainCalls, 1);
+// The settings that decide each other, as one line.
+std::string Summary(const AppConfig& c) {
+    const auto n = [](int v) { return std::to_string(v); };
+    const auto& p = c.placement;
+    return "host=" + c.hostName + " user=" + c.userId + " users=" + c.usersDir + " cfg=" + c.cfgDir + " spool=" +
+           c.spoolDir + " sys=" + c.usersSysPath + "," + c.aliasesSysPath + " send=" + c.sendName + " copy=" +
+           c.copyAddress + "," + n(c.copyAllMail) + " wrap=" + n(c.sendWrap) + " uu=" + n(c.uuencode) + " tab=" +
+           n(c.optTab) + " verbose=" + n(c.verbose) + " spell=" + c.specProg + " at=" + n(p.x) + "," + n(p.y) + "," +
+           n(p.width) + "," + n(p.height);
 }
 
-TEST_F(StartupConfigTest, UserHostWinsOverHostnameAndSelectsTheDomain) {
-    backend.SetString(globalKey, "HOSTNAME", "host.example.com");
-    backend.SetString(mailKey, "UserHost", "example.com");
-    library.domains["example.com"] = {"example.com", "D:\\Dom"};
-    Load();
-    EXPECT_EQ(config.hostName, "example.com");
-    EXPECT_EQ(config.domain.Name(), "example.com");
-    EXPECT_EQ(config.usersDir, "D:\\Dom\\Users");
-}
+// 10, 10, 262, 175 dialog units in pixels.
+const std::string kDefaults =
+    "host=localhost user=root users=\\Users cfg=C:\\MAIL\\cfg spool=C:\\MAIL\\spool "
+    "sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS send=mqsend copy=,0 wrap=72 uu=0 tab=0 verbose=0 "
+    "spell= at=20,20,524,350";
 
-TEST_F(StartupConfigTest, HostnameFromTheProfileWhenUserHostIsUnset) {
-    backend.SetProfile("VELMAR.INI", "_GLOBAL", "HOSTNAME", "ini.example");
-    Load();
-    EXPECT_EQ(config.hostName, "ini.example");
-}
-
-TEST_F(StartupConfigTest, EmptyUserHostInTheRegistryEmptiesTheHost) {
-    backend.SetString(globalKey, "HOSTNAME", "host.example.com");
-    backend.SetString(mailKey, "UserHost", "");
-    Load();
-    EXPECT_EQ(config.hostName, "");
-}
-
-TEST_F(StartupConfigTest, OverlongUserHostIsCutToTheHostArea) {
-    backend.SetString(mailKey, "UserHost", std::string(200, 'h'));
-    Load();
-    EXPECT_EQ(config.hostName, std::string(127, 'h'));
-}
-
-TEST_F(StartupConfigTest, ClientDirWinsOverUsersDirWhichWinsOverTheDomain) {
-    library.domains["localhost"] = {"localhost", "D:\\Dom"};
-    backend.SetString(globalKey, "UsersDir", "E:\\U");
-    Load();
-    EXPECT_EQ(config.usersDir, "E:\\U");
-    backend.SetString(globalKey, "ClientDir", "D:\\client");
-    Load();
-    EXPECT_EQ(config.usersDir, "D:\\client\\Users");
-}
-
-TEST_F(StartupConfigTest, DirectoriesFollowTopDirUnlessSetThemselves) {
-    backend.SetString(globalKey, "TopDir", "F:\\V");
-    Load();
-    EXPECT_EQ(config.cfgDir, "F:\\V\\cfg");
-    EXPECT_EQ(config.spoolDir, "F:\\V\\spool");
-    backend.SetString(globalKey, "CfgDir", "G:\\cfg");
-    backend.SetString(globalKey, "SpoolDir", "G:\\q");
-    Load();
-    EXPECT_EQ(config.cfgDir, "G:\\cfg");
-    EXPECT_EQ(config.usersSysPath, "G:\\cfg\\USERS.SYS");
-    EXPECT_EQ(config.spoolDir, "G:\\q");
-}
-
-TEST_F(StartupConfigTest, SendNameIsReadFromTheRegistryOnly) {
-    backend.SetProfile("VELMAR.INI", "_GLOBAL", "SendName", "fromini");
-    Load();
-    EXPECT_EQ(config.sendName, "mqsend");
-    backend.SetString(globalKey, "SendName", "C:\\bin\\deliver.exe");
-    Load();
-    EXPECT_EQ(config.sendName, "C:\\bin\\deliver.exe");
-}
-
-TEST_F(StartupConfigTest, CopyAllMailIsReadOnlyWithACopyAddress) {
-    backend.SetDword(smtpKey, "CopyAllMail", 1);
-    Load();
-    EXPECT_EQ(config.copyAllMail, 0);
-    backend.SetString(smtpKey, "CopyAddress", "");
-    Load();
-    EXPECT_EQ(config.copyAllMail, 0);
-    backend.SetString(smtpKey, "CopyAddress", "archive@example.com");
-    Load();
-    EXPECT_EQ(config.copyAddress, "archive@example.com");
-    EXPECT_EQ(config.copyAllMail, 1);
-}
-
-TEST_F(StartupConfigTest, OptionsComeFromTheUsersSectionAndVerboseFromMail) {
-    const std::string userKey = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
-    backend.SetDword(userKey, "SENDWRAP", 0x10048);  // only the low 16 bits count
-    backend.SetDword(userKey, "UUENCODE", 1);
-    backend.SetDword(userKey, "VERBOSE", 1);  // not the user's setting
-    backend.SetDword(mailKey, "OPT_TAB", 1);  // not a server-wide setting
-    backend.SetString(userKey, "SpecProg", "C:\\bin\\spell.exe %s");
-    backend.SetProfile("VELMAR.INI", "_MAIL", "VERBOSE", "1");
-    Load();
-    EXPECT_EQ(config.sendWrap, 72);
-    EXPECT_EQ(config.uuencode, 1);
-    EXPECT_EQ(config.optTab, 0);
-    EXPECT_EQ(config.verbose, 1);
-    EXPECT_EQ(config.specProg, "C:\\bin\\spell.exe %s");
-}
-
-TEST_F(StartupConfigTest, StoredPlacementAndMissingNumbersTakeTheComputedDefaults) {
-    const std::string userKey = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
-    backend.SetString(userKey, "SMTPWIN", "10,20,600,400");
-    Load();
-    EXPECT_EQ(config.placement.x, 10);
-    EXPECT_EQ(config.placement.y, 20);
-    EXPECT_EQ(config.placement.width, 600);
-    EXPECT_EQ(config.placement.height, 400);
-    backend.SetString(userKey, "SMTPWIN", "10,20");
-    Load();
-    EXPECT_EQ(config.placement.x, 10);
-    EXPECT_EQ(config.placement.y, 20);
-    EXPECT_EQ(config.placement.width, 524);
-    EXPECT_EQ(config.placement.height, 350);
-    backend.SetString(userKey, "SMTPWIN", "junk");
-    Load();
-    EXPECT_EQ(config.placement.x, 20);
+// Each case: the settings made, and where the summary then differs from the defaults.
+TEST(LoadStartupConfiguration, PrecedenceOfTheSources) {
+    const std::string topDirs = "cfg=C:\\MAIL\\cfg spool=C:\\MAIL\\spool sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS";
+    const struct {
+        const char* name;
+        std::vector<FakeSettingsBackend::Setting> settings;
+        const char* domain;    // host name with the TopDir "D:\Dom" at the server library
+        std::string from, to;  // the summary is the defaults with `from` replaced by `to`
+    } cases[] = {
+        {"no registry and no profile files", {}, nullptr, "", ""},
+        {"UserHost wins over HOSTNAME and selects the domain",
+         {{G, "HOSTNAME", "host.example.com"}, {M, "UserHost", "example.com"}}, "example.com",
+         "host=localhost user=root users=\\Users", "host=example.com user=root users=D:\\Dom\\Users"},
+        {"HOSTNAME from the profile", {{"ini:_GLOBAL", "HOSTNAME", "ini.x"}}, nullptr, "host=localhost", "host=ini.x"},
+        {"empty UserHost empties the host", {{G, "HOSTNAME", "h.x"}, {M, "UserHost", ""}}, nullptr, "host=localhost",
+         "host="},
+        {"overlong UserHost cut to the host area", {{M, "UserHost", std::string(200, 'h')}}, nullptr, "host=localhost",
+         "host=" + std::string(127, 'h')},
+        {"UsersDir wins over the domain", {{G, "UsersDir", "E:\\U"}}, "localhost", "users=\\Users", "users=E:\\U"},
+        {"ClientDir wins over UsersDir", {{G, "UsersDir", "E:\\U"}, {G, "ClientDir", "D:\\client"}}, nullptr,
+         "users=\\Users", "users=D:\\client\\Users"},
+        {"directories follow TopDir", {{G, "TopDir", "F:\\V"}}, nullptr, topDirs,
+         "cfg=F:\\V\\cfg spool=F:\\V\\spool sys=F:\\V\\cfg\\USERS.SYS,F:\\V\\cfg\\ALIASES.SYS"},
+        {"CfgDir and SpoolDir set themselves", {{G, "TopDir", "F:\\V"}, {G, "CfgDir", "G:\\c"}, {G, "SpoolDir", "G:\\q"}},
+         nullptr, topDirs, "cfg=G:\\c spool=G:\\q sys=G:\\c\\USERS.SYS,G:\\c\\ALIASES.SYS"},
+        {"SendName from the registry only", {{"ini:_GLOBAL", "SendName", "ini"}}, nullptr, "", ""},
+        {"SendName from the registry", {{G, "SendName", "C:\\d.exe"}}, nullptr, "send=mqsend", "send=C:\\d.exe"},
+        {"CopyAllMail without CopyAddress is not read", {{S, "CopyAllMail", "#1"}, {S, "CopyAddress", ""}}, nullptr, "",
+         ""},
+        {"CopyAllMail with CopyAddress", {{S, "CopyAllMail", "#1"}, {S, "CopyAddress", "arc@x.org"}}, nullptr,
+         "copy=,0", "copy=arc@x.org,1"},
+        // SENDWRAP: only the low 16 bits count; VERBOSE is not the user's, OPT_TAB not server-wide.
+        {"user options from the user's section, VERBOSE from _MAIL",
+         {{R, "SENDWRAP", "#0x10048"}, {R, "UUENCODE", "#1"}, {R, "VERBOSE", "#1"}, {M, "OPT_TAB", "#1"},
+          {R, "SpecProg", "spell %s"}, {"ini:_MAIL", "VERBOSE", "1"}},
+         nullptr, "uu=0 tab=0 verbose=0 spell=", "uu=1 tab=0 verbose=1 spell=spell %s"},
+        {"stored placement", {{R, "SMTPWIN", "10,20,600,400"}}, nullptr, "at=20,20,524,350", "at=10,20,600,400"},
+        {"missing numbers of the placement are computed", {{R, "SMTPWIN", "10,30"}}, nullptr, "at=20,20", "at=10,30"},
+        {"placement that is no number list", {{R, "SMTPWIN", "junk"}}, nullptr, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeSettingsBackend backend;
+        testing::FakeServerLibrary library;
+        AppConfig config;
+        SettingsStore store{backend, config, true};
+        backend.Apply(c.settings);
+        if (c.domain) library.domains[c.domain] = {c.domain, "D:\\Dom"};
+        LoadStartupConfiguration(config, store, library, DialogBaseUnits{8, 16});
+        std::string want = kDefaults;
+        ASSERT_NE(want.find(c.from), std::string::npos);
+        want.replace(want.find(c.from), c.from.size(), c.to);
+        EXPECT_EQ(Summary(config), want);
+        EXPECT_EQ(library.domainCalls, 1);
+    }
 }
 
 }  // namespace

@@ -101,77 +101,45 @@ TEST_F(AttachmentsTest, OptAttachIsRefreshedOnEveryAdd) {
     EXPECT_EQ(config.optAttach, 0);
 }
 
-TEST_F(AttachmentsTest, InlineTextPart) {
-    Add("C:\\notes.txt", "notes.txt", "line one\r\n\tline two\r\nlast");
-    EXPECT_EQ(Write(),
-              "\n--==Velmar_v8.2==\n"
-              "Content-Type: text/plain; name=\"notes.txt\"\n"
-              "Content-Transfer-Encoding: 7bit\n\n"
-              "line one\n\tline two\nlast\n");
-}
-
-TEST_F(AttachmentsTest, BinaryFileAsBase64) {
-    std::string bytes(55, '\0');
-    bytes[0] = '\x89';
-    Add("C:\\pic.png", "pic.png", bytes);
-    const std::string out = Write();
-    const std::string head =
-        "\n--==Velmar_v8.2==\n"
-        "Content-Type: application/octet-stream; name=\"pic.png\"\n"
-        "Content-Transfer-Encoding: base64\n\n";
-    ASSERT_TRUE(out.starts_with(head));
-    const std::string data = out.substr(head.size());
-    EXPECT_EQ(data.find('\n'), 72u);
-    EXPECT_EQ(data.substr(73), "AA==\n");
-}
-
-TEST_F(AttachmentsTest, ExtensionListWithAndWithoutTheDot) {
-    options.binextPath = "C:\\MAIL\\binext.txt";
-    for (const char* listed : {".zip\r\n.DAT\r\n", ".zip\r\ndat\r\n"}) {
-        files.files[options.binextPath] = listed;
+// One file each: the part written for it, by its content and the user's options.
+TEST_F(AttachmentsTest, PartsWritten) {
+    const std::string head = "\n--==Velmar_v8.2==\nContent-Type: ";
+    const struct {
+        const char* name;
+        bool optAttach, uuencode;
+        std::string displayName, bytes, want;
+    } cases[] = {
+        {"inline text part", false, false, "notes.txt", "line one\r\n\tline two\r\nlast",
+         head + "text/plain; name=\"notes.txt\"\nContent-Transfer-Encoding: 7bit\n\nline one\n\tline two\nlast\n"},
+        {"binary file as base64", false, false, "pic.png", std::string("\x89PNG\0\x01\x02", 7),
+         head + "application/octet-stream; name=\"pic.png\"\nContent-Transfer-Encoding: base64\n\niVBORwABAg==\n"},
+        // The file is read in text mode: "hi\n" is what goes base64.
+        {"OPT_ATTACH sends text base64 as text/plain", true, false, "a.txt", "hi\r\n",
+         head + "text/plain; name=\"a.txt\"\nContent-Transfer-Encoding: base64\n\naGkK\n"},
+        {"uuencoded block, no boundary", false, true, "one.bin", "\x01", "\nbegin 644 one.bin\n!`0\n`\nend\n\n"},
+        {"8-bit display name as encoded words", false, false, "caf\xE9.txt", "t",
+         head + "text/plain; name=\"=?ISO-8859-1?Q?caf=E9?=.txt\"\nContent-Transfer-Encoding: 7bit\n\nt\n"},
+        {"8-bit display name in a begin line", false, true, "caf\xE9.txt", "t",
+         "\nbegin 644 =?ISO-8859-1?Q?caf=E9?=.txt\n!=`\n`\nend\n\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         list.ClearAttachments();
-        Add("C:\\report.dat", "report.dat", "plain text\r\n");
-        const std::string out = Write();
-        const bool dotted = listed[6] == '.';
-        EXPECT_EQ(out.find("application/octet-stream") != std::string::npos, dotted) << listed;
-        EXPECT_EQ(out.find("Content-Transfer-Encoding: 7bit") != std::string::npos, !dotted) << listed;
-        EXPECT_EQ(list.Entries()[0].isBinary, dotted) << "the listed extension marks the entry for good";
+        options.optAttach = c.optAttach;
+        options.uuencode = c.uuencode;
+        Add("C:\\file", c.displayName, c.bytes);
+        EXPECT_EQ(Write(), c.want);
     }
 }
 
-TEST_F(AttachmentsTest, OptAttachSendsTextAsBase64TextPlain) {
-    options.optAttach = true;
-    Add("C:\\a.txt", "a.txt", "hi\r\n");
-    EXPECT_EQ(Write(),
-              "\n--==Velmar_v8.2==\n"
-              "Content-Type: text/plain; name=\"a.txt\"\n"
-              "Content-Transfer-Encoding: base64\n\n"
-              "aGkK\n");  // "hi\n": read in text mode
-}
-
-TEST_F(AttachmentsTest, UuencodedBlocks) {
-    options.uuencode = true;
-    Add("C:\\one.bin", "one.bin", "\x01");
-    Add("C:\\full.bin", "full.bin", std::string(45, '\x02'));
-    const std::string out = Write();
-    EXPECT_TRUE(out.starts_with("\nbegin 644 full.bin\nM")) << out;
-    const auto line = out.find("\nM") + 1;
-    EXPECT_EQ(out.find('\n', line) - line, 61u);
-    EXPECT_NE(out.find("\n`\nend\n\nbegin 644 one.bin\n!`0\n`\nend\n\n"), std::string::npos) << out;
-    EXPECT_EQ(out.find("--"), std::string::npos) << "no boundary and no part header";
-}
-
-TEST_F(AttachmentsTest, EightBitDisplayNamesBecomeEncodedWords) {
-    Add("C:\\x.bin", "caf\xE9.bin", std::string(1, '\0'));
-    Add("C:\\x.txt", "caf\xE9.txt", "t");
-    std::string out = Write();
-    EXPECT_NE(out.find("Content-Type: text/plain; name=\"=?ISO-8859-1?Q?caf=E9?=.txt\"\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("Content-Type: application/octet-stream; name=\"=?ISO-8859-1?Q?caf=E9?=.bin\"\n"),
-              std::string::npos) << out;
-    options.uuencode = true;
-    out = Write();
-    EXPECT_NE(out.find("begin 644 =?ISO-8859-1?Q?caf=E9?=.txt\n"), std::string::npos) << out;
-    EXPECT_EQ(out.find('\r'), std::string::npos);
+// A listed extension makes the entry binary for good.
+TEST_F(AttachmentsTest, ListedExtensionSendsBase64) {
+    options.binextPath = "C:\\MAIL\\binext.txt";
+    files.files[options.binextPath] = ".zip\r\n.DAT\r\n";
+    Add("C:\\report.dat", "report.dat", "plain text\r\n");
+    EXPECT_NE(Write().find("application/octet-stream; name=\"report.dat\"\nContent-Transfer-Encoding: base64\n"),
+              std::string::npos);
+    EXPECT_TRUE(list.Entries()[0].isBinary);
 }
 
 TEST_F(AttachmentsTest, SpoolCopiesAreDeletedOnceWritten) {
@@ -187,11 +155,13 @@ TEST_F(AttachmentsTest, SpoolCopiesAreDeletedOnceWritten) {
 }
 
 TEST(IsSpoolCopy, InsideTheDirectoryOnly) {
-    EXPECT_TRUE(IsSpoolCopy("C:\\spool\\a", "c:\\SPOOL"));
-    EXPECT_TRUE(IsSpoolCopy("C:\\spool\\a", "C:\\spool\\"));
-    EXPECT_FALSE(IsSpoolCopy("C:\\spool2\\a", "C:\\spool"));
-    EXPECT_FALSE(IsSpoolCopy("C:\\spool", "C:\\spool"));
-    EXPECT_FALSE(IsSpoolCopy("C:\\anything", "")) << "an unset spool directory holds nothing";
+    const struct {
+        const char *path, *spool;
+        bool want;
+    } cases[] = {{"C:\\spool\\a", "c:\\SPOOL", true}, {"C:\\spool\\a", "C:\\spool\\", true},
+                 {"C:\\spool2\\a", "C:\\spool", false}, {"C:\\spool", "C:\\spool", false},
+                 {"C:\\anything", "", false}};  // an unset spool directory holds nothing
+    for (const auto& c : cases) EXPECT_EQ(IsSpoolCopy(c.path, c.spool), c.want) << c.path << " in " << c.spool;
 }
 
 TEST(ExtensionListed, LinesOfTheList) {

@@ -47,18 +47,6 @@ TEST(QpEncodeHandle, SameBytesAsTheStream) {
                     LongBody("Gr\xFC\xDF" "e aus M\xFCnchen, From x\r\nFrom y " + std::string(90, 'l') + "\n", 200000));
 }
 
-TEST(QpEncodeHandle, EmptyBodyFileGivesTwoLineFeeds) {
-    testing::TempDir dir;
-    BufferedFile in;
-    BufferedFile out;
-    ASSERT_TRUE(OpenBufferedFile(in, dir.Write("empty.txt", "").c_str()));
-    ASSERT_TRUE(OpenBufferedFile(out, dir.File("qp.tmp").c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS));
-    QpEncodeHandle(in, out);
-    CloseBufferedFile(in);
-    CloseBufferedFile(out);
-    EXPECT_EQ(testing::TempDir::Read(dir.File("qp.tmp")), "\n\n");
-}
-
 TEST(SjisToJisHandle, SameBytesAsTheStream) {
     ExpectSameBytes(SjisToJisHandle, SjisToJisStream, "");
     ExpectSameBytes(SjisToJisHandle, SjisToJisStream, "abc \x82\xA0\x82\xA2\xB6\xDE\xCA\xDF\r\nend\x82");

@@ -81,36 +81,6 @@ TEST(QpEncodeStream, DocumentedResults) {
     for (const auto& c : cases) EXPECT_EQ(QpInner(c.body), c.want) << c.name;
 }
 
-TEST(QpEncodeStream, EmptyInputGivesTwoLineFeeds) { EXPECT_EQ(Qp(""), "\n\n"); }
-
-TEST(QpEncodeStream, HundredBytesOfE9) {
-    const std::string out = QpInner(std::string(100, '\xE9'));
-    // 24 escapes fill a line to 72; the 25th moves to the next.
-    std::string want;
-    for (int i = 0; i < 100; ++i) {
-        if (i > 0 && i % 24 == 0) want += "=\r\n";
-        want += "=E9";
-    }
-    EXPECT_EQ(out, want);
-}
-
-TEST(QpEncodeStream, LinesStaySeventySixAndPrintable) {
-    std::string body;
-    for (int i = 0; i < 5000; ++i) body += static_cast<char>((i * 37 + i / 7) & 0xFF);
-    const std::string out = QpInner(body);
-    std::size_t start = 0;
-    while (start < out.size()) {
-        std::size_t end = out.find("\r\n", start);
-        if (end == std::string::npos) end = out.size();
-        EXPECT_LE(end - start, 76u);
-        start = end + 2;
-    }
-    for (char c : out) {
-        const auto u = static_cast<unsigned char>(c);
-        EXPECT_TRUE(u == '\r' || u == '\n' || u == '\t' || (u >= 0x20 && u < 0x7F)) << int(u);
-    }
-}
-
 TEST(QpEncodeStream, SameBytesAtEveryChunkSize) {
     std::string body;
     for (int i = 0; i < 3000; ++i) body += "From x\r\nFro\nF\r\rFrom \xE9=\t "[i % 25];
@@ -119,32 +89,24 @@ TEST(QpEncodeStream, SameBytesAtEveryChunkSize) {
     for (std::size_t chunk : {1u, 2u, 3u, 5u, 16u, 4096u}) EXPECT_EQ(Qp(body, chunk), whole) << chunk;
 }
 
-TEST(QpEncodeStream, FromCheckAcrossBufferBoundaries) {
-    // "From " straddling the 64 KiB read buffer.
-    std::string body(kStreamBufferSize - 3, 'a');
-    body[body.size() - 1] = '\n';
-    body += "From x";
-    const std::string out = Qp(body);
-    EXPECT_TRUE(out.ends_with("\r\n>From x\n"));
-}
+struct FailingSink final : ByteSink {
+    [[nodiscard]] bool Write(const char*, std::size_t) override { return false; }
+};
 
-TEST(QpEncodeStream, YieldsOncePerBuffer) {
-    const std::string body(3 * kStreamBufferSize + 10, 'a');
+// Beyond the fuzzer's reach: several 64 KiB read buffers.
+TEST(QpEncodeStream, ReadBuffersYieldsAndFailedWrites) {
+    std::string body(kStreamBufferSize - 3, 'a');  // "From " straddles the first buffer's end
+    body.back() = '\n';
+    body += "From x" + std::string(2 * kStreamBufferSize + 20, 'a');
     MemorySource in(body);
     StringSink out;
     int refills = 0;
     EXPECT_TRUE(QpEncodeStream(in, out, [&] { ++refills; }));
     EXPECT_EQ(refills, 5);  // four buffers and the read that meets the end
-}
-
-struct FailingSink final : ByteSink {
-    [[nodiscard]] bool Write(const char*, std::size_t) override { return false; }
-};
-
-TEST(QpEncodeStream, ReportsAFailedWrite) {
-    MemorySource in("abc");
-    FailingSink out;
-    EXPECT_FALSE(QpEncodeStream(in, out));
+    EXPECT_NE(out.text.find("a\r\n>From x"), std::string::npos);
+    MemorySource again("abc");
+    FailingSink failing;
+    EXPECT_FALSE(QpEncodeStream(again, failing));
 }
 
 }  // namespace

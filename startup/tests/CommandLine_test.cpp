@@ -9,209 +9,136 @@
 namespace velmar {
 namespace {
 
-// Parameter files held in memory, by name.
-struct Files {
-    std::map<std::string, std::string> byName;
-    FileOpener Opener() {
-        return [this](const std::string& path) -> std::unique_ptr<ByteSource> {
-            auto it = byName.find(path);
-            if (it == byName.end()) return nullptr;
-            return std::make_unique<MemorySource>(it->second, 7);
+// What a parse produced, as one line: each field that differs from its empty state.
+std::string Describe(const ParsedCommandLine& p) {
+    std::string out;
+    const auto add = [&](std::string_view label, const std::string& value) {
+        if (!value.empty()) out += std::string(out.empty() ? "" : " | ") + std::string(label) + value;
+    };
+    const auto& r = p.request;
+    add("reply=", p.replyFilePath);
+    add("rejected=", p.rejectedText);
+    add("to=", p.fields.to);
+    add("cc=", p.fields.cc);
+    add("bcc=", p.fields.bcc);
+    add("subject=", p.fields.subject);
+    add("body=", r.bodyPath);
+    add("attach=", r.attachPath);
+    add("host=", p.hostName.value_or(""));
+    add("user=", p.userId.value_or(""));
+    add("T=", r.toText.value_or(""));
+    add("C=", r.ccText.value_or(""));
+    add("B=", r.bccText.value_or(""));
+    for (const auto& a : p.attachments) add("A=", a.path + ">" + a.displayName);
+    for (const auto& line : p.rawHeaderLines) add("R=", line);
+    const std::pair<bool, const char*> flags[] = {{r.sendNow, "send"}, {r.bodyPathCut, "cut"}, {r.encodeBody, "encode"},
+                                                  {p.returnReceipt, "receipt"}, {r.parameterMode, "param"},
+                                                  {r.toGiven, "toGiven"}};
+    for (const auto& [set, flag] : flags)
+        if (set) add("", flag);
+    return out;
+}
+
+struct ParseCase {
+    const char* name;
+    std::string line;
+    std::string want;
+};
+
+const ParseCase switchCases[] = {
+    // mailto: the query is the subject exactly as written; the URL ends at its first line break.
+    {"mailto query", "mailto:bob@example.com?Hello", "to=bob@example.com | subject=Hello"},
+    {"mailto any case, query as written", "MailTo:b@x?subject=Hi%20there&body=x", "to=b@x | subject=subject=Hi%20there&body=x"},
+    {"mailto without query", "mailto:bob@example.com", "to=bob@example.com"},
+    {"mailto ends at CR LF", "mailto:b@x?Hi\r\nBcc: victim@example.org", "to=b@x | subject=Hi"},
+    {"mailto ends at LF", "mailto:bob@example.com\nx?y", "to=bob@example.com"},
+    {"RPL anywhere wins", "-t b@x -s x C:\\spool\\RPL001.txt", "reply=-t b@x -s x C:\\spool\\RPL001.txt"},
+    // An unquoted value runs to the next hyphen, blanks included; a quoted one holds hyphens.
+    {"values run to the next hyphen", "-t bob@example.com -s Hello there -f C:\\body.txt",
+     "to=bob@example.com  | subject=Hello there  | body=C:\\body.txt | send"},
+    {"hyphen in an address starts -a", "-t mary-ann@example.com", "to=mary | attach=nn@example.com"},
+    {"hyphen in an address starts -s", "-t jo-smith@example.com", "to=jo | subject=mith@example.com"},
+    {"quoted values", "-t \"mary-ann@example.com\" -s 'a - b'", "to=mary-ann@example.com | subject=a - b"},
+    {"flags append their text to the value before", "-s Hello -e world -r again -t x",
+     "to=x | subject=Hello world again  | encode | receipt"},
+    {"flag text with no value before is dropped", "-e dropped -t x", "to=x | encode"},
+    {"text before the first switch is dropped", "junk -t x", "to=x"},
+    {"word after a closing quote is glued on", "-s \"Hello\"   world -t x", "to=x | subject=Helloworld "},
+    {"only an opening quote quotes", "-s ab\"c -t x", "to=x | subject=ab\"c "},
+    {"blanks and quotes after a closing quote skipped", "-s 'it' 's -t x", "to=x | subject=its "},
+    {"a repeat replaces", "-t a@x -t b@x", "to=b@x"},
+    {"lone hyphen at the end", "-t a@x -", "to=a@x "},
+    {"unterminated quote", "-t \"unterminated", "to=unterminated"},
+    {"host, user and attachment", "-h mail.example.com -u alice -a C:\\f.zip",
+     "attach=C:\\f.zip | host=mail.example.com  | user=alice "},
+    {"unknown letter rejects the rest of the line", "-t x -X whatever -s y", "rejected=-X whatever -s y | to=x "},
+    {"values cut to their fields", "-t " + std::string(600, 'a') + " -u " + std::string(50, 'u') + " -f " +
+     std::string(200, 'p'), "to=" + std::string(510, 'a') + " | body=" + std::string(127, 'p') + " | user=" +
+     std::string(39, 'u') + " | send | cut"},
+    {"127 characters are not cut", "-f " + std::string(127, 'p'), "body=" + std::string(127, 'p') + " | send"},
+    {"values cut at a line break", "-t a@x -s Hi\rBcc: b@y", "to=a@x  | subject=Hi"},
+};
+
+TEST(ParseCommandLine, Switches) {
+    for (const auto& c : switchCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Describe(ParseCommandLine(c.line, 1252, {})), c.want);
+    }
+}
+
+struct FileCase {
+    const char* name;
+    std::string content;
+    unsigned codePage;
+    std::string want;
+};
+
+// Keys in column 1 with their values as written; the window's fields stay untouched.
+const FileCase fileCases[] = {
+    {"every key", "T:bob@x\r\nC:c@x\r\nB:b@x\r\nS: leading blank\r\nU:alice\r\nH:mail.x\r\nt:no\r\nX:no\r\n F:no\r\n",
+     1252, "subject= leading blank | host=mail.x | user=alice | T=bob@x | C=c@x | B=b@x | param | toGiven"},
+    {"the send flag stays when a later line names the body", "F:C:\\send.txt\nI:C:\\show.txt\n", 1252,
+     "body=C:\\show.txt | send | param"},
+    {"an overlong body path is cut", "F:" + std::string(200, 'p') + "\n", 1252,
+     "body=" + std::string(127, 'p') + " | send | cut | param"},
+    {"attachment display names",
+     "A:C:\\f\\report.txt\r\nA:C:\\f\\data.bin::Quarterly\r\nA:C:\\x.txt::\r\nA:plain.txt\r\nA:C:\\dir\\\r\n"
+     "A:\r\nA::name\r\nA:::name\r\n",
+     1252,
+     "A=C:\\f\\report.txt>report.txt | A=C:\\f\\data.bin>Quarterly | A=C:\\x.txt>C:\\x.txt | A=plain.txt>plain.txt"
+     " | A=C:\\dir\\>C:\\dir\\ | param"},
+    // 0x95 0x5C is one character whose second byte looks like a backslash; 0x81 0x46 one
+    // whose second byte looks like a colon.
+    {"double-byte trail bytes are no separators", "A:C:\\d\\\x95\\name\x81:::shown\r\nA:C:\\d\\\x95\\x.txt\r\n", 932,
+     "A=C:\\d\\\x95\\name\x81:>shown | A=C:\\d\\\x95\\x.txt>\x95\\x.txt | param"},
+    {"raw header lines turn backslash n into line feeds", "R:X-One: 1\r\nR:X-Two: 2\\n\r\nR:X-P: C:\\temp\\nx\\n\r\n",
+     1252, "R=X-One: 1 | R=X-Two: 2\n | R=X-P: C:\\temp\nx\n | param"},
+    {"long lines, and 0x1A ends the text", "T:" + std::string(5000, 't') + "\nS:x\x1AS:after the end\n", 1252,
+     "subject=x | T=" + std::string(5000, 't') + " | param | toGiven"},
+};
+
+TEST(ParseCommandLine, ParameterFiles) {
+    for (const auto& c : fileCases) {
+        SCOPED_TRACE(c.name);
+        const FileOpener open = [&](const std::string& path) -> std::unique_ptr<ByteSource> {
+            if (path != "C:\\job~NEX.txt") return nullptr;
+            return std::make_unique<MemorySource>(c.content, 7);
         };
+        EXPECT_EQ(Describe(ParseCommandLine("C:\\job~NEX.txt", c.codePage, open)), c.want);
+        // A name that does not open is read as switches.
+        EXPECT_EQ(Describe(ParseCommandLine("C:\\gone~NEX -t a@x", c.codePage, open)), "to=a@x");
     }
-};
-
-ParsedCommandLine Parse(std::string_view line) { return ParseCommandLine(line, 1252, {}); }
-
-TEST(MailtoUrl, QueryIsTheSubjectExactlyAsWritten) {
-    auto parsed = Parse("mailto:bob@example.com?Hello");
-    EXPECT_EQ(parsed.fields.to, "bob@example.com");
-    EXPECT_EQ(parsed.fields.subject, "Hello");
-    parsed = Parse("MailTo:bob@example.com?subject=Hi%20there&body=x");
-    EXPECT_EQ(parsed.fields.to, "bob@example.com");
-    EXPECT_EQ(parsed.fields.subject, "subject=Hi%20there&body=x");
-    EXPECT_FALSE(parsed.request.sendNow);
-    parsed = Parse("mailto:bob@example.com");
-    EXPECT_EQ(parsed.fields.subject, "");
-}
-
-TEST(MailtoUrl, EndsAtTheFirstLineBreak) {
-    auto parsed = Parse("mailto:bob@example.com?Hi\r\nBcc: victim@example.org");
-    EXPECT_EQ(parsed.fields.subject, "Hi");
-    parsed = Parse("mailto:bob@example.com\nx?y");
-    EXPECT_EQ(parsed.fields.to, "bob@example.com");
-    EXPECT_EQ(parsed.fields.subject, "");
-}
-
-TEST(ReplyStart, RplAnywhereWinsOverEverythingElse) {
-    const auto parsed = Parse("-t bob@example.com -s x C:\\spool\\RPL001.txt");
-    EXPECT_EQ(parsed.outcome, CommandOutcome::Reply);
-    EXPECT_EQ(parsed.replyFilePath, "-t bob@example.com -s x C:\\spool\\RPL001.txt");
-    EXPECT_EQ(parsed.fields.to, "");
-}
-
-TEST(Switches, UnquotedValuesRunToTheNextHyphenBlanksIncluded) {
-    auto parsed = Parse("-t bob@example.com -s Hello there -f C:\\body.txt");
-    EXPECT_EQ(parsed.fields.to, "bob@example.com ");
-    EXPECT_EQ(parsed.fields.subject, "Hello there ");
-    EXPECT_EQ(parsed.request.bodyPath, "C:\\body.txt");
-    EXPECT_TRUE(parsed.request.sendNow);
-    // A hyphen inside an unquoted value starts the next switch...
-    parsed = Parse("-t mary-ann@example.com");
-    EXPECT_EQ(parsed.fields.to, "mary");
-    EXPECT_EQ(parsed.request.attachPath, "nn@example.com");
-    parsed = Parse("-t jo-smith@example.com");
-    EXPECT_EQ(parsed.fields.to, "jo");
-    EXPECT_EQ(parsed.fields.subject, "mith@example.com");
-    // ...unless the value is quoted.
-    parsed = Parse("-t \"mary-ann@example.com\" -s 'a - b'");
-    EXPECT_EQ(parsed.fields.to, "mary-ann@example.com");
-    EXPECT_EQ(parsed.fields.subject, "a - b");
-}
-
-TEST(Switches, FlagsAppendTheirTextToTheValueBefore) {
-    auto parsed = Parse("-s Hello -e world -r again -t x");
-    EXPECT_TRUE(parsed.request.encodeBody);
-    EXPECT_TRUE(parsed.returnReceipt);
-    EXPECT_EQ(parsed.fields.subject, "Hello world again ");
-    parsed = Parse("-e dropped -t x");
-    EXPECT_EQ(parsed.fields.to, "x");
-    // Text before the first switch is dropped too.
-    parsed = Parse("junk -t x");
-    EXPECT_EQ(parsed.fields.to, "x");
-}
-
-TEST(Switches, WordAfterAClosingQuoteIsGluedOn) {
-    auto parsed = Parse("-s \"Hello\"   world -t x");
-    EXPECT_EQ(parsed.fields.subject, "Helloworld ");
-    // Only a quote that opens the value quotes; later ones are text.
-    parsed = Parse("-s ab\"c -t x");
-    EXPECT_EQ(parsed.fields.subject, "ab\"c ");
-    // Blanks and quotes right after a closing quote are skipped.
-    parsed = Parse("-s 'it' 's -t x");
-    EXPECT_EQ(parsed.fields.subject, "its ");
-    EXPECT_EQ(parsed.fields.to, "x");
-}
-
-TEST(Switches, RepeatsReplaceAndEndsAreSafe) {
-    auto parsed = Parse("-t a@x -t b@x");
-    EXPECT_EQ(parsed.fields.to, "b@x");
-    parsed = Parse("-t a@x -");
-    EXPECT_EQ(parsed.outcome, CommandOutcome::Request);
-    EXPECT_EQ(parsed.fields.to, "a@x ");
-    parsed = Parse("-t \"unterminated");
-    EXPECT_EQ(parsed.fields.to, "unterminated");
-    parsed = Parse("-h mail.example.com -u alice -a C:\\f.zip");
-    EXPECT_EQ(parsed.hostName, "mail.example.com ");
-    EXPECT_EQ(parsed.userId, "alice ");
-    EXPECT_EQ(parsed.request.attachPath, "C:\\f.zip");
-    EXPECT_FALSE(Parse("-t x").hostName.has_value());
-}
-
-TEST(Switches, UnknownLetterIsRejectedWithTheRestOfTheLine) {
-    const auto parsed = Parse("-t x -X whatever -s y");
-    EXPECT_EQ(parsed.outcome, CommandOutcome::Rejected);
-    EXPECT_EQ(parsed.rejectedText, "-X whatever -s y");
-}
-
-TEST(Switches, ValuesAreCutToTheirFieldsAndAtLineBreaks) {
-    const std::string longTo(600, 'a');
-    auto parsed = Parse("-t " + longTo + " -u " + std::string(50, 'u') + " -f " + std::string(200, 'p'));
-    EXPECT_EQ(parsed.fields.to.size(), 510u);
-    EXPECT_EQ(parsed.userId->size(), 39u);
-    EXPECT_EQ(parsed.request.bodyPath.size(), 127u);
-    EXPECT_TRUE(parsed.request.bodyPathCut);
-    EXPECT_FALSE(Parse("-f " + std::string(127, 'p')).request.bodyPathCut);
-    parsed = Parse("-t a@x -s Hi\rBcc: b@y");
-    EXPECT_EQ(parsed.fields.subject, "Hi");
-}
-
-class ParameterFileTest : public ::testing::Test {
-protected:
-    ParsedCommandLine Run(const std::string& content, unsigned codePage = 1252) {
-        files.byName["C:\\job~NEX.txt"] = content;
-        return ParseCommandLine("C:\\job~NEX.txt", codePage, files.Opener());
-    }
-    Files files;
-};
-
-TEST_F(ParameterFileTest, KeysInColumnOneWithTheirValuesAsWritten) {
-    const auto parsed = Run("T:bob@example.com\r\nC:c@x\r\nB:b@x\r\nS: leading blank\r\nU:alice\r\nH:mail.x\r\n"
-                            "t:ignored\r\nX:ignored\r\n F:ignored\r\n");
-    EXPECT_TRUE(parsed.request.parameterMode);
-    EXPECT_EQ(parsed.request.toText, "bob@example.com");
-    EXPECT_TRUE(parsed.request.toGiven);
-    EXPECT_EQ(parsed.request.ccText, "c@x");
-    EXPECT_EQ(parsed.request.bccText, "b@x");
-    EXPECT_EQ(parsed.fields.subject, " leading blank");
-    EXPECT_EQ(parsed.userId, "alice");
-    EXPECT_EQ(parsed.hostName, "mail.x");
-    EXPECT_FALSE(parsed.request.sendNow);
-    EXPECT_EQ(parsed.fields.to, "");  // the window's field is untouched in parameter mode
-}
-
-TEST_F(ParameterFileTest, SendFlagStaysWhenALaterLineNamesTheBody) {
-    const auto parsed = Run("F:C:\\send.txt\nI:C:\\show.txt\n");
-    EXPECT_TRUE(parsed.request.sendNow);
-    EXPECT_FALSE(parsed.request.bodyPathCut);
-    EXPECT_TRUE(Run("F:" + std::string(200, 'p') + "\n").request.bodyPathCut);
-    EXPECT_EQ(parsed.request.bodyPath, "C:\\show.txt");
-}
-
-TEST_F(ParameterFileTest, AttachmentDisplayNames) {
-    const auto parsed = Run("A:C:\\files\\report.txt\r\nA:C:\\files\\data.bin::Quarterly data\r\nA:C:\\x.txt::\r\n"
-                            "A:plain.txt\r\nA:C:\\dir\\\r\nA:\r\nA::name\r\nA:::name\r\n");
-    ASSERT_EQ(parsed.attachments.size(), 5u);
-    EXPECT_EQ(parsed.attachments[0].path, "C:\\files\\report.txt");
-    EXPECT_EQ(parsed.attachments[0].displayName, "report.txt");
-    EXPECT_EQ(parsed.attachments[1].path, "C:\\files\\data.bin");
-    EXPECT_EQ(parsed.attachments[1].displayName, "Quarterly data");
-    EXPECT_EQ(parsed.attachments[2].displayName, "C:\\x.txt");  // empty name: the whole path
-    EXPECT_EQ(parsed.attachments[3].displayName, "plain.txt");
-    EXPECT_EQ(parsed.attachments[4].displayName, "C:\\dir\\");
-}
-
-TEST_F(ParameterFileTest, DoubleByteTrailBytesAreNotSeparators) {
-    // 0x95 0x5C is one Shift-JIS character whose second byte looks like a backslash; 0x81
-    // 0x46 one whose second byte looks like a colon.
-    const auto parsed = Run("A:C:\\d\\\x95\\name\x81:::shown\r\n", 932);
-    ASSERT_EQ(parsed.attachments.size(), 1u);
-    EXPECT_EQ(parsed.attachments[0].path, "C:\\d\\\x95\\name\x81:");
-    EXPECT_EQ(parsed.attachments[0].displayName, "shown");
-    const auto plain = Run("A:C:\\d\\\x95\\x.txt\r\n", 932);
-    EXPECT_EQ(plain.attachments[0].displayName, "\x95\\x.txt");
-}
-
-TEST_F(ParameterFileTest, RawHeaderLinesTurnBackslashNIntoLineFeeds) {
-    const auto parsed = Run("R:X-One: 1\r\nR:X-Two: 2\\n\r\nR:X-Path: C:\\temp\\nx\\n\r\n");
-    ASSERT_EQ(parsed.rawHeaderLines.size(), 3u);
-    EXPECT_EQ(parsed.rawHeaderLines[0], "X-One: 1");
-    EXPECT_EQ(parsed.rawHeaderLines[1], "X-Two: 2\n");
-    EXPECT_EQ(parsed.rawHeaderLines[2], "X-Path: C:\\t" "emp\nx\n");
-}
-
-TEST_F(ParameterFileTest, LongLinesAndTheEndOfTextRule) {
-    const std::string longTo(5000, 't');
-    const auto parsed = Run("T:" + longTo + "\nS:x\x1AS:after the end\n");
-    EXPECT_EQ(parsed.request.toText->size(), 5000u);
-    EXPECT_EQ(parsed.fields.subject, "x");
-}
-
-TEST_F(ParameterFileTest, MissingFileIsReadAsSwitches) {
-    const auto parsed = ParseCommandLine("C:\\gone~NEX -t a@x", 1252, files.Opener());
-    EXPECT_FALSE(parsed.request.parameterMode);
-    EXPECT_EQ(parsed.fields.to, "a@x");
 }
 
 TEST(CutLineEnd, CutsAtLineFeedThenCarriageReturn) {
-    std::string text = "abc\r\ndef";
-    EXPECT_TRUE(CutLineEnd(text));
-    EXPECT_EQ(text, "abc");
-    text = "a\rb\nc";
-    EXPECT_TRUE(CutLineEnd(text));
-    EXPECT_EQ(text, "a");
-    text = "plain";
-    EXPECT_FALSE(CutLineEnd(text));
+    const struct {
+        std::string text, want;
+        bool cut;
+    } cases[] = {{"abc\r\ndef", "abc", true}, {"a\rb\nc", "a", true}, {"plain", "plain", false}};
+    for (auto c : cases) {
+        EXPECT_EQ(CutLineEnd(c.text), c.cut) << c.want;
+        EXPECT_EQ(c.text, c.want);
+    }
 }
 
 }  // namespace

@@ -9,75 +9,69 @@ namespace velmar {
 namespace {
 
 using wintest::ChildProcess;
-using wintest::RecordDir;
 
-class StartKindsTest : public ::testing::Test {
-protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    RecordDir records;
+enum class Start { Window, HandOff, Batch };
+
+struct StartCase {
+    const char* name;
+    const char* arguments;  // after "velmar1.exe "; null: the program name alone
+    Start want;
 };
 
-// A start that opens the compose window: the window appears visible, closes on WM_CLOSE
-// and the process exits 0 without handing anything to the delivery program.
-void ExpectWindowStart(const RecordDir& records, const std::string& commandLine) {
-    SCOPED_TRACE(commandLine);
-    ChildProcess client("velmar1.exe", commandLine);
-    ASSERT_TRUE(client.Started());
-    HWND window = client.WaitForWindow("VELMAR1");
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(IsWindowVisible(window));
-    char caption[64] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Create Mail Message");
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(client.Wait(), 0);
-    EXPECT_EQ(records.Read("mqsend.log"), "");
-}
+const StartCase startCases[] = {
+    {"no arguments", nullptr, Start::Window},
+    {"one character", "x", Start::Window},
+    {"exactly SEND", "SEND", Start::Window},
+    {"send in lower case", "send", Start::HandOff},
+    {"switches without a batch marker", "-s x -c y", Start::HandOff},
+    {"-t glued to its value", "-tx", Start::HandOff},
+    {"mailto: after a blank", " mailto:a@example.com", Start::HandOff},
+    {"-t with a blank", "-t a@example.com", Start::Batch},
+    {"mailto: in any case", "MailTo:a@example.com", Start::Batch},
+    {"~NEX anywhere", "x ~NEX y", Start::Batch},
+};
 
-// A start handed to the delivery program: the client exits 0 at once and "mqsend" is
-// started with the whole command line.
-void ExpectHandOff(const RecordDir& records, const std::string& arguments) {
-    SCOPED_TRACE(arguments);
-    ChildProcess client("velmar1.exe", "velmar1.exe " + arguments);
-    ASSERT_TRUE(client.Started());
-    EXPECT_EQ(client.Wait(), 0);
-    EXPECT_EQ(records.WaitFor("mqsend.log"), "mqsend " + arguments + "\r\n");
-    DeleteFileA((records.Path() + "\\mqsend.log").c_str());
-}
-
-TEST_F(StartKindsTest, PlainStartsOpenTheWindow) {
-    ExpectWindowStart(records, "velmar1.exe");
-    ExpectWindowStart(records, "velmar1.exe x");
-    ExpectWindowStart(records, "velmar1.exe SEND");
-}
-
-TEST_F(StartKindsTest, ForeignCommandLinesAreHandedToTheDeliveryProgramWhole) {
-    ExpectHandOff(records, "send");
-    ExpectHandOff(records, "-s x -c y");
-    ExpectHandOff(records, "-tx");
-    // "mailto:" counts only at the very start; a leading blank makes it foreign.
-    ExpectHandOff(records, " mailto:a@example.com");
-}
-
-TEST_F(StartKindsTest, HandOffReadsNoSetting) {
-    // A configured delivery program is not used for a hand-off: no setting is read yet.
+// A window start shows the compose window, which closes on WM_CLOSE with exit code 0; a
+// hand-off exits 0 at once and starts "mqsend" with the whole command line; a batch start
+// (sending or pre-filling the window) hands nothing off. No setting is read before a
+// hand-off: a configured delivery program is not used for it.
+TEST(StartKinds, EachKindOfCommandLine) {
+    wintest::ForgetServerConfiguration();
     wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\Global", "SendName", "C:\\nowhere\\deliver.exe");
-    ExpectHandOff(records, "-q now");
-}
-
-TEST_F(StartKindsTest, BatchAndReplyStartsAreNotHandedOff) {
-    for (const char* arguments : {"-t a@example.com", "MailTo:a@example.com", "x ~NEX y"}) {
-        SCOPED_TRACE(arguments);
-        ChildProcess client("velmar1.exe", std::string("velmar1.exe ") + arguments);
+    for (const auto& c : startCases) {
+        SCOPED_TRACE(c.name);
+        wintest::RecordDir records;
+        const std::string line = c.arguments ? std::string("velmar1.exe ") + c.arguments : "velmar1.exe";
+        ChildProcess client("velmar1.exe", line);
         ASSERT_TRUE(client.Started());
-        if (HWND window = client.WaitForWindow("VELMAR1", 5000)) PostMessageA(window, WM_CLOSE, 0, 0);
-        EXPECT_NE(client.Wait(), -1);
+        if (c.want == Start::HandOff) {
+            EXPECT_EQ(client.Wait(), 0);
+            EXPECT_EQ(records.WaitFor("mqsend.log"), std::string("mqsend ") + c.arguments + "\r\n");
+            continue;
+        }
+        HWND window = client.WaitForWindow("VELMAR1", c.want == Start::Window ? 20000 : 5000);
+        if (c.want == Start::Window) {
+            ASSERT_NE(window, nullptr);
+            EXPECT_TRUE(IsWindowVisible(window));
+            char caption[64] = {};
+            GetWindowTextA(window, caption, sizeof caption);
+            EXPECT_STREQ(caption, "Create Mail Message");
+        }
+        if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
+        const long code = client.Wait();
+        if (c.want == Start::Window) {
+            EXPECT_EQ(code, 0);
+        }
+        EXPECT_NE(code, -1);
         Sleep(200);
         EXPECT_EQ(records.Read("mqsend.log"), "");
     }
+    wintest::ForgetServerConfiguration();
 }
 
-TEST_F(StartKindsTest, ReplyStartDeletesItsSourceFileAtTheEnd) {
+TEST(StartKinds, ReplyStartDeletesItsSourceFileAtTheEnd) {
+    wintest::ForgetServerConfiguration();
+    wintest::RecordDir records;
     wintest::ScratchDir dir("reply");
     const std::string source = dir / "RPL00001.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(source, "Subject: hi\r\n\r\ntext\r\n"));

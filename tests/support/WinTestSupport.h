@@ -22,14 +22,6 @@ inline std::string BinDir() {
     return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
 }
 
-inline std::string WindowsDir() {
-    char path[MAX_PATH] = {};
-    const UINT n = GetWindowsDirectoryA(path, sizeof path);
-    return std::string(path, n);
-}
-
-// --- registry -----------------------------------------------------------------------------
-
 inline void DeleteTree(const char* keyPath) { RegDeleteTreeA(HKEY_LOCAL_MACHINE, keyPath); }
 
 inline bool SetRegistryBytes(const std::string& keyPath, const std::string& name, DWORD type, const void* data,
@@ -77,9 +69,9 @@ inline RegistryValue ReadRegistryValue(const std::string& keyPath, const std::st
 
 inline bool KeyExists(const std::string& keyPath) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
+    const bool found = RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (found) RegCloseKey(key);
+    return found;
 }
 
 // Removes every registry key and profile file the client reads, so each test starts from
@@ -89,12 +81,12 @@ inline void ForgetServerConfiguration() {
     DeleteTree("SOFTWARE\\VelmarStandIn");
     DeleteTree("SYSTEM\\CurrentControlSet\\Services\\RELAYSVC");
     DeleteTree("SYSTEM\\CurrentControlSet\\Services\\BOXSVC");
-    DeleteFileA((WindowsDir() + "\\VELMAR.INI").c_str());
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof windows);
+    DeleteFileA((std::string(windows) + "\\VELMAR.INI").c_str());
     // The profile functions cache files; this flushes the cache.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, "VELMAR.INI");
 }
-
-// --- files --------------------------------------------------------------------------------
 
 inline std::string ReadWholeFile(const std::string& path) {
     std::string bytes;
@@ -182,8 +174,6 @@ private:
     ScratchDir dir_;
 };
 
-// --- processes ----------------------------------------------------------------------------
-
 // A program of the build started with an exact command line (the C runtime and Wine's own
 // quoting stay out of the way).
 class ChildProcess {
@@ -205,9 +195,7 @@ public:
     }
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
-
     [[nodiscard]] bool Started() const { return started_; }
-    [[nodiscard]] DWORD Id() const { return info_.dwProcessId; }
 
     // The exit code, or -1 when the process is still running after `timeoutMs`.
     long Wait(DWORD timeoutMs = 20000) {
