@@ -150,7 +150,7 @@ TEST_F(BatchSendTest, SendWithoutAnyRecipientOpensTheWindowInstead) {
     ASSERT_TRUE(client.Started());
     HWND window = client.WaitForWindow("VELMAR1");
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(wintest::WaitUntilVisible(window));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(client.Wait(), 0);
     EXPECT_TRUE(spool.Files().empty());

@@ -52,7 +52,7 @@ TEST(StartKinds, EachKindOfCommandLine) {
         HWND window = client.WaitForWindow("VELMAR1", c.want == Start::Window ? 20000 : 5000);
         if (c.want == Start::Window) {
             ASSERT_NE(window, nullptr);
-            EXPECT_TRUE(IsWindowVisible(window));
+            EXPECT_TRUE(wintest::WaitUntilVisible(window));
             char caption[64] = {};
             GetWindowTextA(window, caption, sizeof caption);
             EXPECT_STREQ(caption, "Create Mail Message");

@@ -13,6 +13,12 @@
 
 namespace velmar::wintest {
 
+// A program's window is found as soon as it exists; it is shown only once start-up is done.
+inline bool WaitUntilVisible(HWND window, DWORD timeoutMs = 10000) {
+    for (DWORD waited = 0; waited < timeoutMs && !IsWindowVisible(window); waited += 50) Sleep(50);
+    return IsWindowVisible(window) != FALSE;
+}
+
 // The directory of the running test program; the client and the stand-ins sit beside it.
 inline std::string BinDir() {
     char path[MAX_PATH] = {};
