@@ -11,17 +11,25 @@ cd "$root"
 echo "test: native unit tests"
 ctest --test-dir build/native --output-on-failure --no-tests=error -j"$(nproc)"
 
-echo "test: Windows tests under Wine"
 trap '"$root/scripts/wine-prefix.sh" stop' EXIT
 "$root/scripts/wine-prefix.sh" create
+# Both Windows builds run in the one prefix: the 64-bit one and the shipped 32-bit one.
 # Windows tests share one registry: they run one at a time.
-ctest --test-dir build/windows --output-on-failure --no-tests=error -j1
+for build in windows windows32; do
+    echo "test: Windows tests under Wine ($build)"
+    ctest --test-dir "build/$build" --output-on-failure --no-tests=error -j1
+done
 
 shopt -s nullglob
 checks=(*/tests/*_check.py tests/*/*_check.py)
 for check in "${checks[@]}"; do
-    echo "test: $check"
-    VELMAR_ROOT="$root" python3 "$check"
+    builds=(windows)
+    # The checks that run the Windows programs check both builds.
+    case "$check" in tests/* | standins/*) builds=(windows windows32) ;; esac
+    for build in "${builds[@]}"; do
+        echo "test: $check ($build)"
+        VELMAR_ROOT="$root" VELMAR_WINDOWS_BUILD="$build" python3 "$check"
+    done
 done
 
 fuzz_seconds=${VELMAR_FUZZ_SECONDS:-20}

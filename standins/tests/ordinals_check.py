@@ -6,11 +6,13 @@ import subprocess
 import sys
 
 root = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
-bin_dir = os.path.join(root, "build", "windows", "bin")
+build = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")  # or "windows32", the shipped build
+bin_dir = os.path.join(root, "build", build, "bin")
+objdump = "i686-w64-mingw32-objdump" if build == "windows32" else "x86_64-w64-mingw32-objdump"
 
 
 def dump(name):
-    return subprocess.run(["x86_64-w64-mingw32-objdump", "-p", os.path.join(bin_dir, name)],
+    return subprocess.run([objdump, "-p", os.path.join(bin_dir, name)],
                           check=True, capture_output=True, text=True).stdout
 
 
@@ -30,13 +32,15 @@ if len(block) < 2:
     failures.append("velmar1.exe does not import Velmarsec.dll")
 else:
     entries = block[1].split("DLL Name:")[0]
-    # Each import by ordinal shows its ordinal in hexadecimal and no member name.
-    members = re.findall(r"^\s+[0-9a-f]{8,}\s+([0-9a-f]+)\s+(\S+)\s*$", entries, re.M)
-    got = sorted(int(ordinal, 16) for ordinal, name in members if name == "<none>")
+    # An import by ordinal is a thunk with the top bit set and the ordinal in its low 16
+    # bits, and has no member name (objdump prints the ordinal column in hexadecimal for
+    # 64-bit programs and in decimal for 32-bit ones, so it is read from the thunk).
+    members = re.findall(r"^\s+([0-9a-f]{8,})\s+[0-9a-f]+\s+(\S+)\s*$", entries, re.M)
+    got = sorted(int(thunk, 16) & 0xFFFF for thunk, name in members if name == "<none>")
     if got != [100, 210, 421] or any(name != "<none>" for _, name in members):
         failures.append("velmar1.exe imports from Velmarsec.dll:\n" + entries)
 
 if failures:
     print("\n".join(failures))
     sys.exit(1)
-print("ordinals: Velmarsec.dll exports 100, 210, 421 by ordinal only; velmar1.exe imports them by ordinal")
+print(f"ordinals ({build}): Velmarsec.dll exports 100, 210, 421 by ordinal only; velmar1.exe imports them by ordinal")

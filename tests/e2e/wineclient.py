@@ -7,7 +7,9 @@ import subprocess
 
 ROOT = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
 PREFIX = os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
-CLIENT = os.path.join(ROOT, "build", "windows", "bin", "velmar1.exe")
+# "windows" (64-bit) or "windows32" (the shipped 32-bit build).
+BUILD = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")
+CLIENT = os.path.join(ROOT, "build", BUILD, "bin", "velmar1.exe")
 SPOOL = os.path.join(PREFIX, "drive_c", "MAIL", "spool")
 
 
