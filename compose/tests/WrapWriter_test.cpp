@@ -1,0 +1,55 @@
+#include "compose/WrapWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace velmar {
+namespace {
+
+std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
+
+TEST(WrapBodyText, Cases) {
+    const std::string a72 = Repeat('a', 72);
+    const struct {
+        const char* name;
+        std::string in;
+        bool wrap;
+        std::string want;
+        std::size_t sendWrap = 72;
+    } cases[] = {
+        {"no wrap keeps every byte", Repeat('x', 200) + "\n\r\n", false, Repeat('x', 200) + "\n\r\n\r\n"},
+        {"72 characters unchanged", a72 + "\r\nb\r\n", true, a72 + "\r\nb\r\n\r\n"},
+        {"73 characters cut at the last blank", Repeat('a', 60) + " " + Repeat('b', 12) + "\r\n", true,
+         Repeat('a', 60) + "\r\n" + Repeat('b', 12) + "\r\n\r\n"},
+        {"blanks after the cut dropped, those before kept", Repeat('a', 50) + " \t  " + Repeat('b', 30) + "\r\n", true,
+         Repeat('a', 50) + " \t \r\n" + Repeat('b', 30) + "\r\n\r\n"},
+        {"blank-less 200 cut at 72 and 144", Repeat('c', 200) + "\r\n", true,
+         Repeat('c', 72) + "\r\n" + Repeat('c', 72) + "\r\n" + Repeat('c', 56) + "\r\n\r\n"},
+        {"column 0 is no cut point", " " + Repeat('d', 99), true,
+         " " + Repeat('d', 71) + "\r\n" + Repeat('d', 28) + "\r\n"},
+        {"blank line after a cut line kept", a72 + "  \r\n\r\nnext\r\n", true, a72 + "\r\n\r\nnext\r\n\r\n"},
+        {"long line within the wrap column", Repeat('e', 75) + "\n", true, Repeat('e', 75) + "\n\r\n", 80},
+        {"empty body", "", true, "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(WrapBodyText(c.in, c.wrap, c.sendWrap), c.want);
+    }
+}
+
+TEST(WrapBodyText, LongBodyWrittenWhole) {
+    std::string body;
+    while (body.size() < 70000) body += "word ";
+    const std::string out = WrapBodyText(body, true, 72);
+    std::string kept;
+    for (char c : out)
+        if (c != '\r' && c != '\n' && c != ' ') kept += c;
+    std::string want;
+    for (char c : body)
+        if (c != ' ') want += c;
+    EXPECT_EQ(kept, want);
+    for (std::size_t start = 0, end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
+        EXPECT_LE(end - start, 72u);
+}
+
+}  // namespace
+}  // namespace velmar
