@@ -50,14 +50,17 @@ TEST_F(MessageHeaderTest, WholeHeaderBlockAndControlFile) {
 }
 
 TEST(FormatZoneText, SignsHoursAndMinutes) {
-    EXPECT_EQ(FormatZoneText({true, 0, 0, false, {}}), "+0000");
-    EXPECT_EQ(FormatZoneText({true, -330, 0, false, {}}), "+0530");
-    EXPECT_EQ(FormatZoneText({true, 300, 0, false, {}}), "-0500");
-    EXPECT_EQ(FormatZoneText({true, 210, 0, false, {}}), "-0330");
-    EXPECT_EQ(FormatZoneText({true, 300, -60, true, {}}), "-0400");   // daylight time in effect
-    EXPECT_EQ(FormatZoneText({true, 300, -60, false, {}}), "-0500");
-    EXPECT_EQ(FormatZoneText({false, 0, 0, false, {}}), "+0000");
-    EXPECT_EQ(FormatZoneText({false, 0, 0, false, std::string("EST5EDT-and-more")}), "EST5EDT-and");  // cut to 11
+    const struct {
+        ZoneInfo zone;
+        const char* want;
+    } cases[] = {
+        {{true, 0, 0, false, {}}, "+0000"},          {{true, -330, 0, false, {}}, "+0530"},
+        {{true, 300, 0, false, {}}, "-0500"},        {{true, 210, 0, false, {}}, "-0330"},
+        {{true, 300, -60, true, {}}, "-0400"},       // daylight time in effect
+        {{true, 300, -60, false, {}}, "-0500"},      {{false, 0, 0, false, {}}, "+0000"},
+        {{false, 0, 0, false, std::string("EST5EDT-and-more")}, "EST5EDT-and"},  // cut to 11
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatZoneText(c.zone), c.want);
 }
 
 TEST_F(MessageHeaderTest, SenderStyles) {
