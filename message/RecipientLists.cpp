@@ -74,6 +74,8 @@ void ReduceToBareAddresses(std::string& list) {
         if (close == std::string::npos) break;
         copy.erase(open, close - open + 1);
     }
+    // Then comments, whose commas do not separate either.
+    RemoveRuns(copy, '(', ')');
     std::size_t start = 0;
     while (start <= copy.size()) {
         std::size_t comma = copy.find(',', start);
@@ -97,8 +99,16 @@ std::string CutListItem(std::string_view& rest) {
     bool quoted = false;
     std::size_t i = 0;
     for (; i < rest.size(); ++i) {
-        if (rest[i] == '"') quoted = !quoted;
-        else if (rest[i] == ',' && !quoted) break;
+        if (rest[i] == '"') {
+            quoted = !quoted;
+        } else if (rest[i] == '(' && !quoted) {
+            // A comment runs to its closing parenthesis: "alice@x.org (Smith, Alice)" is one
+            // item. An opener without a closer is an ordinary character.
+            const std::size_t close = rest.find(')', i + 1);
+            if (close != std::string_view::npos) i = close;
+        } else if (rest[i] == ',' && !quoted) {
+            break;
+        }
     }
     std::string item(rest.substr(0, i));
     rest = i < rest.size() ? rest.substr(i + 1) : std::string_view{};

@@ -2,7 +2,8 @@
 // bare-address reduction, and the envelope lines of the control file.
 //
 // A recipient list is comma-separated; a double quote opens a run that lasts to the next
-// one, and commas inside it do not separate. Header text is produced with "\n" line ends;
+// one, a parenthesis a comment that lasts to the next closing one, and commas inside either
+// do not separate. Header text is produced with "\n" line ends;
 // the message writer turns them into CR LF for the file.
 #pragma once
 
@@ -23,7 +24,7 @@ std::size_t BareAddress(std::string& item);
 // Rewrites a recipient list as a comma-separated list of bare addresses.
 void ReduceToBareAddresses(std::string& list);
 
-// Cuts `rest` at its first comma outside a quoted run: returns the item and leaves the
+// Cuts `rest` at its first comma outside a quoted run or comment: returns the item and leaves the
 // text after the comma (its leading blanks skipped) in `rest`.
 [[nodiscard]] std::string CutListItem(std::string_view& rest);
 

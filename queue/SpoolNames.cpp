@@ -23,4 +23,14 @@ std::uint32_t NextSpoolTick(std::uint32_t tick, int retriesLeft) {
     return tick - static_cast<std::uint32_t>(spoolNameRetries + 1 - retriesLeft) * 3u;
 }
 
+bool IsQueueFileName(std::string_view fileName) {
+    if (fileName.size() != 21) return false;
+    const char letter = static_cast<char>(fileName[0] & ~0x20);
+    if (letter != 'Q' && letter != 'D') return false;
+    for (char c : fileName.substr(1, 16))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))) return false;
+    const std::string_view ext = fileName.substr(17);
+    return (ext[0] == '.') && (ext[1] & ~0x20) == 'G' && (ext[2] & ~0x20) == 'S' && (ext[3] & ~0x20) == 'C';
+}
+
 }  // namespace velmar

@@ -23,4 +23,8 @@ inline constexpr int spoolNameRetries = 1000;
 // (counting down from spoolNameRetries): 3 less, then 6 less again, and so on.
 [[nodiscard]] std::uint32_t NextSpoolTick(std::uint32_t tick, int retriesLeft);
 
+// Whether `fileName` (without its directory) has the form of a queue file name:
+// 'Q' or 'D', 16 hexadecimal digits and ".GSC", in any case.
+[[nodiscard]] bool IsQueueFileName(std::string_view fileName);
+
 }  // namespace velmar

@@ -4,23 +4,32 @@
 
 #include <array>
 
+#include "common/Paths_win.h"
 #include "common/Text.h"
+#include "encoding/AttachmentFiles_win.h"
+#include "encoding/AttachmentParts.h"
 #include "encoding/AttachmentParts_win.h"
 #include "encoding/QuotedPrintable_win.h"
 #include "encoding/ShiftJis_win.h"
 #include "common/BufferedFile_win.h"
+#include "queue/SpoolNames.h"
 
 namespace velmar {
 
 namespace {
 
-// Copies the body piece by piece as it is read, every byte kept (a NUL byte included).
+// Copies the body piece by piece as it is read, every byte kept (a NUL byte included), up
+// to the byte 0x1A, where a text file ends: the queue's text-mode copy of the body would
+// stop there and lose the attachment parts written after it.
 bool CopyBody(BufferedFile& in, BufferedFile& out) {
     std::array<char, 128> piece{};
     for (;;) {
         const int n = ReadBufferedLine(in, piece.data(), piece.size());
         if (n < 1) return true;
-        if (!WriteBuffered(out, piece.data(), n)) return false;
+        const std::string_view bytes(piece.data(), static_cast<std::size_t>(n));
+        const std::size_t end = bytes.find('\x1A');
+        if (!WriteBuffered(out, bytes.substr(0, end))) return false;
+        if (end != std::string_view::npos) return true;
     }
 }
 
@@ -36,7 +45,32 @@ bool AppendClosingBoundary(const std::string& path, std::string_view boundary) {
 
 bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir) {
     if (path.find(".tmp") != std::string_view::npos) return true;
-    return !spoolDir.empty() && path.size() >= spoolDir.size() && EqualsNoCase(path.substr(0, spoolDir.size()), spoolDir);
+    if (spoolDir.empty()) return false;
+    return IsSpoolCopy(FullPathName(std::string(path)), FullPathName(std::string(spoolDir)));
+}
+
+bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir) {
+    if (spoolDir.empty() || path.empty()) return false;
+    const std::string full = FullPathName(std::string(path));
+    const std::size_t slash = full.find_last_of("\\/");
+    if (slash == std::string::npos || !IsQueueFileName(std::string_view(full).substr(slash + 1))) return false;
+    std::string dir = FullPathName(std::string(spoolDir));
+    while (!dir.empty() && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
+    return EqualsNoCase(std::string_view(full).substr(0, slash), dir);
+}
+
+Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachments, bool attachmentPathCut,
+                        std::string_view spoolDir) {
+    if (attachmentPathCut) return Outcome::Failure("An attachment file name is too long");
+    if (IsSpoolQueueFile(bodyPath, spoolDir))
+        return Outcome::Failure("A queued message cannot be sent as a body: " + std::string(bodyPath));
+    Win32AttachmentFiles files;
+    for (const AttachmentEntry& entry : attachments.Entries()) {
+        if (IsSpoolQueueFile(entry.path, spoolDir))
+            return Outcome::Failure("A queued message cannot be attached: " + entry.path);
+        if (!files.OpenForReading(entry.path)) return Outcome::Failure("Cannot read the attachment " + entry.path);
+    }
+    return Outcome::Success();
 }
 
 Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "common/FileStreams_win.h"
 #include "common/Text.h"
 #include "encoding/AttachmentParts_win.h"
 #include "message/MessageHeader.h"
 #include "message/MessagePlatform_win.h"
+#include "message/RecipientLists.h"
 #include "queue/SubmitMessage_win.h"
 #include "startup/Application_win.h"
 #include "startup/BatchBody_win.h"
@@ -28,7 +31,8 @@ void ApplyRequest(Application& app, ParsedCommandLine& parsed) {
     app.config.optSndReg = parsed.returnReceipt ? 1 : 0;
     for (auto& line : parsed.rawHeaderLines) app.draft.rawHeaderLines.push_back(std::move(line));
     for (const auto& attachment : parsed.attachments)
-        (void)AddAttachment(app.draft.attachments, app.settings, app.config, attachment.path, attachment.displayName);
+        if (!attachment.pathCut)
+            (void)AddAttachment(app.draft.attachments, app.settings, app.config, attachment.path, attachment.displayName);
 }
 
 // The automatic blind copy: the user's stored "BCC" when "OPT_BCC" is on.
@@ -36,13 +40,16 @@ void AddStoredBcc(Application& app, CommandRequest& request, int autoBcc) {
     if (autoBcc <= 0) return;
     std::string stored;
     if (app.settings.GetConfigString(app.config.userId, "BCC", "", stored, storedBccCapacity, ProfileUser) == 0) return;
-    if (!request.parameterMode) {
-        app.draft.fields.bcc = CutCopy(app.draft.fields.bcc.empty() ? stored : app.draft.fields.bcc + "," + stored, cap::addressField);
-    } else if (request.bccText) {
-        *request.bccText += "," + stored;
-    } else {
-        request.bccText = stored;
-    }
+    // A switch list is added to only when it holds something; a parameter file's "B:" line
+    // is added to as it stands.
+    if (request.bccText && (request.parameterMode || !request.bccText->empty())) *request.bccText += "," + stored;
+    else request.bccText = stored;
+}
+
+// Whether a recipient list names at least one address.
+bool YieldsAddress(std::string list) {
+    ReduceToBareAddresses(list);
+    return list.find_first_not_of(", \t") != std::string::npos;
 }
 
 // The sender's address into the fields; the sender's name for the writer.
@@ -56,14 +63,13 @@ SenderIdentity SettleSender(Application& app) {
 MessageInput MessageOf(const Application& app, const CommandRequest& request, bool bodyEncoded) {
     MessageInput message;
     message.sender = app.draft.fields.sender;
-    if (request.parameterMode) {
-        message.to = request.toText.value_or("");
-        message.cc = request.ccText;
-        message.bcc = request.bccText;
-    } else {
-        message.to = app.draft.fields.to;
-        message.cc = app.draft.fields.cc;
-        message.bcc = app.draft.fields.bcc;
+    // The lists as given, whole: the fields hold only what the window can show.
+    message.to = request.toText.value_or("");
+    message.cc = request.ccText;
+    message.bcc = request.bccText;
+    if (!request.parameterMode) {
+        if (!message.cc) message.cc = "";
+        if (!message.bcc) message.bcc = "";
     }
     message.subject = app.draft.fields.subject;
     message.receiptRequested = app.config.optSndReg != 0;
@@ -126,7 +132,7 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
     while (!app.config.userId.empty() && (app.config.userId.back() == ' ' || app.config.userId.back() == '\n'))
         app.config.userId.pop_back();
     const SenderIdentity sender = SettleSender(app);
-    if (!request.attachPath.empty()) {
+    if (!request.attachPath.empty() && !request.attachPathCut) {
         const std::string& path = request.attachPath;
         (void)AddAttachment(app.draft.attachments, app.settings, app.config, path, DisplayNameOfPath(path, codePage));
     }
@@ -137,8 +143,19 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
         app.exitCode = exitcode::notQueued;
         return 0;
     }
-    const bool haveTo = !app.draft.fields.to.empty() || request.toText.has_value();
+    // A list that names no address counts as no To: the message goes back to its sender.
+    const bool haveTo = request.toText && YieldsAddress(*request.toText);
     if (request.sendNow && (haveTo || request.toGiven)) {
+        const bool attachmentPathCut =
+            request.attachPathCut ||
+            std::any_of(parsed.attachments.begin(), parsed.attachments.end(), [](const auto& a) { return a.pathCut; });
+        if (const Outcome checked =
+                CheckBatchFiles(request.bodyPath, app.draft.attachments, attachmentPathCut, app.config.spoolDir);
+            !checked) {
+            app.messageBuffer = CutCopy(checked.failure, cap::commandCopy);
+            app.exitCode = exitcode::notQueued;
+            return 0;
+        }
         const bool charsetsGiven = !request.headerCharset.empty() && !request.bodyCharset.empty();
         BatchBody body;
         body.path = request.bodyPath;
@@ -152,7 +169,7 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
         }
         MessageInput message = MessageOf(app, request, body.encoded);
         if (!haveTo) {
-            // A "T:" value that could not be kept: the message goes back to its sender.
+            // A To list with no address in it: the message goes back to its sender.
             MessageInput report;
             report.sender = "postmaster";
             report.to = app.draft.fields.sender;
@@ -170,13 +187,9 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
 
     // The window opens with the request's fields; its body editor and fields arrive with
     // the compose window.
-    if (request.parameterMode) {
-        if (request.toText) app.draft.fields.to = CutCopy(*request.toText, cap::addressField);
-        if (request.ccText) app.draft.fields.cc = CutCopy(*request.ccText, cap::addressField);
-        if (request.bccText) {
-            app.draft.fields.bcc = CutCopy(*request.bccText, cap::addressField);
-        }
-    }
+    if (request.toText) app.draft.fields.to = CutCopy(*request.toText, cap::addressField);
+    if (request.ccText) app.draft.fields.cc = CutCopy(*request.ccText, cap::addressField);
+    if (request.bccText) app.draft.fields.bcc = CutCopy(*request.bccText, cap::addressField);
     if (app.draft.fields.bcc.empty() && autoBcc > 0)
         app.settings.GetConfigString(app.config.userId, "BCC", "", app.draft.fields.bcc, storedBccCapacity, ProfileUser);
     return 1;

@@ -16,6 +16,7 @@ namespace velmar {
 struct AttachmentRequest {
     std::string path;
     std::string displayName;
+    bool pathCut = false;  // the path was longer than its field: it names another file
 };
 
 struct CommandRequest {
@@ -24,12 +25,13 @@ struct CommandRequest {
     std::string bodyPath;     // "-f", "-i", "F:", "I:"
     bool bodyPathCut = false; // the given body path was longer than its field: it names another file
     std::string attachPath;   // "-a": one attachment, added by the driver
+    bool attachPathCut = false;  // the "-a" path was longer than its field: it names another file
     std::string headerCharset;  // "LS:"
     std::string bodyCharset;    // "LB:"
     std::string charset;        // the code page's charset; the body charset when both are given
     bool parameterMode = false;  // the request came from a parameter file
-    std::optional<std::string> toText, ccText, bccText;  // "T:", "C:", "B:" (parameter files only)
-    bool toGiven = false;        // a "T:" value was stored
+    std::optional<std::string> toText, ccText, bccText;  // "T:", "C:", "B:", "-t", "-c", "-b", whole
+    bool toGiven = false;        // a "T:" line or a "-t" switch was given
 };
 
 enum class CommandOutcome {

@@ -127,6 +127,7 @@ void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsign
         }
         AttachmentRequest attachment;
         attachment.path = whole.size() > 2 ? CutCopy(whole.substr(2), cap::attachPath) : std::string();
+        attachment.pathCut = whole.size() > 2 + cap::attachPath;
         if (attachment.path.empty()) return;  // names no file
         attachment.displayName = name.has_value() ? *name : DisplayNameOfPath(attachment.path, codePage);
         if (attachment.displayName.empty()) attachment.displayName = attachment.path;

@@ -1,6 +1,9 @@
 #include "startup/Switches.h"
 
+#include <optional>
 #include <string>
+
+#include "common/Text.h"
 
 namespace velmar {
 
@@ -30,6 +33,20 @@ constexpr char defaultQuote = '\x7F';
 
 bool IsQuote(char c) { return c == '"' || c == '\'' || c == defaultQuote; }
 
+// The recipient lists of the switches: whole in the request, cut to what the window's
+// fields hold in the fields.
+void KeepLists(std::optional<std::string> (&lists)[3], ParsedCommandLine& parsed) {
+    CommandRequest& request = parsed.request;
+    std::string* fields[3] = {&parsed.fields.to, &parsed.fields.cc, &parsed.fields.bcc};
+    std::optional<std::string>* texts[3] = {&request.toText, &request.ccText, &request.bccText};
+    for (int k = 0; k < 3; ++k) {
+        if (!lists[k]) continue;
+        *fields[k] = CutCopy(*lists[k], cap::addressField);
+        *texts[k] = std::move(*lists[k]);
+    }
+    request.toGiven = request.toGiven || request.toText.has_value();
+}
+
 }  // namespace
 
 bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
@@ -41,6 +58,8 @@ bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
     CommandRequest& request = parsed.request;
     std::string hostName;
     std::string userId;
+    // Recipient lists are kept whole: cutting one could end it inside an address.
+    std::optional<std::string> lists[3];  // -t, -c, -b
     Target target;  // before the first switch: nowhere
     while (i < text.size()) {
         // At a hyphen: the switch letter.
@@ -48,9 +67,9 @@ bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
         if (i >= text.size()) break;  // a lone hyphen at the end
         const char letter = text[i++];
         switch (letter) {
-        case 'a': target.Start(request.attachPath, cap::attachPath); break;
-        case 'b': target.Start(parsed.fields.bcc, cap::addressField); break;
-        case 'c': target.Start(parsed.fields.cc, cap::addressField); break;
+        case 'a': target.Start(request.attachPath, cap::attachPath, &request.attachPathCut); break;
+        case 'b': target.Start(lists[2].emplace(), std::string::npos); break;
+        case 'c': target.Start(lists[1].emplace(), std::string::npos); break;
         case 'e': request.encodeBody = true; break;
         case 'f':
             target.Start(request.bodyPath, cap::bodyPath, &request.bodyPathCut);
@@ -63,13 +82,14 @@ bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
         case 'i': target.Start(request.bodyPath, cap::bodyPath, &request.bodyPathCut); break;
         case 'r': parsed.returnReceipt = true; break;
         case 's': target.Start(parsed.fields.subject, cap::subjectField); break;
-        case 't': target.Start(parsed.fields.to, cap::addressField); break;
+        case 't': target.Start(lists[0].emplace(), std::string::npos); break;
         case 'u':
             target.Start(userId, cap::userOverride);
             parsed.userId.emplace();
             break;
         default:
             parsed.rejectedText = std::string(text.substr(hyphen));
+            KeepLists(lists, parsed);
             return false;
         }
 
@@ -98,6 +118,7 @@ bool ParseSwitches(std::string_view commandLine, ParsedCommandLine& parsed) {
             ++i;
         }
     }
+    KeepLists(lists, parsed);
     if (parsed.hostName.has_value()) parsed.hostName = hostName;
     if (parsed.userId.has_value()) parsed.userId = userId;
     return true;

@@ -100,9 +100,9 @@ TEST(BareAddress, ReducesEveryItemForm) {
         EXPECT_EQ(BareAddress(item), std::string(want).size()) << in;
         EXPECT_EQ(item, want) << in;
     }
-    std::string list = "\"Smith, Bob\" <bob@x.org>, Ann ann@y.org,, carol";
+    std::string list = "\"Smith, Bob\" <bob@x.org>, Ann ann@y.org,, carol, alice@x.org (Smith, Alice)";
     ReduceToBareAddresses(list);
-    EXPECT_EQ(list, "bob@x.org,ann@y.org,carol");
+    EXPECT_EQ(list, "bob@x.org,ann@y.org,carol,alice@x.org");
 }
 
 TEST_F(RecipientListsTest, EnvelopeOfForeignAndLocalAddresses) {
@@ -114,7 +114,8 @@ TEST_F(RecipientListsTest, EnvelopeOfForeignAndLocalAddresses) {
     Writer().WriteEnvelopeLine(out, 'N', "odd@x.org>tail");
     EXPECT_EQ(out, "N<odd@x.org>tail\n");
     EXPECT_EQ(Envelope("carol@EXAMPLE.com"), "N<carol@EXAMPLE.com>\nR<carol@EXAMPLE.com>\n");
-    EXPECT_EQ(Envelope("a@x.org (A), b@y.org"), "N<a@x.org>\nR<a@x.org>\nN<b@y.org>\nR<b@y.org>\n");
+    EXPECT_EQ(Envelope("a@x.org (A, B), b@y.org"), "N<a@x.org>\nR<a@x.org>\nN<b@y.org>\nR<b@y.org>\n");
+    EXPECT_EQ(Envelope("(open a@x.org, b@y.org"), "N<(opena@x.org>\nR<(opena@x.org>\nN<b@y.org>\nR<b@y.org>\n");
 }
 
 TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {

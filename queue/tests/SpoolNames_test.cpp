@@ -24,5 +24,13 @@ TEST(SpoolNames, RetriesStepBackByGrowingMultiplesOfThree) {
     EXPECT_EQ(SpoolNumber(0, 0, NextSpoolTick(1, 1000)) & 0xFFFF, 0xFFFEu);
 }
 
+TEST(IsQueueFileName, OnlyQueueFileNames) {
+    EXPECT_TRUE(IsQueueFileName("D0123456789abcdef.GSC"));
+    EXPECT_TRUE(IsQueueFileName("q0123456789ABCDEF.gsc"));
+    for (const char* other : {"D0123456789abcdef.GSCX", "X0123456789abcdef.GSC", "D0123456789abcdeg.GSC",
+                              "D0123456789abcde.GSC", "tmp1234.tmp", ""})
+        EXPECT_FALSE(IsQueueFileName(other)) << other;
+}
+
 }  // namespace
 }  // namespace velmar

@@ -26,14 +26,16 @@ std::string Describe(const ParsedCommandLine& p) {
     add("attach=", r.attachPath);
     add("host=", p.hostName.value_or(""));
     add("user=", p.userId.value_or(""));
-    add("T=", r.toText.value_or(""));
-    add("C=", r.ccText.value_or(""));
-    add("B=", r.bccText.value_or(""));
+    if (r.parameterMode) {  // switches keep their whole lists there too (checked in BatchLists_test)
+        add("T=", r.toText.value_or(""));
+        add("C=", r.ccText.value_or(""));
+        add("B=", r.bccText.value_or(""));
+    }
     for (const auto& a : p.attachments) add("A=", a.path + ">" + a.displayName);
     for (const auto& line : p.rawHeaderLines) add("R=", line);
     const std::pair<bool, const char*> flags[] = {{r.sendNow, "send"}, {r.bodyPathCut, "cut"}, {r.encodeBody, "encode"},
                                                   {p.returnReceipt, "receipt"}, {r.parameterMode, "param"},
-                                                  {r.toGiven, "toGiven"}};
+                                                  {r.toGiven && r.parameterMode, "toGiven"}};
     for (const auto& [set, flag] : flags)
         if (set) add("", flag);
     return out;
