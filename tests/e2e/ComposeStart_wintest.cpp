@@ -38,10 +38,8 @@ TEST(ComposeStartTest, BatchStartsShowTheirFieldsInTheWindow) {
         SCOPED_TRACE(c.name);
         ChildProcess client("velmar1.exe", "velmar1.exe " + c.arguments);
         ASSERT_TRUE(client.Started());
-        HWND window = client.WaitForWindow("VELMAR1");
+        HWND window = client.WaitForShownWindow("VELMAR1");
         ASSERT_NE(window, nullptr);
-        // The window exists hidden while the command line is worked through.
-        for (int waited = 0; waited < 10000 && !IsWindowVisible(window); waited += 50) Sleep(50);
         EXPECT_TRUE(IsWindowVisible(window));
         EXPECT_EQ(FieldText(window, 3001), c.to);
         EXPECT_EQ(FieldText(window, 3008), c.body);

@@ -23,7 +23,7 @@ void ExpectWindowStart(const RecordDir& records, const std::string& commandLine)
     SCOPED_TRACE(commandLine);
     ChildProcess client("velmar1.exe", commandLine);
     ASSERT_TRUE(client.Started());
-    HWND window = client.WaitForWindow("VELMAR1");
+    HWND window = client.WaitForShownWindow("VELMAR1");
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
     char caption[64] = {};

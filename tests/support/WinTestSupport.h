@@ -228,6 +228,15 @@ public:
         return nullptr;
     }
 
+    // Like WaitForWindow, and then waits for the window to be shown: start-up creates it
+    // hidden and shows it only after the command line has been worked through.
+    HWND WaitForShownWindow(const char* className, DWORD timeoutMs = 20000) {
+        HWND window = WaitForWindow(className, timeoutMs);
+        for (DWORD waited = 0; window != nullptr && !IsWindowVisible(window) && waited < timeoutMs; waited += 50)
+            if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) break;
+        return window;
+    }
+
 private:
     HWND FindOwnWindow(const char* className) const {
         HWND window = nullptr;
