@@ -19,13 +19,6 @@ TEST(PlacementText, WritesFourUnsignedNumbers) {
     for (const Case& c : cases) EXPECT_EQ(PlacementText(c.left, c.top, c.width, c.height), c.want) << c.name;
 }
 
-TEST(StoresPlacement, OnlyMinimiseAndMaximiseKeepTheStoredValue) {
-    EXPECT_TRUE(StoresPlacement(SizeChange::Restored));
-    EXPECT_TRUE(StoresPlacement(SizeChange::Other));
-    EXPECT_FALSE(StoresPlacement(SizeChange::Minimized));
-    EXPECT_FALSE(StoresPlacement(SizeChange::Maximized));
-}
-
 TEST(DiagnosticCaptions, NameTheReplyPathAndTheUser) {
     EXPECT_EQ(ReplyNameCaption("C:\\RPL1.txt"), "Reply Name 11 C");
     EXPECT_EQ(ReplyNameCaption(""), "Reply Name 0 ");

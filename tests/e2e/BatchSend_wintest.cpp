@@ -247,7 +247,7 @@ TEST_F(BatchSendTest, SendWithoutAnyRecipientOpensTheWindowInstead) {
     ASSERT_TRUE(wintest::WriteWholeFile(body, "draft\r\n"));
     ChildProcess client("velmar1.exe", "velmar1.exe -s Draft -f \"" + body + "\"");
     ASSERT_TRUE(client.Started());
-    HWND window = client.WaitForWindow("VELMAR1");
+    HWND window = client.WaitForShownWindow("VELMAR1");
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
     PostMessageA(window, WM_CLOSE, 0, 0);
