@@ -10,6 +10,7 @@
 #include <array>
 
 #include "compose/ControlTable.h"
+#include "compose/Layout.h"
 #include "compose/MainWindow_win.h"
 
 namespace velmar {
@@ -42,7 +43,8 @@ struct ComposeWindow {
     std::array<HWND, kControlCount> controls{};        // by row; null where not created
     std::array<WNDPROC, kControlCount> ownProcedures{};  // each control's procedure before subclassing
     int currentRow = RowTo;  // the field that last had the focus
-    bool toolbarShown = true;
+    bool toolbarShown = true;  // not stored: every window starts with it
+    int attachFilterIndex = 3;  // the attach dialog's filter chosen last (3: all files)
     bool replyRow = false;   // rows 13 to 19 exist (a reply start)
     GdiObject<HBRUSH> background;
     GdiObject<HPEN> shadowPen;
@@ -73,8 +75,20 @@ void UpdateEditMenu(ComposeWindow& w, HMENU menu);
 void ApplyBodyFont(ComposeWindow& w);
 void SetBodyFormattingRect(ComposeWindow& w);
 
-// Attachments (Attachments_win.cpp): files dropped on the window, and the display row.
+// Attachments (Attachments_win.cpp): the attach dialog, files dropped on the window, and
+// the display row.
+bool ChooseAttachment(ComposeWindow& w);
 void DropAttachments(ComposeWindow& w, HDROP drop);
 void ShowAttachmentList(ComposeWindow& w);
+
+// The toolbar (Toolbar_win.cpp): created at WM_CREATE; its buttons' tips are answered from
+// WM_NOTIFY (true when the notification was a tip request and has been answered).
+bool CreateComposeToolbar(ComposeWindow& w);
+bool AnswerToolbarTip(ComposeWindow& w, NMHDR* notification);
+
+// Size and placement (WindowLayout_win.cpp): the layout the window has now, and the resize
+// steps for WM_SIZE (`sizeType` is its first parameter) and after toggling the toolbar.
+[[nodiscard]] ControlLayout CurrentLayout(const ComposeWindow& w);
+void ResizeComposeWindow(ComposeWindow& w, WPARAM sizeType);
 
 }  // namespace velmar

@@ -2,6 +2,7 @@
 
 #include "compose/Commands.h"
 #include "compose/ComposeWindow_win.h"
+#include "compose/FieldControls_win.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -37,6 +38,26 @@ void RunCommand(ComposeWindow& w, int id) {
     }
 }
 
+// Brush, pens and cursor; toolbar; the child controls at their places with the body's font
+// and formatting rectangle; dropped files accepted; the toolbar's menu item checked.
+LRESULT CreateComposeWindow(ComposeWindow& w) {
+    w.replyRow = !w.context.replyFilePath.empty();
+    CreateWindowResources(w);
+    (void)CreateComposeToolbar(w);  // the window works without it
+    if (!CreateFieldControls(w, CurrentLayout(w))) return -1;
+    ApplyBodyFont(w);
+    SetBodyFormattingRect(w);
+    DragAcceptFiles(w.window, TRUE);
+    CheckMenuItem(GetMenu(w.window), IDM_SHOW_TOOLBAR, MF_BYCOMMAND | (w.toolbarShown ? MF_CHECKED : MF_UNCHECKED));
+    return 0;
+}
+
+void DestroyComposeWindow(ComposeWindow& w) {
+    WinHelpA(w.window, "VELMAR.HLP", HELP_QUIT, 0);
+    ReleaseWindowResources(w);
+    PostQuitMessage(0);
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,11 +71,34 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     ComposeWindow* w = ComposeWindowOf(window);
     if (w == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
+    case WM_CREATE:
+        return CreateComposeWindow(*w);
+    case WM_DESTROY:
+        DestroyComposeWindow(*w);
+        return 0;
+    case WM_SIZE:
+        ResizeComposeWindow(*w, wParam);
+        return 0;
+    case WM_SETFOCUS:
+        FocusCurrentField(*w);
+        return 0;
+    case WM_PAINT:
+        PaintFieldFrames(*w);
+        return 0;
+    case WM_NOTIFY:
+        if (AnswerToolbarTip(*w, reinterpret_cast<NMHDR*>(lParam))) return 0;
+        break;
+    case WM_INITMENU:
+        UpdateEditMenu(*w, reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        return FieldBackground(*w, reinterpret_cast<HDC>(wParam));
+    case WM_DROPFILES:
+        DropAttachments(*w, reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_COMMAND:
         RunCommand(*w, LOWORD(wParam));
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);

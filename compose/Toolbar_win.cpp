@@ -1,7 +1,68 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "common/ResourceStrings_win.h"
 #include "compose/ComposeWindow_win.h"
+#include "compose/Toolbar.h"
+#include "resources/resource.h"
 
 namespace velmar {
 
-void ToggleToolbar(ComposeWindow&) {}
+namespace {
+
+constexpr std::size_t kTipCapacity = 79;  // the tip's text area holds 80 characters
+
+}  // namespace
+
+bool CreateComposeToolbar(ComposeWindow& w) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    std::vector<TBBUTTON> buttons;
+    for (const ToolbarButton& b : ToolbarButtons(!w.context.config.specProg.empty())) {
+        TBBUTTON button{};
+        button.iBitmap = b.IsSeparator() ? 0 : b.image;
+        button.idCommand = b.command;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = b.IsSeparator() ? BTNS_SEP : BTNS_BUTTON;
+        buttons.push_back(button);
+    }
+    w.toolbar = CreateToolbarEx(w.window, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, kToolbarImageCount,
+                                w.context.instance, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()),
+                                kToolbarImageSize, kToolbarImageSize, kToolbarImageSize, kToolbarImageSize,
+                                sizeof(TBBUTTON));
+    return w.toolbar != nullptr;
+}
+
+bool AnswerToolbarTip(ComposeWindow& w, NMHDR* notification) {
+    if (notification->code != TTN_GETDISPINFOA && notification->code != TTN_GETDISPINFOW) return false;
+    const ToolbarTip* tip = FindToolbarTip(static_cast<int>(notification->idFrom));
+    if (tip == nullptr) return false;
+    const std::string text = LoadResourceString(w.context.instance, static_cast<unsigned>(tip->stringId), kTipCapacity,
+                                                tip->text);
+    if (notification->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(notification);
+        lstrcpynA(info->szText, text.c_str(), static_cast<int>(sizeof info->szText));
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+    } else {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(notification);
+        const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, info->szText,
+                                          static_cast<int>(sizeof info->szText / sizeof info->szText[0]));
+        if (n == 0) info->szText[0] = L'\0';
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+    }
+    return true;
+}
+
+void ToggleToolbar(ComposeWindow& w) {
+    w.toolbarShown = !w.toolbarShown;
+    CheckMenuItem(GetMenu(w.window), IDM_SHOW_TOOLBAR, MF_BYCOMMAND | (w.toolbarShown ? MF_CHECKED : MF_UNCHECKED));
+    // As after a restore: the placement is stored as well.
+    ResizeComposeWindow(w, SIZE_RESTORED);
+}
 
 }  // namespace velmar

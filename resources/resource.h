@@ -35,6 +35,10 @@
 #define IDS_TIP_HELP 24
 #define IDS_TIP_APPLY_SPECIAL 25
 
+// The attach dialog: its filter list and title
+#define IDS_ATTACH_FILTER 13
+#define IDS_ATTACH_TITLE 14
+
 // About box texts
 #define IDS_ABOUT_NOTICE 10144
 #define IDS_VERSION_WORD 10884

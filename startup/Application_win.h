@@ -27,6 +27,7 @@ struct Application {
     std::string appTitle = "VELMAR1";  // window class name and every message box caption
     std::string messageBuffer;         // general text area; whoever writes it last wins
     std::string replyFilePath;         // empty, or the reply source file
+    std::string windowBodyPath;        // a batch start's body file for the window ("-i", "I:")
     int batchFlag = 0;
     HWND mainWindow = nullptr;
     int exitCode = 0;                  // a batch start's outcome (see startup/ExitCodes.h)

@@ -106,6 +106,7 @@ void Send(Application& app, const SenderIdentity& sender, const MessageInput& me
 int ProcessCommandLine(Application& app, HWND window, std::string_view commandLine) {
     const unsigned codePage = GetACP();
     app.draft.fields = {};
+    app.windowBodyPath.clear();
     app.config.optSndReg = 0;
     app.messageBuffer = CutCopy(commandLine, cap::commandCopy);
 
@@ -185,8 +186,14 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
         return 0;
     }
 
-    // The window opens with the request's fields; its body editor and fields arrive with
-    // the compose window.
+    // The window opens with the request's fields and body file (start-up shows them).
+    if (request.bodyPathCut) {
+        // A cut path names another file, which must be neither loaded nor consumed.
+        app.messageBuffer = "The body file name is too long: " + CutCopy(request.bodyPath, 400);
+        MessageBoxA(window, app.messageBuffer.c_str(), app.appTitle.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        app.windowBodyPath = request.bodyPath;
+    }
     if (request.toText) app.draft.fields.to = CutCopy(*request.toText, cap::addressField);
     if (request.ccText) app.draft.fields.cc = CutCopy(*request.ccText, cap::addressField);
     if (request.bccText) app.draft.fields.bcc = CutCopy(*request.bccText, cap::addressField);

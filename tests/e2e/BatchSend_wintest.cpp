@@ -148,9 +148,9 @@ TEST_F(BatchSendTest, SendWithoutAnyRecipientOpensTheWindowInstead) {
     ASSERT_TRUE(wintest::WriteWholeFile(work / "b.txt", "draft\r\n"));
     ChildProcess client("velmar1.exe", "velmar1.exe -s Draft -f \"" + (work / "b.txt") + "\"");
     ASSERT_TRUE(client.Started());
-    HWND window = client.WaitForWindow("VELMAR1");
+    HWND window = client.WaitForShownWindow("VELMAR1");
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(wintest::WaitUntilVisible(window));
+    EXPECT_TRUE(IsWindowVisible(window));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(client.Wait(), 0);
     EXPECT_TRUE(spool.Files().empty());

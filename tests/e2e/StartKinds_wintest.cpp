@@ -49,10 +49,11 @@ TEST(StartKinds, EachKindOfCommandLine) {
             EXPECT_EQ(records.WaitFor("mqsend.log"), std::string("mqsend ") + c.arguments + "\r\n");
             continue;
         }
-        HWND window = client.WaitForWindow("VELMAR1", c.want == Start::Window ? 20000 : 5000);
+        HWND window = c.want == Start::Window ? client.WaitForShownWindow("VELMAR1")
+                                              : client.WaitForWindow("VELMAR1", 5000);
         if (c.want == Start::Window) {
             ASSERT_NE(window, nullptr);
-            EXPECT_TRUE(wintest::WaitUntilVisible(window));
+            EXPECT_TRUE(IsWindowVisible(window));
             char caption[64] = {};
             GetWindowTextA(window, caption, sizeof caption);
             EXPECT_STREQ(caption, "Create Mail Message");

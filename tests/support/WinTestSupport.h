@@ -13,12 +13,6 @@
 
 namespace velmar::wintest {
 
-// A program's window is found as soon as it exists; it is shown only once start-up is done.
-inline bool WaitUntilVisible(HWND window, DWORD timeoutMs = 10000) {
-    for (DWORD waited = 0; waited < timeoutMs && !IsWindowVisible(window); waited += 50) Sleep(50);
-    return IsWindowVisible(window) != FALSE;
-}
-
 // The directory of the running test program; the client and the stand-ins sit beside it.
 inline std::string BinDir() {
     char path[MAX_PATH] = {};
@@ -220,6 +214,15 @@ public:
             if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) return FindOwnWindow(className);
         }
         return nullptr;
+    }
+
+    // Like WaitForWindow, and then waits for the window to be shown: start-up creates it
+    // hidden and shows it only after the command line has been worked through.
+    HWND WaitForShownWindow(const char* className, DWORD timeoutMs = 20000) {
+        HWND window = WaitForWindow(className, timeoutMs);
+        for (DWORD waited = 0; window != nullptr && !IsWindowVisible(window) && waited < timeoutMs; waited += 50)
+            if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) break;
+        return window;
     }
 
 private:

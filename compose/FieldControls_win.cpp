@@ -1,0 +1,154 @@
+#include "compose/FieldControls_win.h"
+
+#include <cstddef>
+
+#include "compose/ControlStyles_win.h"
+#include "compose/FieldKeys.h"
+
+namespace velmar {
+
+namespace {
+
+// The rows framed by WM_PAINT: the four single-line fields and the body.
+constexpr int kFramedRows[] = {RowTo, RowCc, RowBcc, RowSubject, RowBody};
+
+FieldKey FieldKeyOf(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (wParam == VK_TAB) return FieldKey::TabKey;
+        if (wParam == VK_RETURN) return FieldKey::EnterKey;
+        break;
+    case WM_CHAR:
+        if (wParam == '\t') return FieldKey::TabChar;
+        if (wParam == '\r') return FieldKey::EnterChar;
+        break;
+    default:
+        break;
+    }
+    return FieldKey::Other;
+}
+
+// The one procedure of every child control. The control's row is its id less 3000; its
+// own procedure gets everything that is passed on.
+LRESULT CALLBACK FieldProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    ComposeWindow* w = ComposeWindowOf(GetParent(control));
+    const int row = RowOfControlId(GetDlgCtrlID(control));
+    if (w == nullptr || row < 0 || w->ownProcedures[static_cast<std::size_t>(row)] == nullptr)
+        return DefWindowProcA(control, message, wParam, lParam);
+    const WNDPROC own = w->ownProcedures[static_cast<std::size_t>(row)];
+
+    if (message == WM_SETFOCUS) {
+        w->currentRow = row;
+        return CallWindowProcA(own, control, message, wParam, lParam);
+    }
+    const FieldKey key = FieldKeyOf(message, wParam);
+    if (key == FieldKey::Other) return CallWindowProcA(own, control, message, wParam, lParam);
+
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const KeyDecision decision = DecideFieldKey(row, key, shift, w->context.config.optTab != 0);
+    switch (decision.action) {
+    case KeyAction::Pass:
+        return CallWindowProcA(own, control, message, wParam, lParam);
+    case KeyAction::Drop:
+        return 0;
+    case KeyAction::PassAsSpace:
+        return CallWindowProcA(own, control, message, message == WM_CHAR ? ' ' : VK_SPACE, lParam);
+    case KeyAction::PostCommand:
+        PostMessageA(w->window, WM_COMMAND, static_cast<WPARAM>(decision.command), 0);
+        return 0;
+    case KeyAction::MoveFocus:
+        if (HWND next = w->Control(decision.row)) {
+            w->currentRow = decision.row;
+            SetFocus(next);
+        }
+        return 0;
+    }
+    return 0;
+}
+
+// A sunken frame just outside a child's rectangle: dark above and left, light below and
+// right, in two rings.
+void DrawSunkenFrame(const ComposeWindow& w, HDC dc, HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, w.window, reinterpret_cast<POINT*>(&r), 2);
+    // Inner ring from (x+1, y+1) to (innerRight, innerBottom), outer ring from (x, y) to
+    // (outerRight, outerBottom).
+    const int x = r.left - 2;
+    const int y = r.top - 2;
+    const int innerRight = r.right + 1;
+    const int innerBottom = r.bottom + 1;
+    const int outerRight = r.right + 2;
+    const int outerBottom = r.bottom + 2;
+    const HGDIOBJ before = SelectObject(dc, GetStockObject(BLACK_PEN));
+    MoveToEx(dc, x + 1, innerBottom, nullptr);
+    LineTo(dc, x + 1, y + 1);
+    LineTo(dc, innerRight, y + 1);
+    SelectObject(dc, w.highlightPen.Get());
+    LineTo(dc, innerRight, innerBottom);
+    LineTo(dc, x + 1, innerBottom);
+    SelectObject(dc, w.shadowPen.Get());
+    MoveToEx(dc, x, outerBottom, nullptr);
+    LineTo(dc, x, y);
+    LineTo(dc, outerRight, y);
+    SelectObject(dc, w.highlightPen.Get());
+    LineTo(dc, outerRight, outerBottom);
+    LineTo(dc, x, outerBottom);
+    SelectObject(dc, before);
+}
+
+}  // namespace
+
+void CreateWindowResources(ComposeWindow& w) {
+    w.background.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    w.shadowPen.Reset(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    w.highlightPen.Reset(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+    w.waitCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+}
+
+void ReleaseWindowResources(ComposeWindow& w) {
+    w.background.Reset();
+    w.shadowPen.Reset();
+    w.highlightPen.Reset();
+    w.waitCursor = nullptr;  // a shared system cursor: not destroyed
+}
+
+bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout) {
+    const HINSTANCE instance = w.context.instance;
+    const HFONT labelFont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    for (int row = 0; row < ControlCount(w.replyRow); ++row) {
+        const ControlRow& spec = kControlRows[static_cast<std::size_t>(row)];
+        const ControlRect& at = layout[static_cast<std::size_t>(row)];
+        const std::string text(spec.text);
+        HWND control = CreateWindowExA(0, ClassName(spec.controlClass).data(), text.c_str(), ControlStyle(spec), at.x,
+                                       at.y, at.width, at.height, w.window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        if (control == nullptr) return false;
+        w.controls[static_cast<std::size_t>(row)] = control;
+        if (spec.controlClass != ControlClass::Edit) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont), 0);
+        if (row == RowBody) SendMessageA(control, EM_LIMITTEXT, 0, 0);  // as much text as the control can hold
+        w.ownProcedures[static_cast<std::size_t>(row)] = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FieldProc)));
+    }
+    return true;
+}
+
+void FocusCurrentField(ComposeWindow& w) {
+    if (HWND field = w.CurrentField()) SetFocus(field);
+}
+
+void PaintFieldFrames(ComposeWindow& w) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(w.window, &paint);
+    for (int row : kFramedRows)
+        if (HWND field = w.Control(row); field != nullptr && IsWindowVisible(field)) DrawSunkenFrame(w, dc, field);
+    EndPaint(w.window, &paint);
+}
+
+LRESULT FieldBackground(ComposeWindow& w, HDC dc) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(w.background.Get());
+}
+
+}  // namespace velmar

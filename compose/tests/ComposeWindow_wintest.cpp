@@ -1,0 +1,279 @@
+// The real compose window in this process: its controls where the layout puts them, the
+// keyboard between the fields, the toolbar, the stored placement, dropped files and the
+// pre-filled start.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "compose/ComposeWindow_win.h"
+#include "compose/Toolbar.h"
+#include "config/StartupConfig.h"
+#include "resources/resource.h"
+#include "startup/Application_win.h"
+#include "tests/support/TempFiles_win.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+std::string TextOf(HWND control) {
+    char text[1024] = {};
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+std::string ClassOf(HWND control) {
+    char name[64] = {};
+    GetClassNameA(control, name, sizeof name);
+    return name;
+}
+
+ControlRect ClientRectOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+void SetShift(bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+class ComposeWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wintest::ForgetServerConfiguration();
+        app.instance = GetModuleHandleA(nullptr);
+        ASSERT_TRUE(InitApplication(app, app.instance, nullptr));
+        LoadStartupConfiguration(app.config, app.settings, app.library,
+                                 DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
+    }
+    void TearDown() override {
+        SetShift(false);
+        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+        Pump();
+        UnregisterClassA(app.appTitle.c_str(), app.instance);
+    }
+    HWND Open() {
+        window = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                 10, 20, 640, 480, nullptr, nullptr, app.instance, &app.compose);
+        app.mainWindow = window;
+        if (window != nullptr) ShowWindow(window, SW_SHOWNORMAL);
+        return window;
+    }
+    [[nodiscard]] ComposeWindow& State() const { return *ComposeWindowOf(window); }
+    [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
+    // The layout worked out from the window's own measurements, not from the window's code.
+    [[nodiscard]] ControlLayout ExpectedLayout() const {
+        RECT client{};
+        GetClientRect(window, &client);
+        HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
+        RECT bar{};
+        GetWindowRect(toolbar, &bar);
+        return LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right, client.bottom,
+                               IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0, !app.replyFilePath.empty()});
+    }
+    void ExpectControlsAtLayout(int rows) const {
+        const ControlLayout want = ExpectedLayout();
+        for (int row = 0; row < rows; ++row) {
+            SCOPED_TRACE(row);
+            EXPECT_EQ(ClientRectOf(Row(row)), want[static_cast<std::size_t>(row)]);
+        }
+    }
+    [[nodiscard]] std::string StoredPlacement() {
+        std::string stored;
+        app.settings.GetConfigString(app.config.userId, "SMTPWIN", "", stored, 40, ProfileUser);
+        return stored;
+    }
+    void ForgetPlacement() { app.settings.PutConfigString(app.config.userId, "SMTPWIN", nullptr); }
+
+    Application app;
+    HWND window = nullptr;
+};
+
+TEST_F(ComposeWindowTest, PlainStartHasTheThirteenRowsAtTheirLayout) {
+    ASSERT_NE(Open(), nullptr);
+    for (int row = 0; row < kControlCount; ++row) {
+        SCOPED_TRACE(row);
+        const ControlRow& spec = kControlRows[static_cast<std::size_t>(row)];
+        HWND control = Row(row);
+        if (spec.replyOnly) {
+            EXPECT_EQ(control, nullptr);
+            continue;
+        }
+        ASSERT_NE(control, nullptr);
+        EXPECT_STRCASEEQ(ClassOf(control).c_str(), std::string(ClassName(spec.controlClass)).c_str());
+        EXPECT_EQ(TextOf(control), spec.text);
+    }
+    ExpectControlsAtLayout(kPlainControlCount);
+    // A resize moves every control to the new layout.
+    SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
+    ExpectControlsAtLayout(kPlainControlCount);
+}
+
+TEST_F(ComposeWindowTest, ReplyStartAddsTheReplyRowAbove) {
+    app.replyFilePath = "C:\\reply.txt";
+    ASSERT_NE(Open(), nullptr);
+    for (int row = kPlainControlCount; row < kControlCount; ++row) EXPECT_NE(Row(row), nullptr) << row;
+    ExpectControlsAtLayout(kControlCount);
+}
+
+TEST_F(ComposeWindowTest, TabMovesThroughTheFieldsAndWraps) {
+    ASSERT_NE(Open(), nullptr);
+    const struct {
+        const char* name;
+        int from;
+        bool shift;
+        int want;
+    } cases[] = {
+        {"To button to To", RowToButton, false, RowTo},
+        {"BCC over the Subject label", RowBcc, false, RowSubject},
+        {"Cancel over the attachment display", RowCancel, false, RowAttach},
+        {"Attach wraps to the To button", RowAttach, false, RowToButton},
+        {"Shift from the To button wraps to Attach", RowToButton, true, RowAttach},
+        {"Shift from Subject over the label", RowSubject, true, RowBcc},
+        {"body to Send", RowBody, false, RowSend},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetFocus(Row(c.from));
+        SetShift(c.shift);
+        SendMessageA(Row(c.from), WM_CHAR, '\t', 0);
+        SetShift(false);
+        EXPECT_EQ(GetFocus(), Row(c.want));
+        EXPECT_EQ(State().currentRow, c.want);
+    }
+    // Focus given to the window goes to the current field.
+    SetFocus(window);
+    EXPECT_EQ(GetFocus(), Row(State().currentRow));
+}
+
+TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
+    ASSERT_NE(Open(), nullptr);
+    Pump();
+    SetWindowTextA(Row(RowTo), "bob");
+    SendMessageA(Row(RowTo), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(Row(RowTo), WM_CHAR, '\r', 0);
+    EXPECT_EQ(TextOf(Row(RowTo)), "bob");
+    MSG posted{};
+    ASSERT_TRUE(PeekMessageA(&posted, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_CHECK_TO_NAMES));
+    // In the body Enter starts a new line.
+    SendMessageA(Row(RowBody), WM_CHAR, '\r', 0);
+    EXPECT_EQ(TextOf(Row(RowBody)), "\r\n");
+    // On a button Enter presses it: Cancel closes the window.
+    SetFocus(Row(RowCancel));
+    SendMessageA(Row(RowCancel), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(Row(RowCancel), WM_KEYUP, VK_RETURN, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
+    for (const bool userProgram : {false, true}) {
+        SCOPED_TRACE(userProgram);
+        app.config.specProg = userProgram ? "C:\\tools\\filter.exe" : "";
+        ASSERT_NE(Open(), nullptr);
+        HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
+        ASSERT_NE(toolbar, nullptr);
+        const std::vector<ToolbarButton> want = ToolbarButtons(userProgram);
+        ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), static_cast<LRESULT>(userProgram ? 16 : 14));
+        for (std::size_t i = 0; i < want.size(); ++i) {
+            TBBUTTON button{};
+            SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+            EXPECT_EQ(button.idCommand, want[i].command) << i;
+        }
+        NMTTDISPINFOA tip{};
+        tip.hdr.hwndFrom = toolbar;
+        tip.hdr.idFrom = IDM_LOAD;
+        tip.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+        EXPECT_STREQ(tip.lpszText, "Load body from file");
+        DestroyWindow(window);
+        Pump();
+    }
+}
+
+TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMaximise) {
+    ASSERT_NE(Open(), nullptr);
+    ForgetPlacement();
+    ShowWindow(window, SW_MINIMIZE);
+    EXPECT_EQ(StoredPlacement(), "");
+    ShowWindow(window, SW_MAXIMIZE);
+    EXPECT_EQ(StoredPlacement(), "");
+    ShowWindow(window, SW_RESTORE);
+    SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
+    RECT r{};
+    GetWindowRect(window, &r);
+    const std::string placed = std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                               std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top);
+    EXPECT_EQ(StoredPlacement(), placed);
+
+    // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
+    ForgetPlacement();
+    HMENU menu = GetMenu(window);
+    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    SendMessageA(window, WM_COMMAND, IDM_SHOW_TOOLBAR, 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_TOOLBAR)));
+    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(StoredPlacement(), placed);
+    ExpectControlsAtLayout(kPlainControlCount);
+}
+
+// A drop of `paths` as the shell hands it to the window.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& path : paths) names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
+    ASSERT_NE(Open(), nullptr);
+    testing::TempDir dir;
+    const std::string first = dir.Write("first.txt", "one\r\n");
+    const std::string second = dir.Write("second.bin", std::string("\0\1", 2));
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})), 0);
+    EXPECT_EQ(TextOf(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
+    ASSERT_EQ(app.draft.attachments.Count(), 2u);
+    EXPECT_TRUE(app.draft.attachments.Entries()[0].isBinary);
+}
+
+TEST_F(ComposeWindowTest, DraftFieldsAndBodyFileFillTheWindow) {
+    testing::TempDir dir;
+    const std::string body = dir.Write("body.TMP", "Dear Bob,\r\nhello.\r\n");
+    app.draft.fields.to = "bob@example.com";
+    app.draft.fields.cc = "carol@example.com";
+    app.draft.fields.subject = "Greetings";
+    ASSERT_NE(Open(), nullptr);
+    ShowDraftInWindow(window, body);
+    EXPECT_EQ(TextOf(Row(RowTo)), "bob@example.com");
+    EXPECT_EQ(TextOf(Row(RowCc)), "carol@example.com");
+    EXPECT_EQ(TextOf(Row(RowBcc)), "");
+    EXPECT_EQ(TextOf(Row(RowSubject)), "Greetings");
+    EXPECT_EQ(TextOf(Row(RowBody)), "Dear Bob,\r\nhello.\r\n");
+    EXPECT_EQ(State().currentRow, RowBody);
+    EXPECT_FALSE(testing::TempDir::Exists(body));  // a ".tmp" body file is used once
+}
+
+}  // namespace
+}  // namespace velmar

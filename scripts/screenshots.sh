@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Takes PNG pictures of the compose window as a person sees it: a private Xvfb display, a
+# private Wine prefix whose graphics driver is the real X11 one, velmar1.exe started plain
+# and pre-filled, and the whole screen captured into build/screenshots/.
+#   scripts/screenshots.sh        (after scripts/build.sh windows)
+# Needs xvfb, imagemagick (import) and x11-utils (xwininfo).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+exe="$root/build/windows/bin/velmar1.exe"
+out="$root/build/screenshots"
+[ -x "$exe" ] || { echo "screenshots: build the Windows programs first (scripts/build.sh windows)" >&2; exit 1; }
+for tool in Xvfb import xwininfo wine; do
+    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
+done
+mkdir -p "$out"
+
+# A display number nobody uses.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+export DISPLAY=":$display"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export WINEPREFIX="$root/build/wineprefix-screens"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+client_pid=
+cleanup() {
+    [ -n "$client_pid" ] && kill "$client_pid" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+# Wine draws the window frames itself: there is no window manager on this display.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
+wineserver -w
+
+body="$WINEPREFIX/drive_c/minutes.txt"
+printf 'Hello Bob,\r\n\r\nthe minutes of Monday are attached.\r\n\r\nRegards,\r\nAlice\r\n' >"$body"
+
+# shot NAME ARGUMENTS...: starts the client, waits for its window, captures the screen.
+shot() {
+    local name=$1
+    shift
+    wine "$exe" "$@" >/dev/null 2>&1 &
+    client_pid=$!
+    for _ in $(seq 100); do
+        xwininfo -root -tree 2>/dev/null | grep -q '"Create Mail Message"' && break
+        sleep 0.1
+    done
+    sleep 1.5  # let it finish painting
+    import -window root "$out/$name.png"
+    echo "screenshots: $out/$name.png"
+    kill "$client_pid" 2>/dev/null || true
+    wait "$client_pid" 2>/dev/null || true
+    client_pid=
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+shot plain
+shot mailto 'mailto:bob@example.com?Minutes'
+shot body-file -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'

@@ -1,0 +1,53 @@
+// Batch starts that open the compose window pre-filled: velmar1.exe started for real, its
+// window found and its fields read from outside.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+using wintest::ChildProcess;
+
+std::string FieldText(HWND window, int id) {
+    char text[512] = {};
+    SendMessageA(GetDlgItem(window, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+struct PrefillCase {
+    const char* name;
+    std::string arguments;
+    const char* to;
+    const char* body;
+};
+
+TEST(ComposeStartTest, BatchStartsShowTheirFieldsInTheWindow) {
+    wintest::ForgetServerConfiguration();
+    wintest::ScratchDir dir("prefill");
+    const std::string bodyFile = dir / "body.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, "Hello Bob,\r\nsee you.\r\n"));
+    const PrefillCase cases[] = {
+        {"mailto URL", "mailto:bob@example.com", "bob@example.com", ""},
+        {"body file for the window", "-i \"" + bodyFile + "\" -t carol@example.com", "carol@example.com",
+         "Hello Bob,\r\nsee you.\r\n"},
+    };
+    for (const PrefillCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChildProcess client("velmar1.exe", "velmar1.exe " + c.arguments);
+        ASSERT_TRUE(client.Started());
+        HWND window = client.WaitForShownWindow("VELMAR1");
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_EQ(FieldText(window, 3001), c.to);
+        EXPECT_EQ(FieldText(window, 3008), c.body);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(client.Wait(), 0);
+    }
+    EXPECT_TRUE(wintest::FileExists(bodyFile));  // a named body file is the user's: kept
+}
+
+}  // namespace
+}  // namespace velmar
