@@ -50,8 +50,9 @@ TEST(StreamEncoders, SameBytesAtEveryChunkSizeAndFailedWrites) {
         EXPECT_FALSE(stream(in, failing, {}));
     }
     // The character split by the first read buffer's end is converted whole.
-    const std::string kana = "a" + Repeat("\xB6\xDE", 70000);
-    EXPECT_TRUE(Encode(SjisToJisStream, kana) == "a" + kToJis + Repeat("\x25\x2C", 70000) + kToAscii);
+    std::string kana = "a";
+    kana += Repeat("\xB6\xDE", 70000);
+    EXPECT_TRUE(Encode(SjisToJisStream, kana) == std::string("a") + kToJis + Repeat("\x25\x2C", 70000) + kToAscii);
 }
 
 TEST(HasEightBit, ByteValues) {
@@ -207,7 +208,7 @@ TEST(TransferStreams, LinesAtEveryChunkSize) {
         {"uu empty", UuencodeStream, "", "`\n"},
         {"uu one byte", UuencodeStream, "a", "!80\n`\n"},
         {"uu 46 bytes: a full M line and one byte", UuencodeStream, std::string(46, 'x'),
-         "M" + Repeat(">'AX", 15) + "\n!>`\n`\n"},
+         std::string("M") + Repeat(">'AX", 15) + "\n!>`\n`\n"},
     };
     for (const auto& c : cases)
         for (std::size_t chunk : {1u, 2u, 7u, 53u, 54u, 55u, 4096u})
