@@ -3,6 +3,7 @@
 // platform's do.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,12 +16,8 @@ namespace velmar::testing {
 
 struct NoCaseLess {
     bool operator()(const std::string& a, const std::string& b) const {
-        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-            char x = AsciiLower(a[i]);
-            char y = AsciiLower(b[i]);
-            if (x != y) return x < y;
-        }
-        return a.size() < b.size();
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
     }
 };
 
@@ -34,9 +31,8 @@ public:
         registry[key][name] = text + std::string(1, '\0');
     }
     void SetDword(const std::string& key, const std::string& name, std::uint32_t v) {
-        std::string bytes(4, '\0');
-        for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-        registry[key][name] = bytes;
+        registry[key][name] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                               static_cast<char>(v >> 24)};
     }
     void SetProfile(const std::string& file, const std::string& section, const std::string& entry,
                     const std::string& text) {
@@ -57,11 +53,9 @@ public:
 
     std::optional<std::string> ReadRegistryBytes(const std::string& keyPath, const std::string& valueName,
                                                  std::size_t maxBytes) override {
-        auto key = registry.find(keyPath);
-        if (key == registry.end()) return std::nullopt;
-        auto value = key->second.find(valueName);
-        if (value == key->second.end() || value->second.size() > maxBytes) return std::nullopt;
-        return value->second;
+        const std::string* found = Find(registry, keyPath, valueName);
+        if (found == nullptr || found->size() > maxBytes) return std::nullopt;
+        return *found;
     }
     void WriteRegistryString(const std::string& keyPath, const std::string& valueName,
                              std::string_view data) override {
@@ -72,30 +66,29 @@ public:
     }
     bool DeleteRegistryValue(const std::string& keyPath, const std::string& valueName) override {
         auto key = registry.find(keyPath);
-        if (key == registry.end()) return false;
-        key->second.erase(valueName);
-        return true;
+        return key != registry.end() && (key->second.erase(valueName), true);
     }
     std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& entry,
                                   const std::string& defaultText, std::size_t capacity) override {
-        std::string text = defaultText;
-        if (auto* found = Find(file, section, entry)) text = *found;
+        const auto f = profiles.find(file);
+        const std::string* found = f == profiles.end() ? nullptr : Find(f->second, section, entry);
+        std::string text = found ? *found : defaultText;
         return CutTo(text, capacity == 0 ? 0 : capacity - 1);
     }
     std::int32_t ReadProfileInt(const std::string& file, const std::string& section, const std::string& entry,
                                 std::int32_t defaultValue) override {
-        auto* found = Find(file, section, entry);
+        const auto f = profiles.find(file);
+        const std::string* found = f == profiles.end() ? nullptr : Find(f->second, section, entry);
         return found ? static_cast<std::int32_t>(std::stol(*found)) : defaultValue;
     }
 
 private:
-    const std::string* Find(const std::string& file, const std::string& section, const std::string& entry) const {
-        auto f = profiles.find(file);
-        if (f == profiles.end()) return nullptr;
-        auto s = f->second.find(section);
-        if (s == f->second.end()) return nullptr;
-        auto e = s->second.find(entry);
-        return e == s->second.end() ? nullptr : &e->second;
+    template <typename Outer>
+    static const std::string* Find(const Outer& outer, const std::string& name, const std::string& inner) {
+        const auto o = outer.find(name);
+        if (o == outer.end()) return nullptr;
+        const auto i = o->second.find(inner);
+        return i == o->second.end() ? nullptr : &i->second;
     }
 };
 

@@ -1,5 +1,5 @@
 // Base64 and uuencode on arbitrary bytes: the same lines at every chunk size, lines of the
-// documented lengths, and output that decodes back to the input.
+// documented lengths and alphabets, and output that decodes back to the input.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,67 +12,59 @@
 namespace {
 
 using Stream = bool (*)(velmar::ByteSource&, velmar::ByteSink&, const std::function<void()>&);
+constexpr auto npos = std::string::npos;
 
-std::string Encode(Stream stream, const std::string& input, std::size_t chunk) {
+std::string Encode(Stream stream, const std::string& input, std::size_t chunk = npos) {
     velmar::MemorySource in(input, chunk);
     velmar::StringSink out;
     if (!stream(in, out, {})) std::abort();
     return out.text;
 }
 
-int Base64Value(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
-    std::abort();
-}
-
-std::string DecodeBase64(const std::string& text) {
+// Appends the bytes of 6-bit values, four values for three bytes.
+struct Bits {
     std::string out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        if (end == std::string::npos || end - start > 72 || (end - start) % 4 != 0) std::abort();
-        for (std::size_t i = start; i < end; i += 4) {
-            const int a = Base64Value(text[i]), b = Base64Value(text[i + 1]);
-            out += static_cast<char>((a << 2) | (b >> 4));
-            if (text[i + 2] == '=') break;
-            const int c = Base64Value(text[i + 2]);
-            out += static_cast<char>(((b & 15) << 4) | (c >> 2));
-            if (text[i + 3] == '=') break;
-            out += static_cast<char>(((c & 3) << 6) | Base64Value(text[i + 3]));
-        }
-        start = end + 1;
+    unsigned bits = 0;
+    int have = 0;
+    void Reset() { bits = 0, have = 0; }
+    void Add(std::size_t value) {
+        if (value > 63) std::abort();
+        bits = bits << 6 | static_cast<unsigned>(value), have += 6;
+        if (have >= 8) out += static_cast<char>(bits >> (have -= 8));
     }
-    return out;
+};
+
+// Lines of whole groups, at most 72 characters; "=" pads only the last group.
+std::string DecodeBase64(const std::string& text) {
+    static constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    Bits d;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        if (end == npos || end - start > 72 || (end - start) % 4 != 0) std::abort();
+        for (std::size_t i = start; i < end && text[i] != '='; ++i) {
+            if ((i - start) % 4 == 0) d.Reset();
+            d.Add(alphabet.find(text[i]));
+        }
+    }
+    return d.out;
 }
 
-int UuValue(char c) {
-    if (c < 0x21 || c > 0x60) std::abort();
-    return (c - 0x20) & 63;
-}
-
+// Lines led by their byte count (at most 45, "`" for none), groups shortened at the end,
+// characters 0x21 to 0x60, and the "`" line last.
 std::string DecodeUu(const std::string& text) {
-    std::string out;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        if (end == std::string::npos || end == start) std::abort();
-        const int n = UuValue(text[start]);
+    const auto value = [](char c) { return c < 0x21 || c > 0x60 ? npos : std::size_t((c - 0x20) & 63); };
+    Bits d;
+    for (std::size_t start = 0, end;; start = end + 1) {
+        end = text.find('\n', start);
+        if (end == npos || end == start) std::abort();
+        const std::size_t n = value(text[start]);
         if (n == 0) {
-            if (end + 1 != text.size()) std::abort();  // the closing line comes last
-            return out;
+            if (end + 1 != text.size()) std::abort();
+            return d.out;
         }
-        if (n > 45 || end - start - 1 != static_cast<std::size_t>(n / 3 * 4 + (n % 3 ? n % 3 + 1 : 0))) std::abort();
-        const char* p = text.data() + start + 1;
-        for (int left = n; left > 0; left -= 3, p += 4) {
-            out += static_cast<char>((UuValue(p[0]) << 2) | (UuValue(p[1]) >> 4));
-            if (left > 1) out += static_cast<char>((UuValue(p[1]) << 4) | (UuValue(p[2]) >> 2));
-            if (left > 2) out += static_cast<char>((UuValue(p[2]) << 6) | UuValue(p[3]));
-        }
-        start = end + 1;
+        if (n > 45 || end - start - 1 != n / 3 * 4 + (n % 3 ? n % 3 + 1 : 0)) std::abort();
+        d.Reset();
+        for (std::size_t i = start + 1; i < end; ++i) d.Add(value(text[i]));
     }
 }
 
@@ -82,9 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) return 0;
     const std::size_t chunk = data[0] % 61 + 1;
     const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
-    const std::string b64 = Encode(velmar::Base64EncodeStream, input, static_cast<std::size_t>(-1));
+    const std::string b64 = Encode(velmar::Base64EncodeStream, input), uu = Encode(velmar::UuencodeStream, input);
     if (Encode(velmar::Base64EncodeStream, input, chunk) != b64 || DecodeBase64(b64) != input) std::abort();
-    const std::string uu = Encode(velmar::UuencodeStream, input, static_cast<std::size_t>(-1));
     if (Encode(velmar::UuencodeStream, input, chunk) != uu || DecodeUu(uu) != input) std::abort();
     return 0;
 }

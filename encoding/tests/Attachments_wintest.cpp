@@ -5,7 +5,7 @@
 
 #include "config/tests/FakeSettingsBackend.h"
 #include "encoding/AttachmentParts_win.h"
-#include "tests/support/TempFiles_win.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
@@ -16,25 +16,29 @@ class AttachmentFilesTest : public ::testing::Test {
 protected:
     AttachmentFilesTest() {
         config.userId = "me";
-        config.spoolDir = dir.File("spool");
+        config.spoolDir = dir / "spool";
         ::CreateDirectoryA(config.spoolDir.c_str(), nullptr);
         backend.SetString(std::string(globalKeyPath), "TopDir", dir.Path());
-        message = dir.Write("D0001.tmp", "body\r\n");
+        message = Write("D0001.tmp", "body\r\n");
     }
     ~AttachmentFilesTest() override {
         ::DeleteFileA((config.spoolDir + "\\copy.tmp").c_str());
         ::RemoveDirectoryA(config.spoolDir.c_str());
     }
 
+    std::string Write(const char* name, std::string_view bytes) {
+        EXPECT_TRUE(wintest::WriteWholeFile(dir / name, bytes));
+        return dir / name;
+    }
     void Attach(const std::string& path, const std::string& name) {
         ASSERT_TRUE(AddAttachment(list, settings, config, path, name));
     }
     std::string WriteAndRead() {
         EXPECT_TRUE(WriteAttachmentParts(list, settings, config, message, kBoundary));
-        return testing::TempDir::Read(message);
+        return wintest::ReadWholeFile(message);
     }
 
-    testing::TempDir dir;
+    wintest::ScratchDir dir{"attach"};
     testing::FakeSettingsBackend backend;
     AppConfig config;
     SettingsStore settings{backend, config, true};
@@ -44,10 +48,10 @@ protected:
 
 // On disk each "\n" is CR LF; the extension list is "binext.txt" in the top directory.
 TEST_F(AttachmentFilesTest, PartsOnDiskInListOrder) {
-    dir.Write("binext.txt", ".zip\r\n.dat\r\n");
-    Attach(dir.Write("one.txt", "first line\r\nsecond\r\n"), "one.txt");
-    Attach(dir.Write("two.bin", std::string("\x89PNG\0\x01\x02", 7)), "two.bin");
-    Attach(dir.Write("three.dat", "plain\r\n"), "three.dat");
+    Write("binext.txt", ".zip\r\n.dat\r\n");
+    Attach(Write("one.txt", "first line\r\nsecond\r\n"), "one.txt");
+    Attach(Write("two.bin", std::string("\x89PNG\0\x01\x02", 7)), "two.bin");
+    Attach(Write("three.dat", "plain\r\n"), "three.dat");
     EXPECT_EQ(WriteAndRead(),
               "body\r\n"
               "\r\n"
@@ -63,27 +67,26 @@ TEST_F(AttachmentFilesTest, PartsOnDiskInListOrder) {
               "Content-Type: text/plain; name=\"one.txt\"\r\n"
               "Content-Transfer-Encoding: 7bit\r\n\r\n"
               "first line\r\nsecond\r\n\r\n");
+    EXPECT_TRUE(list.Entries()[0].isBinary) << "a listed extension makes the entry binary for good";
 }
 
 TEST_F(AttachmentFilesTest, SpoolCopyIsDeletedAndTheUsersFileKept) {
     const std::string copy = config.spoolDir + "\\copy.tmp";
-    HANDLE h = ::CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    ::CloseHandle(h);
-    const std::string own = dir.Write("own.txt", "mine");
+    ASSERT_TRUE(wintest::WriteWholeFile(copy, ""));
+    const std::string own = Write("own.txt", "mine");
     Attach(copy, "copy.tmp");
     Attach(own, "own.txt");
-    Attach(dir.File("missing.txt"), "missing.txt");
+    Attach(dir / "missing.txt", "missing.txt");
     const std::string out = WriteAndRead();
-    EXPECT_FALSE(testing::TempDir::Exists(copy));
-    EXPECT_TRUE(testing::TempDir::Exists(own));
+    EXPECT_FALSE(wintest::FileExists(copy));
+    EXPECT_TRUE(wintest::FileExists(own));
     EXPECT_NE(out.find("name=\"copy.tmp\""), std::string::npos);
     EXPECT_EQ(out.find("missing"), std::string::npos);
 }
 
 TEST_F(AttachmentFilesTest, MessageFileThatCannotBeOpened) {
-    Attach(dir.Write("a.txt", "x"), "a.txt");
-    EXPECT_FALSE(WriteAttachmentParts(list, settings, config, dir.File("no\\such\\dir.tmp"), kBoundary));
+    Attach(Write("a.txt", "x"), "a.txt");
+    EXPECT_FALSE(WriteAttachmentParts(list, settings, config, dir / "no\\such\\dir.tmp", kBoundary));
 }
 
 }  // namespace

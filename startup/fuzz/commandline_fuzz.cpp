@@ -21,17 +21,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         p = ParseCommandLine(bytes, codePage, {});
     }
+    const auto fits = [](const std::string& value, std::size_t capacity, bool oneLine = false) {
+        if (value.size() > capacity || (oneLine && value.find_first_of("\r\n") != std::string::npos)) std::abort();
+    };
     const auto& r = p.request;
-    if (p.fields.to.size() > cap::addressField || p.fields.cc.size() > cap::addressField ||
-        p.fields.bcc.size() > cap::addressField || p.fields.subject.size() > cap::subjectField ||
-        r.bodyPath.size() > cap::bodyPath || r.attachPath.size() > cap::attachPath ||
-        r.headerCharset.size() > cap::charsetName || r.bodyCharset.size() > cap::charsetName ||
-        (p.hostName && p.hostName->size() > cap::hostOverride) || (p.userId && p.userId->size() > cap::userOverride))
-        std::abort();
+    for (const auto* field : {&p.fields.to, &p.fields.cc, &p.fields.bcc}) fits(*field, cap::addressField, true);
+    fits(p.fields.subject, cap::subjectField, true);
+    fits(r.toText.value_or(""), std::string::npos, true);
+    fits(r.bodyPath, cap::bodyPath);
+    fits(r.attachPath, cap::attachPath);
+    fits(r.headerCharset, cap::charsetName);
+    fits(r.bodyCharset, cap::charsetName);
+    fits(p.hostName.value_or(""), cap::hostOverride);
+    fits(p.userId.value_or(""), cap::userOverride);
     for (const auto& a : p.attachments)
         if (a.path.size() > cap::attachPath || (a.displayName.empty() && !a.path.empty())) std::abort();
-    for (const auto* value : {&p.fields.to, &p.fields.cc, &p.fields.bcc, &p.fields.subject})
-        if (value->find_first_of("\r\n") != std::string::npos) std::abort();
-    if (r.toText && r.toText->find_first_of("\r\n") != std::string::npos) std::abort();
     return 0;
 }

@@ -1,4 +1,5 @@
-// The start kinds of the real client: velmar1.exe started with exact command lines.
+// The start kinds of the real client: velmar1.exe started with exact command lines (the
+// classification itself is tested natively; here one line of each kind goes the whole way).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,39 +11,23 @@ namespace {
 
 using wintest::ChildProcess;
 
-enum class Start { Window, HandOff, Batch };
-
-struct StartCase {
-    const char* name;
-    const char* arguments;  // after "velmar1.exe "; null: the program name alone
-    Start want;
-};
-
-const StartCase startCases[] = {
-    {"no arguments", nullptr, Start::Window},
-    {"one character", "x", Start::Window},
-    {"exactly SEND", "SEND", Start::Window},
-    {"send in lower case", "send", Start::HandOff},
-    {"switches without a batch marker", "-s x -c y", Start::HandOff},
-    {"-t glued to its value", "-tx", Start::HandOff},
-    {"mailto: after a blank", " mailto:a@example.com", Start::HandOff},
-    {"-t with a blank", "-t a@example.com", Start::Batch},
-    {"mailto: in any case", "MailTo:a@example.com", Start::Batch},
-    {"~NEX anywhere", "x ~NEX y", Start::Batch},
-};
-
 // A window start shows the compose window, which closes on WM_CLOSE with exit code 0; a
-// hand-off exits 0 at once and starts "mqsend" with the whole command line; a batch start
-// (sending or pre-filling the window) hands nothing off. No setting is read before a
-// hand-off: a configured delivery program is not used for it.
+// hand-off exits 0 at once and starts "mqsend" with the whole command line (a second blank
+// included); a batch start hands nothing off. No setting is read before a hand-off: a
+// configured delivery program is not used for it.
 TEST(StartKinds, EachKindOfCommandLine) {
+    enum class Start { Window, HandOff, Batch };
+    const struct {
+        const char* arguments;  // after "velmar1.exe "; null: the program name alone
+        Start want;
+    } cases[] = {{nullptr, Start::Window}, {"send", Start::HandOff}, {" mailto:a@example.com", Start::HandOff},
+                 {"-t a@example.com", Start::Batch}};
     wintest::ForgetServerConfiguration();
     wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\Global", "SendName", "C:\\nowhere\\deliver.exe");
-    for (const auto& c : startCases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments ? c.arguments : "(none)");
         wintest::RecordDir records;
-        const std::string line = c.arguments ? std::string("velmar1.exe ") + c.arguments : "velmar1.exe";
-        ChildProcess client("velmar1.exe", line);
+        ChildProcess client("velmar1.exe", c.arguments ? std::string("velmar1.exe ") + c.arguments : "velmar1.exe");
         ASSERT_TRUE(client.Started());
         if (c.want == Start::HandOff) {
             EXPECT_EQ(client.Wait(), 0);
@@ -51,19 +36,10 @@ TEST(StartKinds, EachKindOfCommandLine) {
         }
         HWND window = c.want == Start::Window ? client.WaitForShownWindow("VELMAR1")
                                               : client.WaitForWindow("VELMAR1", 5000);
-        if (c.want == Start::Window) {
-            ASSERT_NE(window, nullptr);
-            EXPECT_TRUE(IsWindowVisible(window));
-            char caption[64] = {};
-            GetWindowTextA(window, caption, sizeof caption);
-            EXPECT_STREQ(caption, "Create Mail Message");
-        }
+        EXPECT_TRUE(c.want != Start::Window || (window != nullptr && IsWindowVisible(window)));
         if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
         const long code = client.Wait();
-        if (c.want == Start::Window) {
-            EXPECT_EQ(code, 0);
-        }
-        EXPECT_NE(code, -1);
+        EXPECT_TRUE(c.want == Start::Window ? code == 0 : code != -1) << code;
         Sleep(200);
         EXPECT_EQ(records.Read("mqsend.log"), "");
     }

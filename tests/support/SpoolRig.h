@@ -26,18 +26,14 @@ public:
     DefaultSpool& operator=(const DefaultSpool&) = delete;
 
     [[nodiscard]] const std::string& Path() const { return path_; }
-    [[nodiscard]] std::vector<std::string> Files() const {
+    // The sorted names; with `letter`, those starting with it ('Q' control, 'D' data files).
+    [[nodiscard]] std::vector<std::string> FilesOf(char letter = '\0') const {
         auto names = ListFiles(path_);
+        std::erase_if(names, [&](const std::string& n) { return letter != '\0' && n[0] != letter; });
         std::sort(names.begin(), names.end());
         return names;
     }
-    // The names starting with `letter` ('Q' control files, 'D' data files).
-    [[nodiscard]] std::vector<std::string> FilesOf(char letter) const {
-        std::vector<std::string> names;
-        for (const auto& name : Files())
-            if (!name.empty() && name[0] == letter) names.push_back(name);
-        return names;
-    }
+    [[nodiscard]] std::vector<std::string> Files() const { return FilesOf(); }
     [[nodiscard]] std::string Read(const std::string& name) const { return ReadWholeFile(path_ + "\\" + name); }
     void Empty() const {
         for (const auto& name : ListFiles(path_)) DeleteFileA((path_ + "\\" + name).c_str());
@@ -50,29 +46,20 @@ private:
 // The delivery side's pipe server stand-in, serving \\.\pipe\STMPQUEUE until destroyed.
 class ListeningPipeServer {
 public:
-    explicit ListeningPipeServer(const RecordDir& records) : records_(records) {
-        process_ = std::make_unique<ChildProcess>("pipeserver.exe", "pipeserver.exe");
+    explicit ListeningPipeServer(const RecordDir& records)
+        : records_(records), process_(std::make_unique<ChildProcess>("pipeserver.exe", "pipeserver.exe")) {
         // Ready once the pipe exists (a missing pipe fails at once with error 2).
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 200; ++i, Sleep(25))
             if (WaitNamedPipeA("\\\\.\\pipe\\STMPQUEUE", 10) || GetLastError() != ERROR_FILE_NOT_FOUND) break;
-            Sleep(25);
-        }
     }
-    // Each message the server received, one per element, in order.
+    // Each message the server received (one CR LF line each), once there are `atLeast`.
     [[nodiscard]] std::vector<std::string> Received(std::size_t atLeast = 0, int timeoutMs = 10000) const {
-        std::vector<std::string> lines;
-        for (int waited = 0;; waited += 50) {
-            lines.clear();
+        for (int waited = 0;; waited += 50, Sleep(50)) {
+            std::vector<std::string> lines;
             const std::string text = records_.Read("pipeserver.log");
-            std::size_t start = 0;
-            while (start < text.size()) {
-                const std::size_t end = text.find("\r\n", start);
-                if (end == std::string::npos) break;
+            for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
                 lines.push_back(text.substr(start, end - start));
-                start = end + 2;
-            }
             if (lines.size() >= atLeast || waited >= timeoutMs) return lines;
-            Sleep(50);
         }
     }
 

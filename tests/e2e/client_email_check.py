@@ -1,0 +1,98 @@
+"""Messages the real velmar1.exe sends in batch under Wine (in the test run's prefix) parse
+cleanly with Python's email package and decode to what was sent:
+- a parameter file with a Latin-1 body (sent quoted-printable), a binary and a text
+  attachment and an 8-bit subject with a given charset;
+- on a Japanese system (code page 932, a private locale built by localedef) a Shift-JIS
+  body sent as ISO-2022-JP and a Japanese subject as encoded words, half-width katakana widened."""
+import email
+import email.policy
+import os
+import random
+import shutil
+import subprocess
+import sys
+import unicodedata
+
+ROOT = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
+PREFIX = os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+SPOOL = os.path.join(PREFIX, "drive_c", "MAIL", "spool")
+WORK = os.path.join(PREFIX, "drive_c", "mailcheck")
+failures = []
+
+
+def send(files, *arguments, **env_extra):
+    """A machine without server configuration, `files` in C:\\mailcheck, one send: the data file."""
+    env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEARCH="win64", **env_extra)
+    env.pop("DISPLAY", None)
+    subprocess.run(["wine", "reg", "delete", r"HKLM\SOFTWARE\Brindle", "/f"], env=env, capture_output=True)
+    for d in (SPOOL, WORK):
+        shutil.rmtree(d, ignore_errors=True)
+        os.makedirs(d)
+    for name, data in files.items():
+        with open(os.path.join(WORK, name), "wb") as f:
+            f.write(data)
+    # VELMAR_WINDOWS_BUILD: "windows" (64-bit) or "windows32" (the shipped 32-bit build).
+    build = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")
+    client = os.path.join(ROOT, "build", build, "bin", "velmar1.exe")
+    run = subprocess.run(["wine", client, *arguments], env=env, capture_output=True, timeout=120)
+    if run.returncode != 0:
+        failures.append(f"velmar1.exe exited {run.returncode}")
+    names = [n for n in os.listdir(SPOOL) if n.startswith("D")]
+    if len(names) != 1:
+        print(f"client_email_check: expected one data file, found {os.listdir(SPOOL)}")
+        sys.exit(1)
+    with open(os.path.join(SPOOL, names[0]), "rb") as f:
+        raw = f.read()
+    shutil.rmtree(WORK, ignore_errors=True)
+    shutil.rmtree(SPOOL, ignore_errors=True)
+    os.makedirs(SPOOL)
+    message = email.message_from_bytes(raw, policy=email.policy.default)
+    defects = [d for part in message.walk() for d in part.defects]
+    if defects:
+        failures.append(f"defects: {defects}")
+    return raw, message
+
+
+rng = random.Random(7)
+body = "".join(rng.choice(["caf\xe9 ", "na\xefve ", "= sign ", "from here ", "plain ", "\n", "\t"]) for _ in range(3000))
+# Decoders drop white space at line ends, and a line starting "From " is guarded with ">":
+# the generated body has neither.
+body = "\n".join(line.rstrip(" \t") for line in body.split("\n")).encode("latin-1")
+binary = bytes(rng.randrange(256) for _ in range(50000))
+text = b"".join(b"line %d of the report\r\n" % i for i in range(400))
+job = (b"T:Bob <bob@example.com>\r\nS:Gr\xfc\xdfe aus K\xf6ln\r\nLS:iso-8859-1\r\nLB:iso-8859-1\r\n"
+       b"F:C:\\mailcheck\\body.txt\r\nA:C:\\mailcheck\\data.bin\r\nA:C:\\mailcheck\\report.txt::report.txt\r\n")
+_, message = send({"body.txt": body, "data.bin": binary, "report.txt": text, "job~NEX.txt": job},
+                  r"C:\mailcheck\job~NEX.txt")
+if str(message["Subject"]) != "Gr\xfc\xdfe aus K\xf6ln" or message["To"].addresses[0].addr_spec != "bob@example.com":
+    failures.append(f"subject {message['Subject']!r}, to {message['To']!r}")
+parts = list(message.iter_parts())
+by_name = {p.get_filename(): p.get_payload(decode=True) for p in parts[1:]}
+# The body's line ends come back as CR LF; the encoder's own leading line end is extra.
+if len(parts) != 3 or parts[0].get_payload(decode=True).strip(b"\r\n") != body.replace(b"\n", b"\r\n").strip(b"\r\n"):
+    failures.append(f"{len(parts)} parts, or the text part differs from the body")
+if by_name.get("data.bin") != binary or (by_name.get("report.txt") or b"").replace(b"\r\n", b"\n") != text.replace(b"\r\n", b"\n"):
+    failures.append("an attachment does not decode to the original")
+
+locpath = os.path.join(ROOT, "build", "locale")
+if not os.path.isdir(os.path.join(locpath, "ja_JP.UTF-8")):
+    os.makedirs(locpath, exist_ok=True)
+    subprocess.run(["localedef", "-i", "ja_JP", "-f", "UTF-8", os.path.join(locpath, "ja_JP.UTF-8")], capture_output=True)
+jtext = "日本語のテキストです。\nカタカナとｶﾞｷﾞｸﾞ、ﾊﾟﾋﾟ。\nASCII line\n"
+subject = "テストの件名"
+raw, message = send({"body.txt": jtext.replace("\n", "\r\n").encode("shift_jis")}, "-t", "bob@example.com",
+                    "-s", subject, "-f", r"C:\mailcheck\body.txt", LOCPATH=locpath, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8")
+header, _, jbody = raw.partition(b"\r\n\r\n")
+if b"Content-Type: text/plain; charset=ISO-2022-JP\r\n" not in header + b"\r\n" or b"Content-Transfer-Encoding" in header:
+    failures.append("not a plain ISO-2022-JP body (is the code page 932?):\n" + header.decode("latin-1"))
+got = jbody.decode("iso2022_jp").replace("\r\n", "\n")
+if got.strip("\n") != unicodedata.normalize("NFKC", jtext).strip("\n"):
+    failures.append(f"Japanese body decodes to {got!r}")
+# An unquoted switch value runs to the next hyphen: the subject keeps its trailing blank.
+if str(message["Subject"]) != subject + " ":
+    failures.append(f"Japanese subject decodes to {message['Subject']!r}")
+
+if failures:
+    print("client_email_check: " + "; ".join(failures))
+    sys.exit(1)
+print("client_email_check: ok (Latin-1 and Japanese messages decode to what was sent)")
