@@ -85,8 +85,13 @@ void SetBodyFormattingRect(ComposeWindow& w) {
             ReleaseDC(body, dc);
         }
     }
-    area.right = area.left + FormattingWidth(static_cast<int>(area.right - area.left), config.optWrap != 0,
-                                             config.sendWrap, lastMetrics.averageCharWidth);
+    // The control keeps its margins inside the rectangle: the wrap column is the text
+    // between them, so a line of "sendWrap" characters fits.
+    const DWORD margins = static_cast<DWORD>(SendMessageA(body, EM_GETMARGINS, 0, 0));
+    const int marginWidth = LOWORD(margins) + HIWORD(margins);
+    area.right = area.left + marginWidth +
+                 FormattingWidth(static_cast<int>(area.right - area.left) - marginWidth, config.optWrap != 0,
+                                 config.sendWrap, lastMetrics.averageCharWidth);
     SendMessageA(body, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&area));
 }
 
