@@ -1,8 +1,98 @@
-#include "compose/ComposeWindow_win.h"
+// The body editor's font and its formatting rectangle.
+#include "compose/BodyFont.h"
+
+#include "common/Text.h"
+#include "compose/BodyOps_win.h"
 
 namespace velmar {
+namespace {
 
-void ApplyBodyFont(ComposeWindow&) {}
-void SetBodyFormattingRect(ComposeWindow&) {}
+BodyFontMetrics lastMetrics;
+
+HFONT CustomFont(ComposeWindow& w) {
+    if (w.bodyFont.Get() == nullptr) {
+        const CustomFontSpec spec = ReadCustomFont(w.context.settings, w.context.config.userId);
+        LOGFONTA font{};
+        font.lfHeight = spec.height;
+        font.lfWidth = spec.width;
+        font.lfWeight = spec.weight;
+        font.lfPitchAndFamily = spec.pitchAndFamily;
+        const std::string face = CutCopy(spec.faceName, sizeof font.lfFaceName - 1);
+        CopyMemory(font.lfFaceName, face.c_str(), face.size() + 1);
+        w.bodyFont.Reset(CreateFontIndirectA(&font));
+    }
+    return w.bodyFont.Get();
+}
+
+// The font of the current choice; null for the custom font when it could not be made.
+HFONT ChosenFont(ComposeWindow& w) {
+    switch (BodyFontKindOf(w.context.config.fontChoice)) {
+    case BodyFontKind::System: return static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    case BodyFontKind::SystemFixed: return static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
+    case BodyFontKind::AnsiVariable: return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    case BodyFontKind::AnsiFixed: return static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    case BodyFontKind::Custom: return CustomFont(w);
+    }
+    return nullptr;
+}
+
+void Measure(HDC dc) {
+    TEXTMETRICA metrics{};
+    if (GetTextMetricsA(dc, &metrics))
+        lastMetrics = {static_cast<int>(metrics.tmAveCharWidth),
+                       static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading)};
+}
+
+}  // namespace
+
+HFONT SelectBodyFont(ComposeWindow& w, HDC dc) {
+    HFONT font = ChosenFont(w);
+    HFONT previous = font != nullptr ? static_cast<HFONT>(SelectObject(dc, font)) : nullptr;
+    Measure(dc);
+    return previous;
+}
+
+HFONT GetBodyFont(ComposeWindow& w) {
+    w.context.config.fontChoice = ReadFontChoice(w.context.settings, w.context.config.userId);
+    HFONT font = ChosenFont(w);
+    HWND measured = w.Body() != nullptr ? w.Body() : w.window;
+    if (HDC dc = GetDC(measured)) {
+        HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
+        Measure(dc);
+        if (previous != nullptr) SelectObject(dc, previous);
+        ReleaseDC(measured, dc);
+    }
+    return font;
+}
+
+BodyFontMetrics LastBodyFontMetrics() { return lastMetrics; }
+
+void ApplyBodyFont(ComposeWindow& w) {
+    HFONT font = GetBodyFont(w);
+    if (w.Body() != nullptr && font != nullptr) SendMessageA(w.Body(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void SetBodyFormattingRect(ComposeWindow& w) {
+    HWND body = w.Body();
+    if (body == nullptr) return;
+    RECT area{};
+    GetClientRect(body, &area);
+    const AppConfig& config = w.context.config;
+    if (config.optWrap != 0) {
+        if (HDC dc = GetDC(body)) {
+            HFONT previous = SelectBodyFont(w, dc);
+            if (previous != nullptr) SelectObject(dc, previous);
+            ReleaseDC(body, dc);
+        }
+    }
+    // The control keeps its margins inside the rectangle: the wrap column is the text
+    // between them, so a line of "sendWrap" characters fits.
+    const DWORD margins = static_cast<DWORD>(SendMessageA(body, EM_GETMARGINS, 0, 0));
+    const int marginWidth = LOWORD(margins) + HIWORD(margins);
+    area.right = area.left + marginWidth +
+                 FormattingWidth(static_cast<int>(area.right - area.left) - marginWidth, config.optWrap != 0,
+                                 config.sendWrap, lastMetrics.averageCharWidth);
+    SendMessageA(body, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&area));
+}
 
 }  // namespace velmar

@@ -28,6 +28,7 @@ inline constexpr WindowText kWindowTexts[] = {
     {IDS_PASTE_LOCK_FAILED, "lock failed"},
     {IDS_PASTE_ALLOC_FAILED, "alloc failed"},
     {IDS_ALLOC_FAILED, "Failed to allocate memory"},
+    {IDS_NAME_TOO_LONG, "The path of the chosen file is longer than 159 characters. Please choose a file with a shorter path."},
     {IDS_VERSION_WORD, "Version"},
     {IDS_APP_TITLE, "VELMAR"},  // the About box's fallback; the window title falls back to "VELMAR1"
 };

@@ -21,6 +21,7 @@
 #define IDS_PASTE_LOCK_FAILED 51
 #define IDS_PASTE_ALLOC_FAILED 52
 #define IDS_ALLOC_FAILED 10888
+#define IDS_NAME_TOO_LONG 53
 
 // Toolbar tips, one per button command
 #define IDS_TIP_LOAD 15

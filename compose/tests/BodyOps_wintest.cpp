@@ -1,0 +1,339 @@
+// The body text commands, the body font and the About box on real edit controls of a test
+// window, with the modal dialogs answered by a timer that runs inside their loops.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "compose/BodyOps_win.h"
+#include "config/tests/FakeServerLibrary.h"
+#include "config/tests/FakeSettingsBackend.h"
+#include "resources/resource.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+using namespace std::string_literals;
+
+// --- answering modal dialogs -------------------------------------------------------------
+
+struct DialogStep {
+    std::string title;                // the dialog's caption
+    int needControl;                  // a control the dialog must have (tells a question from a file dialog)
+    std::function<void(HWND)> act;    // fills and closes it
+};
+std::deque<DialogStep> steps;
+std::vector<std::string> shownTexts;  // the static texts of every dialog answered
+
+std::string TextOf(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM texts) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Static") == 0) *reinterpret_cast<std::string*>(texts) += TextOf(child);
+    return TRUE;
+}
+
+BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (steps.empty() || lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    const DialogStep& step = steps.front();
+    if (TextOf(window) != step.title || GetDlgItem(window, step.needControl) == nullptr) return TRUE;
+    std::string texts;
+    EnumChildWindows(window, CollectStatic, reinterpret_cast<LPARAM>(&texts));
+    shownTexts.push_back(texts);
+    const auto act = step.act;
+    steps.pop_front();
+    act(window);
+    return FALSE;
+}
+
+VOID CALLBACK DriveDialogs(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, 0); }
+
+// The file name box of the platform's file dialogs.
+constexpr int kFileNameCombo = 0x47c;
+constexpr int kFileNameEdit = 0x480;
+
+DialogStep ChooseFileStep(const std::string& title, const std::string& path) {
+    return {title, IDCANCEL, [path](HWND dialog) {
+                SetDlgItemTextA(dialog, kFileNameCombo, path.c_str());
+                SetDlgItemTextA(dialog, kFileNameEdit, path.c_str());
+                PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            }};
+}
+DialogStep CancelStep(const std::string& title) {
+    return {title, IDCANCEL, [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }};
+}
+DialogStep AnswerStep(const std::string& title, int button) {
+    return {title, button, [button](HWND dialog) { PostMessageA(dialog, WM_COMMAND, button, 0); }};
+}
+
+// --- a window with the compose window's text fields --------------------------------------
+
+class BodyOpsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = "VelmarBodyOpsTest";
+        RegisterClassA(&windowClass);
+        w.window = CreateWindowExA(0, "VelmarBodyOpsTest", "test", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
+                                   nullptr, instance, nullptr);
+        ASSERT_NE(w.window, nullptr);
+        for (int row : {int{RowTo}, 3, 5, int{RowSubject}})
+            w.controls[static_cast<std::size_t>(row)] =
+                CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10 + 25 * row, 400, 20,
+                                w.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(3000 + row)), instance, nullptr);
+        w.controls[RowBody] = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE,
+                                              10, 200, 600, 200, w.window,
+                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_BODY)), instance, nullptr);
+        SendMessageA(w.Body(), EM_LIMITTEXT, 0, 0);
+        w.currentRow = RowBody;
+        config.userId = "alice";
+        steps.clear();
+        shownTexts.clear();
+        timer = SetTimer(nullptr, 0, 30, DriveDialogs);
+    }
+    void TearDown() override {
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(steps.empty()) << "dialog not seen: " << steps.front().title;
+        DestroyWindow(w.window);
+        UnregisterClassA("VelmarBodyOpsTest", instance);
+    }
+
+    std::string Body() const { return TextOf(w.Body()); }
+    void SetBody(const std::string& text) const { SetWindowTextA(w.Body(), text.c_str()); }
+    std::string UserKey() const { return ConfigKeyPath("alice", config.domain.Name()); }
+
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    std::string appTitle = "VELMAR1";
+    std::string replyFile;
+    AppConfig config;
+    testing::FakeSettingsBackend backend;
+    SettingsStore settings{backend, config, true};
+    testing::FakeServerLibrary library;
+    MessageDraft draft;
+    ComposeContext context{instance, appTitle, config, settings, library, draft, replyFile};
+    ComposeWindow w{context};
+    wintest::ScratchDir dir{"body"};
+    UINT_PTR timer = 0;
+};
+
+std::string Lines(std::size_t bytes) {  // CR LF lines of 'x', exactly `bytes` long
+    std::string text;
+    while (text.size() + 10 <= bytes) text += "xxxxxxxx\r\n";
+    text.append(bytes - text.size(), 'y');
+    return text;
+}
+
+TEST_F(BodyOpsTest, IncludeFileText) {
+    const std::string typed = "typed by the user";
+    struct Case {
+        const char* name;
+        const char* file;
+        std::size_t size;  // 0: no such file
+        int answer;        // the button pressed at the length question, 0 when none is expected
+        IncludeResult want;
+        bool bodyIsFile;   // else the typed text stays
+        bool attached;
+        bool fileKept;
+    } cases[] = {
+        {"short file loaded", "short.txt", 100, 0, IncludeResult::Loaded, true, false, true},
+        {"loaded .TMP deleted", "BODY.TMP", 100, 0, IncludeResult::Loaded, true, false, false},
+        {"long file, No loads 60000", "long.txt", 60001, IDNO, IncludeResult::Loaded, true, false, true},
+        {"long .tmp, Yes attaches and keeps it", "long.tmp", 60001, IDYES, IncludeResult::Attached, false, true, true},
+        {"missing file keeps the body", "missing.txt", 0, 0, IncludeResult::Unchanged, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SetBody(typed);
+        draft.attachments.ClearAttachments();
+        const std::string content = Lines(c.size);
+        std::string path = dir / c.file;
+        if (c.size > 0) wintest::WriteWholeFile(path, content);
+        if (c.answer != 0) steps.push_back(AnswerStep(appTitle, c.answer));
+        if (c.size == 0) steps.push_back(AnswerStep(appTitle, IDOK));
+        const std::string given = path;
+        EXPECT_EQ(IncludeFileText(w, w.Body(), path), c.want) << c.name;
+        const std::string body = Body();
+        EXPECT_TRUE(body == (c.bodyIsFile ? content.substr(0, 60000) : typed)) << c.name << ": " << body.size();
+        EXPECT_EQ(draft.attachments.Count(), c.attached ? 1u : 0u) << c.name;
+        EXPECT_EQ(wintest::FileExists(given), c.fileKept) << c.name;
+        EXPECT_EQ(path.empty(), c.size > 0 && !c.fileKept) << c.name;
+        EXPECT_TRUE(steps.empty()) << c.name;
+    }
+    ASSERT_EQ(shownTexts.size(), 3u);
+    EXPECT_NE(shownTexts[0].find("trunctated at 60000 characters"), std::string::npos);
+    EXPECT_NE(shownTexts[2].find("Open failed"), std::string::npos);
+}
+
+TEST_F(BodyOpsTest, LoadCommandAsksForTheFileAndFillsTheBody) {
+    const std::string path = dir / "message.txt";
+    wintest::WriteWholeFile(path, "line one\nline two\0end"s);
+    w.currentRow = RowTo;  // the body is loaded whatever field has the focus
+    steps.push_back(ChooseFileStep("Load message text", path));
+    RunBodyFileCommand(w, IDM_LOAD);
+    EXPECT_EQ(Body(), "line one\r\nline two end");
+}
+
+TEST_F(BodyOpsTest, SaveWritesTheWholeBodyByteForByte) {
+    struct Case {
+        const char* name;
+        std::string body;
+        bool existing;
+    } cases[] = {
+        {"empty body, empty file", "", false},
+        {"70000 characters", Lines(70000), false},
+        {"replaces an old file", "new\r\ntext\xe9", true},
+    };
+    for (const auto& c : cases) {
+        SetBody(c.body);
+        const std::string path = dir / (std::string(c.name) + ".txt");
+        if (c.existing) wintest::WriteWholeFile(path, "the old file's text, longer than the new one");
+        EXPECT_TRUE(WriteBodyToFile(w, path)) << c.name;
+        EXPECT_EQ(wintest::ReadWholeFile(path), c.body) << c.name;
+        EXPECT_TRUE(wintest::FileExists(path)) << c.name;
+    }
+    EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
+}
+
+TEST_F(BodyOpsTest, SaveAsCommandConfirmsAReplacementAndReportsAFailure) {
+    SetBody("body text");
+    const std::string path = dir / "saved.txt";
+    wintest::WriteWholeFile(path, "old");
+    steps.push_back(ChooseFileStep("Save message text as...", path));
+    steps.push_back(AnswerStep("Save message text as...", IDYES));
+    RunBodyFileCommand(w, IDM_SAVE_AS);
+    EXPECT_EQ(wintest::ReadWholeFile(path), "body text");
+
+    steps.push_back(AnswerStep(appTitle, IDOK));
+    EXPECT_FALSE(WriteBodyToFile(w, dir / "no such folder\\saved.txt"));
+    ASSERT_FALSE(shownTexts.empty());
+    EXPECT_NE(shownTexts.back().find("Open failed"), std::string::npos);
+}
+
+void PutOnClipboard(HWND owner, const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    CopyMemory(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+TEST_F(BodyOpsTest, EditCommandsActOnTheCurrentField) {
+    SetBody("0123456789abcdef");
+    PutOnClipboard(w.window, "xyz");
+    SendMessageA(w.Body(), EM_SETSEL, 10, 10);
+    RunEditCommand(w, IDM_PASTE);
+    EXPECT_EQ(Body(), "0123456789xyzabcdef");
+    DWORD start = 0, end = 0;
+    SendMessageA(w.Body(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 10u);
+    EXPECT_EQ(end, 10u);
+
+    SendMessageA(w.Body(), EM_SETSEL, 0, 4);
+    RunEditCommand(w, IDM_CUT);
+    EXPECT_EQ(Body(), "456789xyzabcdef");
+
+    w.currentRow = RowSubject;
+    SetWindowTextA(w.Control(RowSubject), "subject");
+    SendMessageA(w.Control(RowSubject), EM_SETSEL, 0, 3);
+    RunEditCommand(w, IDM_DELETE);
+    EXPECT_EQ(TextOf(w.Control(RowSubject)), "ject");
+    EXPECT_EQ(Body(), "456789xyzabcdef");
+
+    w.currentRow = RowBody;
+    SetBody(Lines(70000));
+    RunEditCommand(w, IDM_SELECT_ALL);
+    SendMessageA(w.Body(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, 70000u);  // more than 65534: the whole body
+}
+
+TEST_F(BodyOpsTest, PasteFileCancelledLeavesTheClipboardEmpty) {
+    SetBody("kept");
+    PutOnClipboard(w.window, "earlier clipboard text");
+    steps.push_back(CancelStep("Import ASCII file"));
+    RunBodyFileCommand(w, IDM_PASTE_FILE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_EQ(Body(), "kept");
+
+    const std::string path = dir / "part.txt";
+    wintest::WriteWholeFile(path, "a\nb");
+    SendMessageA(w.Body(), EM_SETSEL, 2, 2);
+    steps.push_back(ChooseFileStep("Import ASCII file", path));
+    RunBodyFileCommand(w, IDM_PASTE_FILE);
+    EXPECT_EQ(Body(), "kea\r\nbpt");
+}
+
+TEST_F(BodyOpsTest, EditMenuFollowsTheFields) {
+    HMENU menu = LoadMenuA(instance, "MAIN32MENU");
+    auto greyed = [&](int id) { return (GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    UpdateEditMenu(w, menu);
+    EXPECT_TRUE(greyed(IDM_SAVE_AS)) << "empty body";
+    EXPECT_TRUE(greyed(IDM_CUT)) << "empty selection";
+    EXPECT_FALSE(greyed(IDM_PASTE_FILE)) << "the body is current";
+    SetBody("text");
+    SendMessageA(w.Body(), EM_SETSEL, 0, 2);
+    w.currentRow = RowTo;
+    UpdateEditMenu(w, menu);
+    EXPECT_FALSE(greyed(IDM_SAVE_AS));
+    EXPECT_TRUE(greyed(IDM_PASTE_FILE)) << "the To field is current";
+    EXPECT_TRUE(greyed(IDM_COPY)) << "nothing selected in the To field";
+    w.currentRow = RowBody;
+    UpdateEditMenu(w, menu);
+    EXPECT_FALSE(greyed(IDM_COPY));
+    DestroyMenu(menu);
+}
+
+TEST_F(BodyOpsTest, BodyFontFollowsTheFontSetting) {
+    ApplyBodyFont(w);
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), GetStockObject(ANSI_FIXED_FONT));
+
+    backend.SetDword(UserKey(), "FONT", 4);
+    ApplyBodyFont(w);
+    LOGFONTA font{};
+    ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), sizeof font, &font), 0);
+    EXPECT_STREQ(font.lfFaceName, "Courier New");
+    EXPECT_EQ(font.lfHeight, -11);
+    EXPECT_EQ(font.lfWeight, 400);
+    EXPECT_EQ(font.lfPitchAndFamily, 49);
+
+    config.optWrap = 1;
+    config.sendWrap = 10;
+    SetBodyFormattingRect(w);
+    RECT client{}, format{};
+    GetClientRect(w.Body(), &client);
+    SendMessageA(w.Body(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int charWidth = LastBodyFontMetrics().averageCharWidth;
+    ASSERT_GT(charWidth, 0);
+    const DWORD margins = static_cast<DWORD>(SendMessageA(w.Body(), EM_GETMARGINS, 0, 0));
+    const LONG marginWidth = LOWORD(margins) + HIWORD(margins);
+    EXPECT_EQ(format.right - format.left, std::min<LONG>(client.right - marginWidth, 10 * charWidth));
+}
+
+TEST_F(BodyOpsTest, AboutBoxShowsTheVersionLine) {
+    std::string version, product;
+    steps.push_back({"About", IDC_ABOUT_PICTURE, [&](HWND box) {
+                         version = TextOf(GetDlgItem(box, IDC_ABOUT_VERSION));
+                         product = TextOf(GetDlgItem(box, IDC_ABOUT_PRODUCT));
+                         PostMessageA(box, WM_COMMAND, IDOK, 0);
+                     }});
+    RunHelpCommand(w, IDM_ABOUT);
+    EXPECT_EQ(version, "VELMAR1 Version 8.22-2005.11.30");
+    EXPECT_EQ(product, "Create Mail Message");
+}
+
+}  // namespace
+}  // namespace velmar
