@@ -16,7 +16,6 @@
 #include "config/StartupConfig.h"
 #include "resources/resource.h"
 #include "startup/Application_win.h"
-#include "tests/support/TempFiles_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
@@ -249,9 +248,11 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
 
 TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
     ASSERT_NE(Open(), nullptr);
-    testing::TempDir dir;
-    const std::string first = dir.Write("first.txt", "one\r\n");
-    const std::string second = dir.Write("second.bin", std::string("\0\1", 2));
+    wintest::ScratchDir dir{"compose"};
+    const std::string first = dir / "first.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n"));
+    const std::string second = dir / "second.bin";
+    ASSERT_TRUE(wintest::WriteWholeFile(second, std::string("\0\1", 2)));
     SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})), 0);
     EXPECT_EQ(TextOf(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
     ASSERT_EQ(app.draft.attachments.Count(), 2u);
@@ -259,8 +260,9 @@ TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
 }
 
 TEST_F(ComposeWindowTest, DraftFieldsAndBodyFileFillTheWindow) {
-    testing::TempDir dir;
-    const std::string body = dir.Write("body.TMP", "Dear Bob,\r\nhello.\r\n");
+    wintest::ScratchDir dir{"compose"};
+    const std::string body = dir / "body.TMP";
+    ASSERT_TRUE(wintest::WriteWholeFile(body, "Dear Bob,\r\nhello.\r\n"));
     app.draft.fields.to = "bob@example.com";
     app.draft.fields.cc = "carol@example.com";
     app.draft.fields.subject = "Greetings";
@@ -272,7 +274,7 @@ TEST_F(ComposeWindowTest, DraftFieldsAndBodyFileFillTheWindow) {
     EXPECT_EQ(TextOf(Row(RowSubject)), "Greetings");
     EXPECT_EQ(TextOf(Row(RowBody)), "Dear Bob,\r\nhello.\r\n");
     EXPECT_EQ(State().currentRow, RowBody);
-    EXPECT_FALSE(testing::TempDir::Exists(body));  // a ".tmp" body file is used once
+    EXPECT_FALSE(wintest::FileExists(body));  // a ".tmp" body file is used once
 }
 
 }  // namespace
