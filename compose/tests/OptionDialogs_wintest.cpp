@@ -272,7 +272,9 @@ TEST_F(OptionDialogsTest, SendOptionsOpening) {
 TEST_F(OptionDialogsTest, SpecialProgramStored) {
     steps.push_back([](HWND d) {
         // The focus is the thread's only while its window is the active one.
-        if (GetActiveWindow() == d) EXPECT_EQ(GetFocus(), GetDlgItem(d, IDC_SPECIAL_PROGRAM));
+        if (GetActiveWindow() == d) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, IDC_SPECIAL_PROGRAM));
+        }
         SetDlgItemTextA(d, IDC_SPECIAL_PROGRAM, "speller.exe -q");
         Check(d, IDC_SPECIAL_AUTO_PASTE, true);
         Click(d, IDOK);
