@@ -2,157 +2,82 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace velmar {
 namespace {
 
-TEST(WrapColumnFromText, Cases) {
+TEST(OptionDialogs, WrapColumnAndDeferDelivery) {
     const struct {
-        const char* name;
-        const char* text;
+        const char* typed;
         std::int32_t want;
-    } cases[] = {
-        {"zero", "0", 72},          {"below 30", "29", 72},         {"not a number", "abc", 72},
-        {"empty", "", 72},          {"30 kept", "30", 30},          {"blanks around", " 100 ", 100},
-        {"trailing text", "40x", 72}, {"negative", "-40", 72},      {"beyond 32 bits", "4294967336", 72},
-        {"largest", "2147483647", 2147483647},
-    };
-    for (const auto& c : cases) EXPECT_EQ(WrapColumnFromText(c.text), c.want) << c.name;
+    } columns[] = {{"0", 72},   {"29", 72},  {"abc", 72},        {"", 72},          {"30", 30},
+                   {" 99 ", 99}, {"40x", 72}, {"-40", 72}, {"4294967336", 72}, {"2147483647", 2147483647}};
+    for (const auto& c : columns) EXPECT_EQ(WrapColumnFromText(c.typed), c.want) << c.typed;
+    for (std::int32_t stored : {0, 1, 2, -1}) EXPECT_EQ(DeferDeliveryFromStored(stored), stored == 1) << stored;
 }
 
-TEST(DeferDeliveryFromStored, OnlyOneQueues) {
+// Every write as "section/name=value", in order.
+std::string Writes(const std::vector<SettingWrite>& writes) {
+    std::string all;
+    for (const SettingWrite& w : writes)
+        all += w.section + "/" + w.name + "=" + (w.isText ? "'" + w.text + "'" : std::to_string(w.number)) + " ";
+    return all;
+}
+
+TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
+    const std::string messageOk = "bob/OPT_SIG=0 bob/OPT_WRAP=0 bob/OPT_BCC=1 bob/OPT_TAB=1 bob/OPT_ATTACH=1 "
+                                  "bob/OPT_SENDPROMPT=0 bob/UUENCODE=1 ";
+    const std::string messageTail = "bob/SENDWRAP=72 bob/OPT_VERIFY=1 bob/SIGFILE='C:\\s.txt' ";
+    const SendOptionsState send{true, "reply@example.com", false, true, true, false, true, true};
     const struct {
-        std::int32_t stored;
-        bool want;
-    } cases[] = {{0, false}, {1, true}, {2, false}, {-1, false}};
-    for (const auto& c : cases) EXPECT_EQ(DeferDeliveryFromStored(c.stored), c.want) << c.stored;
-}
-
-TEST(OptionDialogs, SmallRules) {
-    EXPECT_EQ(SendDialogHeight(false), 98);
-    EXPECT_EQ(SendDialogHeight(true), 129);
-    EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
-    EXPECT_FALSE(PasteBackAfterProgram(31, 1)) << "start failed";
-    EXPECT_FALSE(PasteBackAfterProgram(33, 0)) << "no paste asked";
-    EXPECT_TRUE(PasteBackAfterProgram(32, 1));
-}
-
-class OptionStoresTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+        const char* name;
+        std::function<std::vector<SettingWrite>(AppConfig&, MessageDraft&)> press;
+        std::string want;
+    } cases[] = {
+        {"message options OK with addresses",
+         [](AppConfig& c, MessageDraft&) {
+             return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
+                                          false, "C:\\s.txt"}, c);
+         },
+         messageOk + "bob/BCC='a@example.com' " + messageTail},
+        {"message options OK without addresses turns the stored switch off",
+         [](AppConfig& c, MessageDraft&) {
+             return AcceptMessageOptions({true, true, false, "abc", true, " ", true, false, true, true, false,
+                                          "C:\\s.txt"}, c);
+         },
+         messageOk + "bob/BCC='' bob/OPT_BCC=0 " + messageTail},
+        {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
+         "_SMTP/DIRECT=0 "},
+        {"send options Save", [&](AppConfig& c, MessageDraft& d) { return SaveSendOptions(send, c, d); },
+         "bob/OPT_SIG=0 bob/OPT_DQUEUE=1 bob/UUENCODE=1 bob/OPT_SNDREG=1 bob/OPT_VERIFY=1 _SMTP/DIRECT=0 "},
+        {"program OK", [](AppConfig& c, MessageDraft&) { return AcceptSpecialProgram({std::string(300, 'p'), true}, c); },
+         "bob/SpecProg='" + std::string(255, 'p') + "' bob/SpecCopy=1 "},
+    };
+    for (const auto& c : cases) {
+        AppConfig config;
         config.userId = "bob";
-        config.usersDir = "C:\\MAIL\\users";
+        MessageDraft draft;
+        EXPECT_EQ(Writes(c.press(config, draft)), c.want) << c.name;
+        EXPECT_EQ(config.optSndReg, c.want.starts_with("bob/SpecProg") ? 0 : 1) << c.name << ": for the run";
+        EXPECT_EQ(config.optAttach, c.want.find("OPT_ATTACH") != std::string::npos ? 1 : 0) << c.name;
     }
-    static std::vector<std::string> Names(const std::vector<SettingWrite>& writes) {
-        std::vector<std::string> names;
-        for (const SettingWrite& w : writes) names.push_back(w.section + "/" + w.name);
-        return names;
-    }
+}
+
+TEST(OptionDialogs, OpeningTakesTheStoredChoices) {
     AppConfig config;
+    config.userId = "bob";
+    config.usersDir = "C:\\MAIL\\users";
     MessageDraft draft;
-};
-
-TEST_F(OptionStoresTest, MessageOptionsOpenFromOptionsAndStore) {
-    config.optSndReg = 1;
-    config.sendWrap = 64;
-    MessageOptionsState s = OpenMessageOptions(config, "", "boss@example.com", 1);
-    EXPECT_EQ(config.optAttach, 1) << "the stored OPT_ATTACH is taken when the dialog opens";
-    EXPECT_EQ(s.signatureFile, "C:\\MAIL\\users\\bob\\signatur.txt");
-    EXPECT_EQ(s.wrapColumn, "64");
-    EXPECT_TRUE(s.registered && s.encodeTextFiles && s.includeSignature && s.autoWrap);
-    EXPECT_EQ(s.bccAddresses, "boss@example.com");
-    EXPECT_EQ(OpenMessageOptions(config, "D:\\sig", "", 0).signatureFile, "D:\\sig");
-}
-
-TEST_F(OptionStoresTest, MessageOptionsOkStoresExactlyItsSettings) {
-    const struct {
-        const char* name;
-        std::string bcc;
-        bool autoBcc;
-        std::vector<SettingWrite> bccWrites;
-    } cases[] = {
-        {"addresses stored", "a@example.com", true, {TextSetting("bob", "BCC", "a@example.com")}},
-        {"empty list turns the stored switch off", "", true,
-         {TextSetting("bob", "BCC", ""), NumberSetting("bob", "OPT_BCC", 0)}},
-        {"blanks count as empty", "  ", true, {TextSetting("bob", "BCC", ""), NumberSetting("bob", "OPT_BCC", 0)}},
-    };
-    for (const auto& c : cases) {
-        MessageOptionsState s{.registered = true, .allowTab = true, .autoWrap = false, .wrapColumn = "29",
-                              .autoBcc = c.autoBcc, .bccAddresses = c.bcc, .showStatus = true,
-                              .sendPrompt = false, .useUuencode = true, .encodeTextFiles = true,
-                              .includeSignature = false, .signatureFile = "C:\\s.txt"};
-        config.optSndReg = 0;
-        std::vector<SettingWrite> want = {
-            NumberSetting("bob", "OPT_SIG", 0),    NumberSetting("bob", "OPT_WRAP", 0),
-            NumberSetting("bob", "OPT_BCC", 1),    NumberSetting("bob", "OPT_TAB", 1),
-            NumberSetting("bob", "OPT_ATTACH", 1), NumberSetting("bob", "OPT_SENDPROMPT", 0),
-            NumberSetting("bob", "UUENCODE", 1),
-        };
-        want.insert(want.end(), c.bccWrites.begin(), c.bccWrites.end());
-        want.push_back(NumberSetting("bob", "SENDWRAP", 72));
-        want.push_back(NumberSetting("bob", "OPT_VERIFY", 1));
-        want.push_back(TextSetting("bob", "SIGFILE", "C:\\s.txt"));
-        EXPECT_EQ(AcceptMessageOptions(s, config), want) << c.name;
-        EXPECT_EQ(config.optBcc, 1) << c.name << ": the box holds for this run";
-        EXPECT_EQ(config.optSndReg, 1) << c.name << ": registered for this run, not stored";
-        EXPECT_EQ(config.sendWrap, 72);
-    }
-}
-
-TEST_F(OptionStoresTest, SendOptionsOpen) {
-    const struct {
-        const char* name;
-        bool fromMenu;
-        bool attachment;
-        std::int32_t storedQueue;
-        bool wantGroup;
-        bool wantQueue;
-    } cases[] = {
-        {"from send, no attachment", false, false, 1, false, true},
-        {"from send, an attachment", false, true, 0, true, false},
-        {"from the menu", true, false, 0, true, false},
-        {"stored 2 sends now", true, false, 2, true, false},
-    };
-    for (const auto& c : cases) {
-        MessageDraft d;
-        if (c.attachment) d.attachments.Add({"C:\\a.bin", "", true});
-        d.fields.replyAddress = "me@example.com";
-        const SendOptionsState s = OpenSendOptions(config, d, 0, c.storedQueue, c.fromMenu);
-        EXPECT_EQ(s.attachmentsShown, c.wantGroup) << c.name;
-        EXPECT_EQ(s.queueForLater, c.wantQueue) << c.name;
-        EXPECT_EQ(d.queueForLater, c.wantQueue) << c.name;
-        EXPECT_EQ(s.replyAddress, "me@example.com");
-        EXPECT_FALSE(s.smtpDirect);
-    }
-}
-
-TEST_F(OptionStoresTest, SendOptionsOkAndSave) {
-    const SendOptionsState s{.attachmentsShown = true, .replyAddress = "reply@example.com",
-                             .includeSignature = false, .registered = true, .showStatus = true,
-                             .smtpDirect = false, .queueForLater = true, .uuEncoding = true};
-    config.optAttach = 1;
-    EXPECT_EQ(SaveSendOptions(s, config, draft),
-              (std::vector<SettingWrite>{NumberSetting("bob", "OPT_SIG", 0), NumberSetting("bob", "OPT_DQUEUE", 1),
-                                         NumberSetting("bob", "UUENCODE", 1), NumberSetting("bob", "OPT_SNDREG", 1),
-                                         NumberSetting("bob", "OPT_VERIFY", 1), NumberSetting("_SMTP", "DIRECT", 0)}));
-    EXPECT_EQ(draft.fields.replyAddress, "") << "Save leaves the reply address";
-    EXPECT_TRUE(draft.queueForLater);
-    config = AppConfig{};
-    draft = MessageDraft{};
-    EXPECT_EQ(Names(AcceptSendOptions(s, config, draft)), std::vector<std::string>{"_SMTP/DIRECT"});
-    EXPECT_EQ(draft.fields.replyAddress, "reply@example.com");
-    EXPECT_TRUE(draft.queueForLater);
-    EXPECT_EQ(config.optSig, 0);
-    EXPECT_EQ(config.optSndReg, 1);
-    EXPECT_EQ(config.optVerify, 1);
-    EXPECT_EQ(config.uuencode, 1);
-    EXPECT_EQ(config.optAttach, 0) << "not offered in this dialog";
-}
-
-TEST_F(OptionStoresTest, SpecialProgramOk) {
-    EXPECT_EQ(AcceptSpecialProgram({std::string(300, 'p'), true}, config),
-              (std::vector<SettingWrite>{TextSetting("bob", "SpecProg", std::string(255, 'p')),
-                                         NumberSetting("bob", "SpecCopy", 1)}));
-    EXPECT_EQ(config.specProg.size(), 255u);
+    const MessageOptionsState m = OpenMessageOptions(config, "", "boss@example.com", 1);
+    EXPECT_EQ(config.optAttach, 1);
+    EXPECT_EQ(m.signatureFile, "C:\\MAIL\\users\\bob\\signatur.txt");
+    EXPECT_EQ(m.wrapColumn, "72");
+    EXPECT_EQ(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown, false);
+    EXPECT_TRUE(draft.queueForLater) << "the stored OPT_DQUEUE is taken";
+    EXPECT_EQ(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown, true);
+    EXPECT_FALSE(draft.queueForLater) << "a stored 2 sends now";
+    EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
 }
 
 }  // namespace
