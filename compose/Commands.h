@@ -26,22 +26,6 @@ enum class CommandGroup {
     OptionDialogs,  // message and send options, the user-defined program and its dialog
 };
 
-// False for the groups whose handlers live outside the compose core and are connected to
-// the window separately (address book, name check, send, reply, option dialogs); the
-// window does nothing for their commands until they are.
-[[nodiscard]] constexpr bool GroupHandledByComposeCore(CommandGroup g) {
-    switch (g) {
-    case CommandGroup::AddressBook:
-    case CommandGroup::NameCheck:
-    case CommandGroup::Send:
-    case CommandGroup::Reply:
-    case CommandGroup::OptionDialogs:
-        return false;
-    default:
-        return true;
-    }
-}
-
 struct CommandEntry {
     int id;
     CommandGroup group;
@@ -67,7 +51,6 @@ inline constexpr std::array kCommandTable = {
     CommandEntry{IDM_HELP_RECIPIENTS, CommandGroup::Help},
     CommandEntry{IDC_ATTACH, CommandGroup::Attachments},
     CommandEntry{IDC_SUBJECT, CommandGroup::Ignored},
-    // Handled outside the compose core
     CommandEntry{IDC_TO_BUTTON, CommandGroup::AddressBook},
     CommandEntry{IDC_CC_BUTTON, CommandGroup::AddressBook},
     CommandEntry{IDC_BCC_BUTTON, CommandGroup::AddressBook},

@@ -66,6 +66,7 @@ void RunBodyFileCommand(ComposeWindow& w, int id);      // BodyFile_win.cpp
 void RunHelpCommand(ComposeWindow& w, int id);          // About_win.cpp
 void RunAttachmentCommand(ComposeWindow& w, int id);    // Attachments_win.cpp
 void ToggleToolbar(ComposeWindow& w);                   // Toolbar_win.cpp
+void RunOptionDialogCommand(ComposeWindow& w, int id);  // OptionDialogs_win.cpp
 
 // Menu states when the menu bar is about to open (EditCommands_win.cpp).
 void UpdateEditMenu(ComposeWindow& w, HMENU menu);

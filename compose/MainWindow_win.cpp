@@ -26,13 +26,13 @@ void RunCommand(ComposeWindow& w, int id) {
     case CommandGroup::View: ToggleToolbar(w); break;
     case CommandGroup::Help: RunHelpCommand(w, id); break;
     case CommandGroup::Attachments: RunAttachmentCommand(w, id); break;
-    // Address book, name check, send, reply and the option dialogs are not connected yet:
-    // their commands do nothing until they are.
+    case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
+    // Address book, name check, send and reply are not connected yet: their commands do
+    // nothing until they are.
     case CommandGroup::AddressBook:
     case CommandGroup::NameCheck:
     case CommandGroup::Send:
     case CommandGroup::Reply:
-    case CommandGroup::OptionDialogs:
     case CommandGroup::Ignored:
     case CommandGroup::None: break;
     }

@@ -1,0 +1,84 @@
+#include "compose/OptionDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace velmar {
+namespace {
+
+TEST(OptionDialogs, WrapColumnAndDeferDelivery) {
+    const struct {
+        const char* typed;
+        std::int32_t want;
+    } columns[] = {{"0", 72},   {"29", 72},  {"abc", 72},        {"", 72},          {"30", 30},
+                   {" 99 ", 99}, {"40x", 72}, {"-40", 72}, {"4294967336", 72}, {"2147483647", 2147483647}};
+    for (const auto& c : columns) EXPECT_EQ(WrapColumnFromText(c.typed), c.want) << c.typed;
+    for (std::int32_t stored : {0, 1, 2, -1}) EXPECT_EQ(DeferDeliveryFromStored(stored), stored == 1) << stored;
+}
+
+// Every write as "section/name=value", in order.
+std::string Writes(const std::vector<SettingWrite>& writes) {
+    std::string all;
+    for (const SettingWrite& w : writes)
+        all += w.section + "/" + w.name + "=" + (w.isText ? "'" + w.text + "'" : std::to_string(w.number)) + " ";
+    return all;
+}
+
+TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
+    const std::string messageOk = "bob/OPT_SIG=0 bob/OPT_WRAP=0 bob/OPT_BCC=1 bob/OPT_TAB=1 bob/OPT_ATTACH=1 "
+                                  "bob/OPT_SENDPROMPT=0 bob/UUENCODE=1 ";
+    const std::string messageTail = "bob/SENDWRAP=72 bob/OPT_VERIFY=1 bob/SIGFILE='C:\\s.txt' ";
+    const SendOptionsState send{true, "reply@example.com", false, true, true, false, true, true};
+    const struct {
+        const char* name;
+        std::function<std::vector<SettingWrite>(AppConfig&, MessageDraft&)> press;
+        std::string want;
+    } cases[] = {
+        {"message options OK with addresses",
+         [](AppConfig& c, MessageDraft&) {
+             return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
+                                          false, "C:\\s.txt"}, c);
+         },
+         messageOk + "bob/BCC='a@example.com' " + messageTail},
+        {"message options OK without addresses turns the stored switch off",
+         [](AppConfig& c, MessageDraft&) {
+             return AcceptMessageOptions({true, true, false, "abc", true, " ", true, false, true, true, false,
+                                          "C:\\s.txt"}, c);
+         },
+         messageOk + "bob/BCC='' bob/OPT_BCC=0 " + messageTail},
+        {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
+         "_SMTP/DIRECT=0 "},
+        {"send options Save", [&](AppConfig& c, MessageDraft& d) { return SaveSendOptions(send, c, d); },
+         "bob/OPT_SIG=0 bob/OPT_DQUEUE=1 bob/UUENCODE=1 bob/OPT_SNDREG=1 bob/OPT_VERIFY=1 _SMTP/DIRECT=0 "},
+        {"program OK", [](AppConfig& c, MessageDraft&) { return AcceptSpecialProgram({std::string(300, 'p'), true}, c); },
+         "bob/SpecProg='" + std::string(255, 'p') + "' bob/SpecCopy=1 "},
+    };
+    for (const auto& c : cases) {
+        AppConfig config;
+        config.userId = "bob";
+        MessageDraft draft;
+        EXPECT_EQ(Writes(c.press(config, draft)), c.want) << c.name;
+        EXPECT_EQ(config.optSndReg, c.want.starts_with("bob/SpecProg") ? 0 : 1) << c.name << ": for the run";
+        EXPECT_EQ(config.optAttach, c.want.find("OPT_ATTACH") != std::string::npos ? 1 : 0) << c.name;
+    }
+}
+
+TEST(OptionDialogs, OpeningTakesTheStoredChoices) {
+    AppConfig config;
+    config.userId = "bob";
+    config.usersDir = "C:\\MAIL\\users";
+    MessageDraft draft;
+    const MessageOptionsState m = OpenMessageOptions(config, "", "boss@example.com", 1);
+    EXPECT_EQ(config.optAttach, 1);
+    EXPECT_EQ(m.signatureFile, "C:\\MAIL\\users\\bob\\signatur.txt");
+    EXPECT_EQ(m.wrapColumn, "72");
+    EXPECT_EQ(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown, false);
+    EXPECT_TRUE(draft.queueForLater) << "the stored OPT_DQUEUE is taken";
+    EXPECT_EQ(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown, true);
+    EXPECT_FALSE(draft.queueForLater) << "a stored 2 sends now";
+    EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
+}
+
+}  // namespace
+}  // namespace velmar
