@@ -57,7 +57,8 @@ void WriteInlinePart(PartWriter& out, ByteSource& file, const AttachmentEntry& e
     out.Put("--");
     out.Put(options.boundary);
     out.Put("\n");
-    out.Put("Content-Type: text/plain; name=\"" + EncodedDisplayName(entry.displayName, options.codePage) + "\"\n");
+    out.Put("Content-Type: text/plain; name=" + QuotedParameter(EncodedDisplayName(entry.displayName, options.codePage)) +
+            "\n");
     out.Put("Content-Transfer-Encoding: 7bit\n\n");
     if (out.Ok() && !CopyAll(text, out.Sink(), options.onRefill)) out.Fail();
     out.Put("\n");
@@ -78,7 +79,7 @@ void WriteEncodedPart(PartWriter& out, ByteSource& file, const AttachmentEntry& 
     out.Put(options.boundary);
     out.Put("\n");
     out.Put(std::string("Content-Type: ") + (entry.isBinary ? "application/octet-stream" : "text/plain") +
-            "; name=\"" + name + "\"\n");
+            "; name=" + QuotedParameter(name) + "\n");
     out.Put("Content-Transfer-Encoding: base64\n\n");
     if (out.Ok() && !Base64EncodeStream(data, out.Sink(), options.onRefill)) out.Fail();
 }
@@ -117,7 +118,19 @@ std::string EncodedDisplayName(std::string_view displayName, unsigned codePage) 
     std::string name = EncodeWordWhole(text, kDisplayNameCapacity, codePage);
     TrimLineEnds(name);
     RemoveCarriageReturns(name);
+    // A line break or NUL left inside would end the header line early.
+    for (char& c : name)
+        if (c == '\n' || c == '\0') c = ' ';
     return name;
+}
+
+std::string QuotedParameter(std::string_view value) {
+    std::string quoted = "\"";
+    for (char c : value) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
 }
 
 bool WriteAttachmentParts(AttachmentList& list, ByteSink& message, AttachmentFiles& files,

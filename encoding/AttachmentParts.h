@@ -39,6 +39,9 @@ struct AttachmentPartOptions {
 // words when it holds 8-bit text, without CR or line end.
 [[nodiscard]] std::string EncodedDisplayName(std::string_view displayName, unsigned codePage);
 
+// `value` as a MIME quoted string: in double quotes, with '"' and '\' escaped.
+[[nodiscard]] std::string QuotedParameter(std::string_view value);
+
 // Appends every attachment of `list`, in list order, to `message`, a text sink with "\n"
 // line ends (the caller translates them for the file): first one line feed, then per file
 // an inline text part, a base64 part or a uuencoded block. A file that cannot be opened

@@ -35,7 +35,10 @@ void AppendText(std::string& file, std::string_view text) {
     }
 }
 
-void EndAtLineBreak(std::string& value) { value.erase(std::min(value.find_first_of("\r\n"), value.size())); }
+// A CR, LF or NUL ends a value: what follows would become a header line of its own.
+void EndAtLineBreak(std::string& value) {
+    value.erase(std::min(value.find_first_of(std::string_view("\r\n\0", 3)), value.size()));
+}
 
 void EndAtLineBreak(std::optional<std::string>& value) {
     if (value) EndAtLineBreak(*value);

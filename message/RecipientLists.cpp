@@ -126,6 +126,8 @@ bool RecipientWriter::IsServerList(const std::string& name, std::string& members
     std::array<char, aliasMembersSize> buffer{};
     if (directory_.AliasMembers(hostName_, name, buffer) <= 0) return false;
     members = std::string(TextInArea(buffer.data(), buffer.size()));
+    // Members end at a line break: what follows would become a header line of its own.
+    members.erase(std::min(members.find_first_of("\r\n"), members.size()));
     return !EqualsNoCase(members, name) && !IsPath(members);
 }
 
@@ -382,9 +384,15 @@ void RecipientWriter::WriteEnvelopeLine(std::string& out, char letter, std::stri
     const std::size_t open = text.find('<');
     if (open != std::string_view::npos) text.remove_prefix(open + 1);
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    // A carriage return would end the control file's line early.
-    text = text.substr(0, text.find('\r'));
-    if (text.empty()) return;
+    // A carriage return or NUL would end the control file's line early.
+    text = text.substr(0, text.find_first_of(std::string_view("\r\0", 2)));
+    if (text.empty()) {
+        // Nothing after the angle bracket ("john<"): the text before it, so that the line
+        // is still written.
+        text = textIn.substr(0, std::min(textIn.find('<'), textIn.find_first_of(std::string_view("\r\n\0", 3))));
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        if (text.empty()) return;
+    }
     std::string address(text);
     if (HasEightBit(address)) {
         std::string source = address;

@@ -39,7 +39,9 @@ SenderIdentity ResolveSender(SettingsStore& settings, ServerLibrary& library, co
 
 WriterSettings ReadWriterSettings(SettingsStore& settings, const AppConfig& config, std::string fullName) {
     WriterSettings out;
-    out.hostName = config.hostName;
+    // A host from the configuration ends at a line break: the control file's "H" line and
+    // the Message-Id must stay one line each.
+    out.hostName = config.hostName.substr(0, config.hostName.find_first_of(std::string_view("\r\n\0", 3)));
     out.userId = config.userId;
     out.fullName = std::move(fullName);
     out.fromStyle = settings.GetConfigInt("_MAIL", "FROMSTYLE", 0, ProfileShared);

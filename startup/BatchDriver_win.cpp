@@ -26,7 +26,7 @@ constexpr std::size_t storedBccCapacity = 100;
 // The first phase's results into the process-wide fields and the configuration.
 void ApplyRequest(Application& app, ParsedCommandLine& parsed) {
     app.draft.fields = std::move(parsed.fields);
-    if (parsed.hostName) app.config.hostName = *parsed.hostName;
+    if (parsed.hostName && !parsed.hostName->empty()) app.config.hostName = *parsed.hostName;  // "" keeps the configured host
     if (parsed.userId) app.config.userId = *parsed.userId;
     app.config.optSndReg = parsed.returnReceipt ? 1 : 0;
     for (auto& line : parsed.rawHeaderLines) app.draft.rawHeaderLines.push_back(std::move(line));

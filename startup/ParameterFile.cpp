@@ -90,6 +90,8 @@ std::string DisplayNameOfPath(std::string_view path, unsigned codePage) {
 }
 
 void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsigned codePage) {
+    // A NUL ends the line's value, as a line break does.
+    line = line.substr(0, line.find('\0'));
     auto starts = [&](std::string_view key) { return line.substr(0, key.size()) == key; };
     auto value = [&](std::string_view key) { return line.substr(key.size()); };
     CommandRequest& request = parsed.request;

@@ -138,6 +138,12 @@ TEST(IsSpoolCopy, InsideTheDirectoryOnly) {
     for (const auto& c : cases) EXPECT_EQ(IsSpoolCopy(c.path, c.spool), c.want) << c.path << " in " << c.spool;
 }
 
+TEST(QuotedParameter, QuotesAndBackslashesEscaped) {
+    EXPECT_EQ(QuotedParameter("report.txt"), "\"report.txt\"");
+    EXPECT_EQ(QuotedParameter("evil\"; filename=\"x.exe"), "\"evil\\\"; filename=\\\"x.exe\"");
+    EXPECT_EQ(QuotedParameter("a\\b"), "\"a\\\\b\"");
+}
+
 TEST(ExtensionListed, LinesOfTheList) {
     struct Case {
         const char* name;

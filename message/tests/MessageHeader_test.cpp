@@ -120,7 +120,12 @@ TEST_F(MessageHeaderTest, LineBreaksEndValues) {
     MessageInput input = Simple();
     input.subject = "Hi\r\nBcc: victim@x.org";
     input.to = "bob@x.org\rX-Evil: 1";
+    input.cc = std::string("carol@x.org\0X-Nul: 1", 21);
+    config.hostName = "example.com\nX-Host: evil";  // a configured host with a line feed
     const auto files = Format(input);
+    EXPECT_EQ(files.data.find("X-Nul"), std::string::npos);
+    EXPECT_EQ(files.data.find("X-Host"), std::string::npos);
+    EXPECT_EQ(files.control.find("X-Host"), std::string::npos);
     EXPECT_NE(files.data.find("Subject: Hi\r\nX-Mailer"), std::string::npos);
     EXPECT_EQ(files.data.find("victim"), std::string::npos);
     EXPECT_EQ(files.data.find("Evil"), std::string::npos);

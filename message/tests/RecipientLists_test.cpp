@@ -58,6 +58,9 @@ TEST_F(RecipientListsTest, DefHostQualifiesNamesWithoutTheirOwnAddress) {
 TEST_F(RecipientListsTest, ServerListsExpandIntoTheirMembersAndLoopsEnd) {
     library.aliases["example.com/sales"] = "ann@x.org, bo@y.org";
     EXPECT_EQ(Header("sales, zed@z.org"), "To: <ann@x.org>,\n    <bo@y.org>,\n    <zed@z.org>\n");
+    // Members end at a line break: nothing after it becomes a header line.
+    library.aliases["example.com/ops"] = "ann@x.org\nBcc: spy@evil.example";
+    EXPECT_EQ(Header("ops"), "To: <ann@x.org>\n");
     // A list naming itself back and forth stops expanding at the depth limit.
     library.aliases["example.com/ping"] = "pong";
     library.aliases["example.com/pong"] = "ping";
@@ -113,6 +116,9 @@ TEST_F(RecipientListsTest, EnvelopeOfForeignAndLocalAddresses) {
     out.clear();
     Writer().WriteEnvelopeLine(out, 'N', "odd@x.org>tail");
     EXPECT_EQ(out, "N<odd@x.org>tail\n");
+    out.clear();
+    Writer().WriteEnvelopeLine(out, 'S', "john<");  // nothing after the bracket: the line is still written
+    EXPECT_EQ(out, "S<john>\n");
     EXPECT_EQ(Envelope("carol@EXAMPLE.com"), "N<carol@EXAMPLE.com>\nR<carol@EXAMPLE.com>\n");
     EXPECT_EQ(Envelope("a@x.org (A, B), b@y.org"), "N<a@x.org>\nR<a@x.org>\nN<b@y.org>\nR<b@y.org>\n");
     EXPECT_EQ(Envelope("(open a@x.org, b@y.org"), "N<(opena@x.org>\nR<(opena@x.org>\nN<b@y.org>\nR<b@y.org>\n");

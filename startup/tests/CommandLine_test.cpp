@@ -113,6 +113,10 @@ const FileCase fileCases[] = {
      "A=C:\\d\\\x95\\name\x81:>shown | A=C:\\d\\\x95\\x.txt>\x95\\x.txt | param"},
     {"raw header lines turn backslash n into line feeds", "R:X-One: 1\r\nR:X-Two: 2\\n\r\nR:X-P: C:\\temp\\nx\\n\r\n",
      1252, "R=X-One: 1 | R=X-Two: 2\n | R=X-P: C:\\temp\nx\n | param"},
+    {"a NUL ends a value", std::string("T:1\0Revil@attacker.example\nS:Hi\0there\nH:\0x\n", 43), 1252,
+     "subject=Hi | T=1 | param | toGiven"},
+    {"an overlong attachment path is cut and marked", "A:C:\\" + std::string(270, 'a') + "\n", 1252,
+     "A=C:\\" + std::string(257, 'a') + ">" + std::string(257, 'a') + " | param"},
     {"long lines, and 0x1A ends the text", "T:" + std::string(5000, 't') + "\nS:x\x1AS:after the end\n", 1252,
      "subject=x | T=" + std::string(5000, 't') + " | param | toGiven"},
 };
