@@ -9,11 +9,11 @@ namespace {
 
 constexpr std::size_t kContentTestBytes = 1024;
 
+}  // namespace
+
 bool IsTextByte(unsigned char c) {
     return c == '\t' || c == '\n' || c == '\f' || c == '\r' || (c >= 0x20 && c <= 0x7F);
 }
-
-}  // namespace
 
 bool IsBinaryContent(std::string_view head) {
     for (char c : head.substr(0, kContentTestBytes))

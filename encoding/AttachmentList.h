@@ -44,6 +44,9 @@ private:
     std::vector<AttachmentEntry> entries_;
 };
 
+// Whether a byte may stand in a text attachment: TAB, LF, form feed, CR, or 0x20 to 0x7F.
+[[nodiscard]] bool IsTextByte(unsigned char c);
+
 // Whether the first bytes of a file (at most 1024 are looked at) make it binary: a byte
 // of 0x80 or more, or a control byte other than TAB, LF, form feed and CR.
 [[nodiscard]] bool IsBinaryContent(std::string_view head);

@@ -1,5 +1,7 @@
 #include "encoding/AttachmentParts.h"
 
+#include <array>
+
 #include "common/Text.h"
 #include "common/TextMode.h"
 #include "encoding/Base64.h"
@@ -84,6 +86,37 @@ void WriteEncodedPart(PartWriter& out, ByteSource& file, const AttachmentEntry& 
     if (out.Ok() && !Base64EncodeStream(data, out.Sink(), options.onRefill)) out.Fail();
 }
 
+// What a whole read of an attachment the first kilobyte called text shows: whether every
+// byte is text, and whether a line would read as this message's boundary.
+struct TextScan {
+    bool allText = true;
+    bool boundaryLine = false;
+};
+
+TextScan ScanText(ByteSource& file, std::string_view boundary) {
+    TextScan scan;
+    const std::string marker = "--" + std::string(boundary);
+    std::string lineStart;  // the first bytes of the current line, up to the marker's length
+    bool atLineStart = true;
+    std::array<char, kStreamBufferSize> buffer{};
+    for (std::size_t got; (got = file.Read(buffer.data(), buffer.size())) > 0;) {
+        for (std::size_t i = 0; i < got; ++i) {
+            const char c = buffer[i];
+            if (!IsTextByte(static_cast<unsigned char>(c))) scan.allText = false;
+            if (c == '\n' || c == '\r') {
+                atLineStart = true;
+                lineStart.clear();
+            } else if (atLineStart) {
+                lineStart += c;
+                if (lineStart == marker) scan.boundaryLine = true;
+                if (lineStart.size() >= marker.size()) atLineStart = false;
+            }
+        }
+        if (!scan.allText) break;
+    }
+    return scan;
+}
+
 }  // namespace
 
 std::string_view FileExtension(std::string_view path) {
@@ -149,11 +182,21 @@ bool WriteAttachmentParts(AttachmentList& list, ByteSink& message, AttachmentFil
             }
             if (ExtensionListed(extensionList, extension)) list.MarkBinary(i);
         }
+        // A file whose first kilobyte looked like text goes as text only when all of it is;
+        // inline only when no line of it would end the part early.
+        bool encodeText = false;
+        if (!list.Entries()[i].isBinary) {
+            auto whole = files.OpenForReading(list.Entries()[i].path);
+            if (!whole) continue;
+            const TextScan scan = ScanText(*whole, options.boundary);
+            if (!scan.allText) list.MarkBinary(i);
+            encodeText = scan.boundaryLine;
+        }
         const AttachmentEntry& entry = list.Entries()[i];
         auto file = files.OpenForReading(entry.path);
         if (!file) continue;
         PartWriter part(message);
-        if (!entry.isBinary && !options.optAttach && !options.uuencode)
+        if (!entry.isBinary && !encodeText && !options.optAttach && !options.uuencode)
             WriteInlinePart(part, *file, entry, options);
         else
             WriteEncodedPart(part, *file, entry, options);

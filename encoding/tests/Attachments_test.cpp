@@ -104,6 +104,7 @@ TEST_F(AttachmentsTest, PartsWritten) {
         const char* name;
         bool optAttach, uuencode;
         std::string displayName, bytes, want;
+        bool wantIsPrefix = false;  // the part starts with `want`
     } cases[] = {
         {"inline text part", false, false, "notes.txt", "line one\r\n\tline two\r\nlast",
          head + "text/plain; name=\"notes.txt\"\nContent-Transfer-Encoding: 7bit\n\nline one\n\tline two\nlast\n"},
@@ -117,6 +118,12 @@ TEST_F(AttachmentsTest, PartsWritten) {
          head + "text/plain; name=\"=?ISO-8859-1?Q?caf=E9?=.txt\"\nContent-Transfer-Encoding: 7bit\n\nt\n"},
         {"8-bit display name in a begin line", false, true, "caf\xE9.txt", "t",
          "\nbegin 644 =?ISO-8859-1?Q?caf=E9?=.txt\n!=`\n`\nend\n\n"},
+        // Text in its first kilobyte, binary after it: sent whole, as the binary it is.
+        {"binary after the first kilobyte", false, false, "log.txt", std::string(1100, 'a') + "\x01\x1A\r\n",
+         head + "application/octet-stream; name=\"log.txt\"\nContent-Transfer-Encoding: base64\n\nYWFh", true},
+        // A line reading as the boundary would split the message: the text goes base64.
+        {"a boundary line in a text file", false, false, "old.eml", "hi\r\n--==Velmar_v8.2==\r\nbye\r\n",
+         head + "text/plain; name=\"old.eml\"\nContent-Transfer-Encoding: base64\n\naGkKLS09PVZlbG1hcl92OC4yPT0KYnllCg==\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -124,7 +131,8 @@ TEST_F(AttachmentsTest, PartsWritten) {
         options.optAttach = c.optAttach;
         options.uuencode = c.uuencode;
         Add("C:\\file", c.displayName, c.bytes);
-        EXPECT_EQ(Write(), c.want);
+        const std::string written = Write();
+        EXPECT_EQ(c.wantIsPrefix ? written.substr(0, c.want.size()) : written, c.want);
     }
 }
 
