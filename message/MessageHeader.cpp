@@ -209,8 +209,12 @@ MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& se
 
     if (!input.attachmentNames.empty()) {
         std::string names;
-        for (const auto& name : input.attachmentNames)
+        for (std::string name : input.attachmentNames) {
+            // A line break in a name would start a header line of its own.
+            for (char& c : name)
+                if (c == '\r' || c == '\n' || c == '\0') c = ' ';
             if (names.size() + name.size() + 2 < cap::attachmentNames + 1) names += name + ";";
+        }
         if (HasEightBit(names)) {
             std::string source = names;
             names = EncodeWordWhole(source, cap::attachmentNames + 1, codePage);

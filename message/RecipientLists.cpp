@@ -11,7 +11,7 @@ namespace velmar {
 
 namespace {
 
-constexpr std::size_t headerItemCapacity = 200;
+constexpr std::size_t displayNameCapacity = 1024;
 constexpr std::size_t shortWordCapacity = 75;
 constexpr std::size_t listFileLine = 139;
 constexpr std::size_t aliasCapacity = 150;
@@ -35,11 +35,14 @@ void TrimTrailing(std::string& text, std::string_view what) {
     while (!text.empty() && what.find(text.back()) != std::string_view::npos) text.pop_back();
 }
 
-// Encodes `text` whole into header words and cuts it at its last CR.
-std::string EncodeCutAtCr(std::string text, std::size_t capacity, unsigned codePage) {
-    std::string encoded = EncodeWordAfterAscii(text, capacity, codePage);
-    const std::size_t cr = encoded.rfind('\r');
-    if (cr != std::string::npos) encoded.erase(cr);
+// Encodes `text` into header words. The encoder's own line end is dropped and its folds
+// keep only their LF, which the header's text-mode write turns into CR LF: a fold stays
+// one CR LF and nothing after it is lost.
+std::string EncodeNameText(std::string text, unsigned codePage) {
+    std::string encoded = EncodeWordAfterAscii(text, displayNameCapacity, codePage);
+    TrimEncoderLineEnd(encoded);
+    std::erase(encoded, '\r');
+    while (!encoded.empty() && encoded.back() == '\n') encoded.pop_back();
     return encoded;
 }
 
@@ -205,7 +208,16 @@ bool RecipientWriter::WriteAddressItem(std::string& out, std::string_view itemTe
                 text.insert(blank == std::string::npos ? 0 : blank + 1, 1, '<');
             }
         }
-        if (HasEightBit(text)) text = EncodeCutAtCr(text, headerItemCapacity, codePage_);
+        if (HasEightBit(text)) {
+            // Only the display name is encoded; the address in angle brackets stays whole.
+            const std::size_t open = text.find('<');
+            std::string name = text.substr(0, open);
+            const std::string address = open == std::string::npos ? std::string() : text.substr(open);
+            while (!name.empty() && name.back() == ' ') name.pop_back();
+            text = HasEightBit(name) ? EncodeNameText(name, codePage_) : name;
+            if (!text.empty() && !address.empty()) text += ' ';
+            text += address;
+        }
         out += text;
         return true;
     }
@@ -269,7 +281,7 @@ void RecipientWriter::WriteFoldedLine(std::string& out, std::string_view lead, s
             text.remove_prefix(quote + 1);
             const std::size_t closing = text.find('"');
             const std::string_view run = text.substr(0, closing);
-            out += HasEightBit(run) ? EncodeCutAtCr(std::string(run), shortWordCapacity, codePage_) : std::string(run);
+            out += HasEightBit(run) ? EncodeNameText(std::string(run), codePage_) : std::string(run);
             out += '"';
             text = closing == std::string_view::npos ? std::string_view{} : text.substr(closing + 1);
         }

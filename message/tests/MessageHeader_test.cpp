@@ -132,6 +132,32 @@ TEST_F(MessageHeaderTest, LineBreaksEndValues) {
     EXPECT_EQ(files.data.find("\r\r"), std::string::npos);
 }
 
+TEST_F(MessageHeaderTest, EightBitDisplayNamesKeepTheAddressAndOneLineEnd) {
+    const struct {
+        const char* name;
+        std::string to;
+        unsigned codePage;
+    } cases[] = {
+        {"long Latin-1 name", "\"\xC9l\xE8ve " + std::string(80, 'x') + "\" <bob@example.com>", 1252},
+        {"Japanese name", "\x93\xFA\x96\x7B\x8C\xEA <bob@example.com>", 932},
+        {"short Japanese To", "\x82\xA0<bob@example.com>", 932},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MessageInput input = Simple();
+        input.to = c.to;
+        const auto files = Format(input, c.codePage);
+        const std::size_t to = files.data.find("\r\nTo: ");
+        ASSERT_NE(to, std::string::npos);
+        const std::string header = files.data.substr(to + 2, files.data.find("\r\nSubject:") - to - 2);
+        EXPECT_NE(header.find("<bob@example.com>"), std::string::npos) << header;
+        EXPECT_EQ(header.find("\r\r"), std::string::npos) << header;
+        for (std::size_t at = 0; (at = header.find('\n', at)) != std::string::npos; ++at)
+            EXPECT_EQ(header[at - 1], '\r') << header;
+        EXPECT_NE(files.control.find("R<bob@example.com>\r\n"), std::string::npos);
+    }
+}
+
 TEST_F(MessageHeaderTest, SubjectCharsetRules) {
     MessageInput input = Simple();
     input.subject = "Gr\xFC\xDF" "e";
