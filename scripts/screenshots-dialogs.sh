@@ -10,38 +10,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe="$root/build/windows/bin/velmar_win_tests.exe"
 out="$root/build/screenshots"
 [ -f "$exe" ] || { echo "screenshots: build the Windows programs first (scripts/build.sh windows)" >&2; exit 1; }
-for tool in Xvfb import xwininfo wine; do
-    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
-done
 mkdir -p "$out"
 handshake=$(mktemp -d)
-
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":$display"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export WINEPREFIX="$root/build/wineprefix-dialogs"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
+# shellcheck source=screen-env.sh
+source "$root/scripts/screen-env.sh"
 test_pid=
-cleanup() {
+screen_extra_cleanup() {
     [ -n "$test_pid" ] && kill "$test_pid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$handshake"
 }
-trap cleanup EXIT
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-fi
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
-wineserver -w
+screen_setup "$root/build/wineprefix-dialogs"
 
 VELMAR_SHOWCASE_DIR=$(winepath -w "$handshake" 2>/dev/null) \
     wine "$exe" --gtest_filter='OptionDialogsTest.ShowcaseForPictures' >"$handshake.log" 2>&1 &

@@ -9,38 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe="$root/build/windows/bin/velmar1.exe"
 out="$root/build/screenshots"
 [ -x "$exe" ] || { echo "screenshots: build the Windows programs first (scripts/build.sh windows)" >&2; exit 1; }
-for tool in Xvfb import xwininfo wine; do
-    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
-done
 mkdir -p "$out"
-
-# A display number nobody uses.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":$display"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export WINEPREFIX="$root/build/wineprefix-screens"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
+# shellcheck source=screen-env.sh
+source "$root/scripts/screen-env.sh"
 client_pid=
-cleanup() {
-    [ -n "$client_pid" ] && kill "$client_pid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-fi
-# Wine draws the window frames itself: there is no window manager on this display.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
-wineserver -w
+screen_extra_cleanup() { [ -n "$client_pid" ] && kill "$client_pid" 2>/dev/null || true; }
+screen_setup "$root/build/wineprefix-screens"
 
 body="$WINEPREFIX/drive_c/minutes.txt"
 printf 'Hello Bob,\r\n\r\nthe minutes of Monday are attached.\r\n\r\nRegards,\r\nAlice\r\n' >"$body"

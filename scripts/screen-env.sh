@@ -1,0 +1,36 @@
+# A private Xvfb display and a Wine prefix that draws on it with the real X11 driver, for
+# the screenshot scripts (sourced, not run). After `screen_setup PREFIX`, DISPLAY and the
+# Wine variables are set and everything is stopped when the script exits; a script adds
+# its own clean-up by defining `screen_extra_cleanup`.
+# Needs xvfb, imagemagick (import) and x11-utils (xwininfo).
+for tool in Xvfb import xwininfo wine; do
+    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
+done
+
+screen_cleanup() {
+    if declare -F screen_extra_cleanup >/dev/null; then screen_extra_cleanup; fi
+    wineserver -k 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+screen_setup() {
+    local display=90
+    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+    export DISPLAY=":$display"
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export WINEPREFIX="$1"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win64
+    trap screen_cleanup EXIT
+    for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+    # Wine draws the window frames itself: there is no window manager on this display.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
+    wineserver -w
+}
