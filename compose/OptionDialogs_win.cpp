@@ -1,6 +1,7 @@
 #include "compose/OptionDialogs_win.h"
 
 #include "common/RunDetached_win.h"
+#include "compose/BodyOps_win.h"
 #include "compose/OptionDialogs.h"
 #include "resources/resource.h"
 
@@ -48,29 +49,6 @@ std::string ItemText(HWND dialog, int id) {
 void ShowText(HWND dialog, int id, const std::string& text, std::size_t limit) {
     SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, limit, 0);
     SetDlgItemTextA(dialog, id, text.c_str());
-}
-
-// Centres the dialog over the parent's client area, kept inside the monitor's work area so
-// that its caption can always be reached.
-void CenterOverClientArea(HWND parent, HWND dialog) {
-    RECT client{};
-    GetClientRect(parent, &client);
-    POINT centre{client.right / 2, client.bottom / 2};
-    ClientToScreen(parent, &centre);
-    RECT box{};
-    GetWindowRect(dialog, &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    int x = centre.x - width / 2, y = centre.y - height / 2;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromPoint(centre, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& area = monitor.rcWork;
-        if (x + width > area.right) x = area.right - width;
-        if (y + height > area.bottom) y = area.bottom - height;
-        if (x < area.left) x = area.left;
-        if (y < area.top) y = area.top;
-    }
-    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 // ---- Send options ----
@@ -123,7 +101,7 @@ INT_PTR CALLBACK SendOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (message == WM_INITDIALOG) {
         auto& d = KeepDialog<SendOptionsDialog>(dialog, lParam);
         FitAttachmentsGroup(dialog, d.state.attachmentsShown);
-        CenterOverClientArea(d.w.window, dialog);
+        CenterOverParentClient(dialog, 0);
         ShowSendState(dialog, d.state);
         return TRUE;
     }
@@ -205,7 +183,7 @@ void SetSendOptionsFromMessageOptions(HWND dialog, ComposeWindow& w) {
 INT_PTR CALLBACK MessageOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto& d = KeepDialog<MessageOptionsDialog>(dialog, lParam);
-        CenterOverClientArea(d.w.window, dialog);
+        CenterOverParentClient(dialog, 0);
         ShowMessageState(dialog, d.state);
         return TRUE;
     }

@@ -18,8 +18,19 @@ void CenterOverParentClient(HWND window, int offset) {
     GetWindowRect(window, &own);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    const int x = (area.left + area.right) / 2 - width / 2;
-    const int y = (area.top + area.bottom) / 2 - height / 2 + offset;
+    int x = (area.left + area.right) / 2 - width / 2;
+    int y = (area.top + area.bottom) / 2 - height / 2 + offset;
+    // Kept on the monitor's work area, so that the caption stays within reach.
+    const POINT centre{x + width / 2, y + height / 2};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromPoint(centre, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        if (x + width > work.right) x = work.right - width;
+        if (y + height > work.bottom) y = work.bottom - height;
+        if (x < work.left) x = work.left;
+        if (y < work.top) y = work.top;
+    }
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
