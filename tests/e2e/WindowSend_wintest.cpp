@@ -97,6 +97,22 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
     }
 }
 
+TEST_F(WindowSendTest, LongBodyGoesOutWhole) {
+    std::string body;
+    for (int i = 0; i < 1000; ++i) body += std::string(69, static_cast<char>('a' + i % 26)) + "\r\n";  // 71,000 bytes
+    StoreRootSettings({});
+    wintest::ChildProcess client("velmar1.exe", "velmar1.exe");
+    HWND window = client.WaitForShownWindow("VELMAR1");
+    ASSERT_NE(window, nullptr);
+    Type(window, {"bob@example.com", "", "", "Long", body.c_str()});
+    PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    EXPECT_EQ(client.Wait(), 0);
+    const auto data = spool.FilesOf('D');
+    ASSERT_EQ(data.size(), 1u);
+    const std::string bytes = spool.Read(data[0]);
+    EXPECT_EQ(bytes.substr(bytes.find("\r\n\r\n") + 4), body + "\r\n");
+}
+
 // ---- The window in this process ----
 
 HDROP MakeDrop(const std::string& path) {
