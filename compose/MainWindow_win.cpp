@@ -3,6 +3,7 @@
 #include "compose/Commands.h"
 #include "compose/ComposeWindow_win.h"
 #include "compose/FieldControls_win.h"
+#include "compose/WindowSend_win.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -27,11 +28,11 @@ void RunCommand(ComposeWindow& w, int id) {
     case CommandGroup::Help: RunHelpCommand(w, id); break;
     case CommandGroup::Attachments: RunAttachmentCommand(w, id); break;
     case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
-    // Address book, name check, send and reply are not connected yet: their commands do
-    // nothing until they are.
+    case CommandGroup::Send: if (SendFromWindow(w)) DestroyWindow(w.window); break;
+    // Address book, name check and reply are not connected yet: their commands do nothing
+    // until they are.
     case CommandGroup::AddressBook:
     case CommandGroup::NameCheck:
-    case CommandGroup::Send:
     case CommandGroup::Reply:
     case CommandGroup::Ignored:
     case CommandGroup::None: break;

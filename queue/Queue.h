@@ -1,10 +1,12 @@
-// queue/: the single door out: spool file names, the queue file set (SubmitMessage) and
-// telling the delivery side. Depends on common/, config/ and message/.
+// queue/: the single door out: spool file names, the body preparation both faces share
+// (PreparedBody), the queue file set (SubmitMessage) and telling the delivery side.
+// Depends on common/, config/, encoding/ and message/.
 #pragma once
 
 #include "queue/SpoolNames.h"
 
 #ifdef _WIN32
 #include "queue/DeliveryPipe_win.h"
+#include "queue/PreparedBody_win.h"
 #include "queue/SubmitMessage_win.h"
 #endif

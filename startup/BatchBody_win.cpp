@@ -8,10 +8,8 @@
 #include "common/Text.h"
 #include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
-#include "encoding/AttachmentParts_win.h"
-#include "encoding/QuotedPrintable_win.h"
-#include "encoding/ShiftJis_win.h"
 #include "common/BufferedFile_win.h"
+#include "queue/PreparedBody_win.h"
 #include "queue/SpoolNames.h"
 
 namespace velmar {
@@ -31,14 +29,6 @@ bool CopyBody(BufferedFile& in, BufferedFile& out) {
         if (!WriteBuffered(out, bytes.substr(0, end))) return false;
         if (end != std::string_view::npos) return true;
     }
-}
-
-bool AppendClosingBoundary(const std::string& path, std::string_view boundary) {
-    BufferedFile file;
-    if (!OpenBufferedFile(file, path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_EXISTING)) return false;
-    const std::string closing = "\r\n--" + std::string(boundary) + "--\r\n";
-    const bool written = WriteBuffered(file, closing);
-    return CloseBufferedFile(file) && written;
 }
 
 }  // namespace
@@ -76,13 +66,12 @@ Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachm
 Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,
                          const AppConfig& config, std::string_view boundary) {
     body.temporary = false;
-    std::array<char, MAX_PATH + 1> tempPath{};
-    if (GetTempFileNameA(config.spoolDir.c_str(), "tmp", 0, tempPath.data()) == 0) {
+    const std::string temp = NewSpoolTempFile(config.spoolDir);
+    if (temp.empty()) {
         // No temporary file: the body goes as it is, unencoded.
         body.encoded = false;
         return Outcome::Success();
     }
-    const std::string temp = tempPath.data();
     auto fail = [&](std::string text) {
         DeleteFileA(temp.c_str());
         return Outcome::Failure(std::move(text));
@@ -108,9 +97,7 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
                 written = CopyBody(in, out);
             } else {
                 if (!attachments.Empty()) written = WriteBuffered(out, "\r\n");
-                if (written)
-                    written = EqualsNoCase(body.charset, "ISO-2022-JP") ? SjisToJisHandle(in, out)
-                                                                        : QpEncodeHandle(in, out);
+                if (written) written = EncodeBody(in, out, body.charset);
             }
         } else {
             // No body file at all: an empty body.
@@ -119,11 +106,8 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
         if (!CloseBufferedFile(out) || !written) return fail("File send error of " + temp);
     }
 
-    if (!attachments.Empty()) {
-        if (!WriteAttachmentParts(attachments, settings, config, temp, boundary))
-            return fail("File send error of " + temp);
-        if (config.uuencode == 0 && !AppendClosingBoundary(temp, boundary)) return fail("File send error of " + temp);
-    }
+    if (Outcome appended = AppendMessageParts(temp, attachments, settings, config, boundary); !appended)
+        return fail(std::move(appended.failure));
     body.path = temp;
     body.temporary = true;
     return Outcome::Success();

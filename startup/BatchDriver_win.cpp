@@ -10,7 +10,7 @@
 #include "message/MessageHeader.h"
 #include "message/MessagePlatform_win.h"
 #include "message/RecipientLists.h"
-#include "queue/SubmitMessage_win.h"
+#include "queue/PreparedBody_win.h"
 #include "startup/Application_win.h"
 #include "startup/BatchBody_win.h"
 #include "startup/CommandLine.h"
@@ -86,11 +86,8 @@ MessageInput MessageOf(const Application& app, const CommandRequest& request, bo
 // Sends the prepared message; the caller's body file is consumed only once it is queued.
 void Send(Application& app, const SenderIdentity& sender, const MessageInput& message, const BatchBody& body,
           const std::string& givenBody) {
-    const WriterSettings writer = ReadWriterSettings(app.settings, app.config, sender.fullName);
-    Win32ListFiles listFiles;
-    StoreDirectory directory(app.settings, app.library, listFiles);
-    QueueContext queue{app.config, writer, directory, app.draft.queueForLater};
-    const Outcome queued = SubmitMessage(message, body.path, queue);
+    const Outcome queued = SubmitWithStoredSettings(message, body.path, app.settings, app.library, app.config,
+                                                    sender.fullName, app.draft.queueForLater);
     if (body.temporary) DeleteFileA(body.path.c_str());
     if (!queued) {
         app.messageBuffer = queued.failure;

@@ -1,0 +1,164 @@
+#include "compose/WindowSend_win.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "common/BufferedFile_win.h"
+#include "common/ResourceStrings_win.h"
+#include "common/WinHandles_win.h"
+#include "compose/OptionDialogs.h"
+#include "compose/OptionDialogs_win.h"
+#include "compose/Signature.h"
+#include "compose/WrapWriter.h"
+#include "encoding/Charset.h"
+#include "message/MessageHeader.h"
+#include "message/WriterSettings.h"
+#include "queue/PreparedBody_win.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr UINT idsFileSendError = 11465;
+constexpr std::size_t failureCapacity = 511;
+constexpr std::size_t senderCapacity = 120;
+
+std::string FileSendError(HINSTANCE instance, std::string_view path) {
+    const std::string format = LoadResourceString(instance, idsFileSendError, 255, "File send error of %s");
+    return FormatWithText(format, path, failureCapacity);
+}
+
+// The whole text of a control, however long.
+std::string ControlText(HWND control) {
+    if (control == nullptr) return {};
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string ReadFileBytes(const std::string& path, bool& opened) {
+    std::string bytes;
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    opened = static_cast<bool>(file);
+    if (!opened) return bytes;
+    char piece[4096];
+    DWORD got = 0;
+    while (ReadFile(file.Get(), piece, sizeof piece, &got, nullptr) && got > 0) bytes.append(piece, got);
+    return bytes;
+}
+
+// The body text as the body file holds it, in a new temporary file of the spool directory.
+// Fails, with nothing left behind, when the file cannot be made or written whole.
+Outcome WriteBodyFile(HINSTANCE instance, const std::string& spoolDir, std::string_view bytes, std::string& path) {
+    path = NewSpoolTempFile(spoolDir);
+    if (path.empty()) return Outcome::Failure(FileSendError(instance, spoolDir));
+    bool written = false;
+    {
+        UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+        written = static_cast<bool>(file);
+        while (written && !bytes.empty()) {
+            DWORD done = 0;
+            const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+            written = WriteFile(file.Get(), bytes.data(), piece, &done, nullptr) && done > 0;
+            bytes.remove_prefix(done);
+        }
+    }
+    if (written) return Outcome::Success();
+    DeleteFileA(path.c_str());
+    return Outcome::Failure(FileSendError(instance, path));
+}
+
+// The signature as it follows the attachment parts; empty when it is off or its file
+// cannot be read.
+std::string SignatureTrailer(const ComposeContext& c, std::string_view charset) {
+    if (c.config.optSig == 0) return {};
+    std::string path;
+    c.settings.GetConfigString(c.config.userId, "SIGFILE", "", path, cap::signatureFile + 1, ProfileUser);
+    if (path.empty()) path = DefaultSignaturePath(c.config);
+    bool opened = false;
+    const std::string bytes = ReadFileBytes(path, opened);
+    if (!opened) return {};
+    const SignatureForm form{FileHasEightBit(path.c_str()), charset, c.draft.attachments.Count(),
+                             c.config.uuencode != 0};
+    return SignaturePart(bytes, form);
+}
+
+// The sender: the reply address of the send options when there is one, else the user's
+// stored "MAILADDR" (the user id when none is stored).
+std::string SenderAddress(const ComposeContext& c) {
+    if (!c.draft.fields.replyAddress.empty()) return c.draft.fields.replyAddress;
+    std::string address;
+    c.settings.GetConfigString(c.config.userId, "MAILADDR", c.config.userId, address, senderCapacity, ProfileShared);
+    return address;
+}
+
+// Prepares the body file and submits the message; the body file is gone afterwards either way.
+Outcome PrepareAndSubmit(ComposeWindow& w) {
+    ComposeContext& c = w.context;
+    MessageFields& fields = c.draft.fields;
+    fields.to = ControlText(w.Control(RowTo));
+    fields.subject = ControlText(w.Control(RowSubject));
+    fields.cc = ControlText(w.Control(RowCc));
+    fields.bcc = ControlText(w.Control(RowBcc));
+    fields.sender = SenderAddress(c);
+
+    const std::string body = WrapBodyText(ControlText(w.Body()), c.config.optWrap != 0,
+                                          static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0));
+    std::string bodyPath;
+    if (Outcome written = WriteBodyFile(c.instance, c.config.spoolDir, body, bodyPath); !written) return written;
+
+    const std::string charset = CharsetForCodePage(GetACP());
+    bool encoded = FileHasEightBit(bodyPath.c_str());
+    if (encoded) {
+        std::string encodedPath;
+        if (Outcome converted = EncodeBodyFile(bodyPath, charset, c.config.spoolDir, encodedPath); !converted) {
+            DeleteFileA(bodyPath.c_str());
+            return converted;
+        }
+        if (encodedPath.empty()) encoded = false;  // no file for the conversion: sent as it is
+        else bodyPath = encodedPath;
+    }
+    if (Outcome appended = AppendMessageParts(bodyPath, c.draft.attachments, c.settings, c.config, mimeBoundary,
+                                              SignatureTrailer(c, charset));
+        !appended) {
+        DeleteFileA(bodyPath.c_str());
+        return appended;
+    }
+
+    MessageInput message;
+    message.sender = fields.sender;
+    message.to = fields.to;
+    message.cc = fields.cc;
+    message.bcc = fields.bcc;
+    message.subject = fields.subject;
+    message.receiptRequested = c.config.optSndReg != 0;
+    message.bodyEncoded = encoded;
+    for (const auto& entry : c.draft.attachments.Entries()) message.attachmentNames.push_back(entry.displayName);
+    message.rawHeaderLines = c.draft.rawHeaderLines;
+    const SenderIdentity identity = ResolveSender(c.settings, c.library, c.config);
+    Outcome queued = SubmitWithStoredSettings(message, bodyPath, c.settings, c.library, c.config, identity.fullName,
+                                              c.draft.queueForLater);
+    DeleteFileA(bodyPath.c_str());  // already gone when it was queued
+    return queued;
+}
+
+}  // namespace
+
+bool SendFromWindow(ComposeWindow& w) {
+    ComposeContext& c = w.context;
+    if (c.config.optSendPrompt != 0 && !ShowSendOptions(w, false)) return false;
+    const Outcome sent = PrepareAndSubmit(w);
+    if (!sent) {
+        MessageBoxA(w.window, sent.failure.c_str(), c.appTitle.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    c.draft.rawHeaderLines.clear();  // they belonged to this message
+    c.draft.attachments.ClearAttachments();
+    ShowAttachmentList(w);
+    return true;
+}
+
+}  // namespace velmar

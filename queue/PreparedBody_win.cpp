@@ -1,0 +1,84 @@
+#include "queue/PreparedBody_win.h"
+
+#include <windows.h>
+
+#include <array>
+
+#include "common/Text.h"
+#include "encoding/AttachmentParts_win.h"
+#include "encoding/QuotedPrintable_win.h"
+#include "encoding/ShiftJis_win.h"
+#include "message/MessagePlatform_win.h"
+#include "queue/SubmitMessage_win.h"
+
+namespace velmar {
+
+namespace {
+
+Outcome FileSendError(const std::string& path) { return Outcome::Failure("File send error of " + path); }
+
+bool AppendBytes(const std::string& path, std::string_view bytes) {
+    BufferedFile file;
+    if (!OpenBufferedFile(file, path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_EXISTING)) return false;
+    const bool written = WriteBuffered(file, bytes);
+    return CloseBufferedFile(file) && written;
+}
+
+}  // namespace
+
+std::string NewSpoolTempFile(const std::string& spoolDir) {
+    std::array<char, MAX_PATH + 1> tempPath{};
+    if (GetTempFileNameA(spoolDir.c_str(), "tmp", 0, tempPath.data()) == 0) return {};
+    return tempPath.data();
+}
+
+bool EncodeBody(BufferedFile& in, BufferedFile& out, std::string_view charset) {
+    return EqualsNoCase(charset, "ISO-2022-JP") ? SjisToJisHandle(in, out) : QpEncodeHandle(in, out);
+}
+
+Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const std::string& spoolDir,
+                       std::string& encodedPath) {
+    encodedPath.clear();
+    const std::string temp = NewSpoolTempFile(spoolDir);
+    if (temp.empty()) return Outcome::Success();
+    bool written = false;
+    {
+        BufferedFile in, out;
+        if (!OpenBufferedFile(in, path.c_str()) ||
+            !OpenBufferedFile(out, temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
+            DeleteFileA(temp.c_str());
+            return Outcome::Success();
+        }
+        written = EncodeBody(in, out, charset);
+        written = CloseBufferedFile(out) && written;
+    }
+    if (!written) {
+        DeleteFileA(temp.c_str());
+        return FileSendError(temp);
+    }
+    DeleteFileA(path.c_str());
+    encodedPath = temp;
+    return Outcome::Success();
+}
+
+Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments, SettingsStore& settings,
+                           const AppConfig& config, std::string_view boundary, std::string_view trailer) {
+    if (!attachments.Empty() && !WriteAttachmentParts(attachments, settings, config, path, boundary))
+        return FileSendError(path);
+    std::string rest(trailer);
+    if (!attachments.Empty() && config.uuencode == 0) rest += "\r\n--" + std::string(boundary) + "--\r\n";
+    if (!rest.empty() && !AppendBytes(path, rest)) return FileSendError(path);
+    return Outcome::Success();
+}
+
+Outcome SubmitWithStoredSettings(const MessageInput& message, const std::string& bodyPath, SettingsStore& settings,
+                                 ServerLibrary& library, const AppConfig& config, std::string senderName,
+                                 bool queueForLater) {
+    const WriterSettings writer = ReadWriterSettings(settings, config, std::move(senderName));
+    Win32ListFiles listFiles;
+    StoreDirectory directory(settings, library, listFiles);
+    QueueContext queue{config, writer, directory, queueForLater};
+    return SubmitMessage(message, bodyPath, queue);
+}
+
+}  // namespace velmar

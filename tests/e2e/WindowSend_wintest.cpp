@@ -1,0 +1,194 @@
+// The compose window's Send end to end: what is typed into the real window lands in the
+// spool directory as a queue file set compared byte for byte with golden files. Plain
+// messages are typed into a started velmar1.exe from outside; attached files need the
+// window in this process, where files can be dropped on it.
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/StartupConfig.h"
+#include "resources/resource.h"
+#include "startup/Application_win.h"
+#include "tests/support/Golden.h"
+#include "tests/support/SpoolRig.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+constexpr char rootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
+constexpr char attachDir[] = "C:\\velmar-attach";  // fixed: an attached file's full path is its name
+
+struct Typed {
+    const char *to, *cc, *bcc, *subject, *body;
+};
+
+void Type(HWND window, const Typed& t) {
+    const std::pair<int, const char*> fields[] = {
+        {IDC_TO, t.to}, {IDC_CC, t.cc}, {IDC_BCC, t.bcc}, {IDC_SUBJECT, t.subject}, {IDC_BODY, t.body}};
+    for (const auto& [id, text] : fields) SetDlgItemTextA(window, id, text);
+}
+
+std::string FieldText(HWND window, int id) {
+    char text[1024] = {};
+    GetDlgItemTextA(window, id, text, sizeof text);
+    return text;
+}
+
+// Settings of the user root (digits: a number), with the send prompt off.
+void StoreRootSettings(const std::vector<std::pair<const char*, std::string>>& settings) {
+    ASSERT_TRUE(wintest::SetRegistryDword(rootUserKey, "OPT_SENDPROMPT", 0));
+    for (const auto& [name, value] : settings)
+        ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(value[0]))
+                        ? wintest::SetRegistryDword(rootUserKey, name, std::stoul(value))
+                        : wintest::SetRegistryString(rootUserKey, name, value));
+}
+
+void ExpectOneGoldenSet(const wintest::DefaultSpool& spool, const std::string& name) {
+    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
+    ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
+    wintest::ExpectGolden(name + ".Q.ref", spool.Read(control[0]));
+    wintest::ExpectGolden(name + ".D.ref", spool.Read(data[0]));
+}
+
+class WindowSendTest : public ::testing::Test {
+protected:
+    void SetUp() override { wintest::ForgetServerConfiguration(); }
+    void TearDown() override { wintest::ForgetServerConfiguration(); }
+    wintest::RecordDir records;
+    wintest::DefaultSpool spool;
+};
+
+TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
+    const struct {
+        const char* name;  // golden files <name>.Q.ref and <name>.D.ref
+        Typed typed;
+        std::vector<std::pair<const char*, std::string>> rootSettings;
+    } cases[] = {
+        {"window_ascii", {"bob@example.com", "carol@example.org", "dave@example.net", "Hello", "Line one\r\nLine two\r\n"}, {}},
+        {"window_latin1_qp", {"bob@example.com", "", "", "Menu", "caf\xE9 = ok\r\n"}, {}},
+        {"window_wrap",
+         {"bob@example.com", "", "", "Wrapped",
+          "This line is far longer than the wrap column, so it is cut at the last blank before it and goes "
+          "on.\r\nshort\r\n"},
+         {{"OPT_WRAP", "1"}, {"SENDWRAP", "40"}}},
+    };
+    wintest::ListeningPipeServer delivery(records);
+    std::size_t told = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        wintest::ForgetServerConfiguration();
+        spool.Empty();
+        StoreRootSettings(c.rootSettings);
+        wintest::ChildProcess client("velmar1.exe", "velmar1.exe");
+        HWND window = client.WaitForShownWindow("VELMAR1");
+        ASSERT_NE(window, nullptr);
+        Type(window, c.typed);
+        PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
+        EXPECT_EQ(client.Wait(), 0) << "the window closes once the message is queued";
+        ExpectOneGoldenSet(spool, c.name);
+        EXPECT_EQ(delivery.Received(++told).size(), told);
+    }
+}
+
+TEST_F(WindowSendTest, LongBodyGoesOutWhole) {
+    std::string body;
+    for (int i = 0; i < 1000; ++i) body += std::string(69, static_cast<char>('a' + i % 26)) + "\r\n";  // 71,000 bytes
+    StoreRootSettings({});
+    wintest::ChildProcess client("velmar1.exe", "velmar1.exe");
+    HWND window = client.WaitForShownWindow("VELMAR1");
+    ASSERT_NE(window, nullptr);
+    Type(window, {"bob@example.com", "", "", "Long", body.c_str()});
+    PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    EXPECT_EQ(client.Wait(), 0);
+    const auto data = spool.FilesOf('D');
+    ASSERT_EQ(data.size(), 1u);
+    const std::string bytes = spool.Read(data[0]);
+    EXPECT_EQ(bytes.substr(bytes.find("\r\n\r\n") + 4), body + "\r\n");
+}
+
+// ---- The window in this process ----
+
+HDROP MakeDrop(const std::string& path) {
+    const std::string names = path + '\0' + '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+// The message box of a failed send, read and closed from a timer inside its own loop.
+std::string boxCaption, boxText;
+
+BOOL CALLBACK ReadAndCloseBox(HWND box, LPARAM) {
+    char className[16] = {}, caption[64] = {}, text[512] = {};
+    GetClassNameA(box, className, sizeof className);
+    if (std::string(className) != "#32770" || !IsWindowVisible(box)) return TRUE;
+    GetWindowTextA(box, caption, sizeof caption);
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    boxCaption = caption;
+    boxText = text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!EnumThreadWindows(GetCurrentThreadId(), ReadAndCloseBox, 0)) KillTimer(nullptr, timer);
+}
+
+// A failed send keeps the window whole; once the spool directory is back, the next Send
+// queues the message with its attachment part, then the signature's part, then the
+// closing boundary.
+TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
+    CreateDirectoryA(attachDir, nullptr);
+    const std::string attachment = std::string(attachDir) + "\\notes.txt", signature = std::string(attachDir) + "\\sig.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(attachment, "plain notes\r\n"));
+    ASSERT_TRUE(wintest::WriteWholeFile(signature, "-- \r\nRoot, sales\r\n"));
+    StoreRootSettings({{"OPT_SIG", "1"}, {"SIGFILE", signature}});
+    Application app;
+    app.instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(InitApplication(app, app.instance, nullptr));
+    LoadStartupConfiguration(app.config, app.settings, app.library,
+                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
+    HWND window = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message", WS_OVERLAPPEDWINDOW, 10, 20, 640,
+                                  480, nullptr, nullptr, app.instance, &app.compose);
+    ASSERT_NE(window, nullptr);
+    const Typed typed{"bob@example.com", "", "", "Notes", "See the notes.\r\n"};
+    Type(window, typed);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(attachment)), 0);
+
+    ASSERT_TRUE(RemoveDirectoryA(spool.Path().c_str()));
+    SetTimer(nullptr, 0, 20, CloseMessageBox);
+    SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    EXPECT_EQ(boxCaption, app.appTitle);
+    EXPECT_EQ(boxText, "File send error of " + spool.Path());
+    ASSERT_TRUE(IsWindow(window));
+    const std::pair<int, const char*> kept[] = {{IDC_TO, typed.to}, {IDC_SUBJECT, typed.subject}, {IDC_BODY, typed.body}};
+    for (const auto& [id, text] : kept) EXPECT_EQ(FieldText(window, id), text);
+    EXPECT_EQ(FieldText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + attachment + ", ");
+
+    ASSERT_TRUE(CreateDirectoryA(spool.Path().c_str(), nullptr));
+    wintest::ListeningPipeServer delivery(records);
+    SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(app.draft.attachments.Count(), 0u) << "emptied once the message is queued";
+    ExpectOneGoldenSet(spool, "window_signature_attachment");
+    EXPECT_EQ(delivery.Received(1).size(), 1u);
+
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    UnregisterClassA(app.appTitle.c_str(), app.instance);
+    for (const auto& name : wintest::ListFiles(attachDir)) DeleteFileA((std::string(attachDir) + "\\" + name).c_str());
+    RemoveDirectoryA(attachDir);
+}
+
+}  // namespace
+}  // namespace velmar
