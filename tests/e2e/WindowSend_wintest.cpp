@@ -78,6 +78,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
           "This line is far longer than the wrap column, so it is cut at the last blank before it and goes "
           "on.\r\nshort\r\n"},
          {{"OPT_WRAP", "1"}, {"SENDWRAP", "40"}}},
+        {"window_mailaddr", {"bob@example.com", "", "", "From sales", "Hi\r\n"}, {{"MAILADDR", "sales@example.com"}}},
     };
     wintest::ListeningPipeServer delivery(records);
     std::size_t told = 0;
