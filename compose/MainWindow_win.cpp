@@ -27,12 +27,12 @@ void RunCommand(ComposeWindow& w, int id) {
     case CommandGroup::Help: RunHelpCommand(w, id); break;
     case CommandGroup::Attachments: RunAttachmentCommand(w, id); break;
     case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
-    // Address book, name check, send and reply are not connected yet: their commands do
-    // nothing until they are.
+    case CommandGroup::Reply: RunReplyCommand(w, id); break;
+    // Address book, name check and send are not connected yet: their commands do nothing
+    // until they are.
     case CommandGroup::AddressBook:
     case CommandGroup::NameCheck:
     case CommandGroup::Send:
-    case CommandGroup::Reply:
     case CommandGroup::Ignored:
     case CommandGroup::None: break;
     }
