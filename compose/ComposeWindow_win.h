@@ -68,6 +68,14 @@ void RunAttachmentCommand(ComposeWindow& w, int id);    // Attachments_win.cpp
 void ToggleToolbar(ComposeWindow& w);                   // Toolbar_win.cpp
 void RunOptionDialogCommand(ComposeWindow& w, int id);  // OptionDialogs_win.cpp
 
+// The reply row (ReplyRow_win.cpp). PrefillReply fills the To, CC and Subject fields and
+// the body from the reply source file as `choice` asks (a reply option value: start-up
+// passes the stored option, the row's buttons 1, 2, 4, 12 or 8) and keeps the choice in
+// the draft's reply option; SetReplyMarks shows an option on the row's buttons.
+void PrefillReply(ComposeWindow& w, const std::string& path, int choice);
+void SetReplyMarks(ComposeWindow& w, int option);
+void RunReplyCommand(ComposeWindow& w, int id);
+
 // Menu states when the menu bar is about to open (EditCommands_win.cpp).
 void UpdateEditMenu(ComposeWindow& w, HMENU menu);
 

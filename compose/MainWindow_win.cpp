@@ -29,11 +29,11 @@ void RunCommand(ComposeWindow& w, int id) {
     case CommandGroup::Attachments: RunAttachmentCommand(w, id); break;
     case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
     case CommandGroup::Send: if (SendFromWindow(w)) DestroyWindow(w.window); break;
-    // Address book, name check and reply are not connected yet: their commands do nothing
-    // until they are.
+    case CommandGroup::Reply: RunReplyCommand(w, id); break;
+    // The address book and the name check are not connected yet: their commands do
+    // nothing until they are.
     case CommandGroup::AddressBook:
     case CommandGroup::NameCheck:
-    case CommandGroup::Reply:
     case CommandGroup::Ignored:
     case CommandGroup::None: break;
     }

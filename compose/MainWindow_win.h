@@ -36,4 +36,8 @@ ComposeContext* ComposeContextOf(HWND window);
 // body file given for the window, if any, in the body.
 void ShowDraftInWindow(HWND window, const std::string& bodyPath);
 
+// A reply start: fills the window from the reply source file with the stored reply option
+// (see PrefillReply in ComposeWindow_win.h). Nothing happens when the window is gone.
+void PrefillReply(HWND window, const std::string& path, int choice);
+
 }  // namespace velmar

@@ -42,3 +42,14 @@ shot() {
 shot plain
 shot mailto 'mailto:bob@example.com?Minutes'
 shot body-file -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'
+
+# A reply start on a stored message: everyone answered, the text quoted and re-flowed. The
+# reply option comes from the user's section of the shared profile file.
+printf '%s\r\n' 'From: Alice <alice@example.org>' 'To: root, Bob <bob@example.com>' 'CC: carol@example.com' \
+    'Reply-To: Alice <alice@example.org>' 'Subject: Minutes of Monday' '' 'Hello all,' '' \
+    'the minutes of Monday are below. We agreed to move the review to Thursday and to keep the' \
+    'budget as it stands until the new figures arrive from the office.' '' '> Can we meet earlier?' \
+    '>> Only after lunch.' >"$WINEPREFIX/drive_c/RPL001.txt"
+printf '[root]\r\nOPT_RPVAL=5\r\n' >"$WINEPREFIX/drive_c/windows/VELMAR.INI"
+shot reply 'C:\RPL001.txt'
+rm -f "$WINEPREFIX/drive_c/windows/VELMAR.INI" "$WINEPREFIX/drive_c/RPL001.txt"

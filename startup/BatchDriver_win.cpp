@@ -109,10 +109,9 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
 
     ParsedCommandLine parsed = ParseCommandLine(
         commandLine, codePage, [](const std::string& path) -> std::unique_ptr<ByteSource> { return FileSource::Open(path); });
-    if (parsed.outcome == CommandOutcome::Reply) {
-        app.replyFilePath = parsed.replyFilePath;
-        return 1;
-    }
+    // A reply start asks for nothing else; it goes on like a window start so that the
+    // sender and the stored reply option are settled for the reply.
+    if (parsed.outcome == CommandOutcome::Reply) app.replyFilePath = parsed.replyFilePath;
     if (parsed.outcome == CommandOutcome::Rejected) {
         MessageBoxA(window, parsed.rejectedText.c_str(), "unknown arg", MB_OK);
         app.exitCode = exitcode::rejected;

@@ -57,8 +57,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
     }
 
     HACCEL accelerators = LoadAcceleratorsA(instance, "ACCEL1");
-    // The reply start's window filling arrives with the reply support; the reply source
-    // file is still removed at the end.
+    // A reply start fills the shown window from the stored message.
+    if (!app.replyFilePath.empty()) PrefillReply(app.mainWindow, app.replyFilePath, app.draft.replyOption);
 
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

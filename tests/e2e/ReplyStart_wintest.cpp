@@ -1,0 +1,110 @@
+// Reply starts of the real client: velmar1.exe started on a stored message, its window read
+// from outside and the buttons of its reply row pressed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+using wintest::ChildProcess;
+
+constexpr char kUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
+enum Id { To = 3001, Cc = 3003, Subject = 3007, Body = 3008, All = 3014, Sender = 3015, Yes = 3017, No = 3018 };
+
+std::string Text(HWND window, int id) {
+    HWND field = GetDlgItem(window, id);
+    std::string text(static_cast<std::size_t>(SendMessageA(field, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    const LRESULT got = SendMessageA(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+}
+
+// "to|cc|subject|pressed buttons|body" of the window.
+std::string Shown(HWND window) {
+    std::string pressed;
+    for (const auto& [id, name] : {std::pair{All, "All"}, {Sender, "Sender"}, {Yes, "Yes"}, {No, "No"}})
+        if (SendMessageA(GetDlgItem(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED) pressed += name;
+    return Text(window, To) + "|" + Text(window, Cc) + "|" + Text(window, Subject) + "|" + pressed + "|" + Text(window, Body);
+}
+
+// The client's window once the start-up fill is done: a sent message is taken only when
+// the client's thread looks at its queue again.
+HWND FilledWindow(ChildProcess& client) {
+    HWND window = client.Started() ? client.WaitForShownWindow("VELMAR1") : nullptr;
+    if (window != nullptr) SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr);
+    return window;
+}
+
+TEST(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
+    wintest::ForgetServerConfiguration();
+    wintest::ScratchDir dir("reply-row");
+    const std::string source = dir / "RPL001.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(source, "To: root, Bob <bob@example.com>,\r\n  carol@example.com\r\n"
+                                                "CC: alice@example.org\r\nReply-To: Alice <alice@example.org>\r\n"
+                                                "Subject: Lunch\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"));
+    ChildProcess client("velmar1.exe", "velmar1.exe " + source);
+    HWND window = FilledWindow(client);
+    ASSERT_NE(window, nullptr);
+    const std::string quoted = "\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\n>bye\r\n";
+    const struct {
+        int press;  // 0: as the start left it; Shift is held for the second Yes
+        std::string want;
+    } steps[] = {
+        {0, "alice@example.org||Lunch|SenderNo|"},
+        {All, "alice@example.org|bob@example.com,carol@example.com|Lunch|AllNo|"},
+        {Yes, "alice@example.org|bob@example.com,carol@example.com|Lunch|AllYes|" + quoted},
+        {Sender, "alice@example.org||Lunch|SenderYes|" + quoted},
+        {No, "alice@example.org||Lunch|SenderNo|"},
+        {Yes, "alice@example.org||Lunch|SenderYes|\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"},
+    };
+    // Sharing the client's input state lets this thread hold Shift down for it.
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(window, nullptr), TRUE);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = i + 1 == std::size(steps) ? 0x80 : 0;
+        SetKeyboardState(keys);
+        if (steps[i].press != 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(steps[i].press), 0);
+        EXPECT_EQ(Shown(window), steps[i].want);
+    }
+    SendMessageA(window, WM_COMMAND, 3019, 0);  // Save as Default
+    EXPECT_EQ(wintest::ReadRegistryValue(kUserKey, "OPT_RPVAL").bytes, std::string("\x0e\0\0\0", 4));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(client.Wait(), 0);
+    EXPECT_FALSE(wintest::FileExists(source));
+    wintest::ForgetServerConfiguration();
+}
+
+TEST(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
+    wintest::ForgetServerConfiguration();
+    ASSERT_TRUE(wintest::SetRegistryDword(kUserKey, "OPT_RPVAL", 2 | 12 | 16));   // unquoted, answer below
+    ASSERT_TRUE(wintest::SetRegistryString(kUserKey, "SMTPWIN", "0,0,900,600"));  // wide enough for unquoted text
+    std::string body;
+    for (int i = 0; body.size() < 100 * 1024; ++i) body += "line " + std::to_string(i) + std::string(i % 400, '.') + "\r\n";
+    wintest::ScratchDir dir("reply-long");
+    const std::string source = dir / "RPL002.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(
+        source, "X-Trace: " + std::string(10000, 'x') + "\r\nReply-To: <a@example.org>\r\nSubject: Long\r\n\r\n" + body));
+    for (const std::string& path : {source, dir / "RPL003.txt"}) {  // the second one never existed
+        SCOPED_TRACE(path);
+        const bool read = path == source;
+        ChildProcess client("velmar1.exe", "velmar1.exe " + path);
+        HWND window = FilledWindow(client);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(Shown(window), read ? "a@example.org||Long|SenderYes|" + body : "|||SenderYes|");
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, Body)));
+        SendMessageA(GetDlgItem(window, Body), WM_CHAR, 'x', 0);  // typed where the answer goes
+        EXPECT_EQ(Text(window, Body), read ? body + "x" : "x");
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(client.Wait(), 0);
+    }
+    wintest::ForgetServerConfiguration();
+}
+
+}  // namespace
+}  // namespace velmar
