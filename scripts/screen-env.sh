@@ -2,8 +2,8 @@
 # the screenshot scripts (sourced, not run). After `screen_setup PREFIX`, DISPLAY and the
 # Wine variables are set and everything is stopped when the script exits; a script adds
 # its own clean-up by defining `screen_extra_cleanup`.
-# Needs xvfb, imagemagick (import) and x11-utils (xwininfo).
-for tool in Xvfb import xwininfo wine; do
+# Needs xvfb and x11-utils (xwininfo); the screenshot scripts also imagemagick (import).
+for tool in Xvfb xwininfo wine; do
     command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
 

@@ -10,6 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe="$root/build/windows/bin/velmar_win_tests.exe"
 out="$root/build/screenshots"
 [ -f "$exe" ] || { echo "screenshots: build the Windows programs first (scripts/build.sh windows)" >&2; exit 1; }
+command -v import >/dev/null || { echo "screenshots: import (imagemagick) is missing" >&2; exit 1; }
 mkdir -p "$out"
 handshake=$(mktemp -d)
 # shellcheck source=screen-env.sh

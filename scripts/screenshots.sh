@@ -9,6 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe="$root/build/windows/bin/velmar1.exe"
 out="$root/build/screenshots"
 [ -x "$exe" ] || { echo "screenshots: build the Windows programs first (scripts/build.sh windows)" >&2; exit 1; }
+command -v import >/dev/null || { echo "screenshots: import (imagemagick) is missing" >&2; exit 1; }
 mkdir -p "$out"
 # shellcheck source=screen-env.sh
 source "$root/scripts/screen-env.sh"

@@ -21,14 +21,17 @@ for build in windows windows32; do
 done
 
 shopt -s nullglob
-checks=(*/tests/*_check.py tests/*/*_check.py)
+# Python checks, and shell checks that drive the window with real input under Xvfb.
+checks=(*/tests/*_check.py tests/*/*_check.py tests/*/*_check.sh)
 for check in "${checks[@]}"; do
     builds=(windows)
     # The checks that run the Windows programs check both builds.
     case "$check" in tests/* | standins/*) builds=(windows windows32) ;; esac
+    runner=python3
+    [[ "$check" == *.sh ]] && runner=bash
     for build in "${builds[@]}"; do
         echo "test: $check ($build)"
-        VELMAR_ROOT="$root" VELMAR_WINDOWS_BUILD="$build" python3 "$check"
+        VELMAR_ROOT="$root" VELMAR_WINDOWS_BUILD="$build" "$runner" "$check"
     done
 done
 
