@@ -12,3 +12,7 @@
 #include "addressbook/RecipientPicks.h"
 #include "addressbook/StoreFiles.h"
 
+#ifdef _WIN32
+#include "addressbook/AddressDialogs_win.h"
+#include "addressbook/AliasStores_win.h"
+#endif

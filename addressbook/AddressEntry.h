@@ -63,9 +63,10 @@ std::size_t TrimEntryText(std::string& text);
 
 // An alias target that feeds a program; such aliases are never listed.
 [[nodiscard]] inline bool IsProgramTarget(std::string_view target) { return !target.empty() && target[0] == '|'; }
-// An alias target that is the path of a distribution list file.
+// An alias target that is the path of a distribution list file; a program's path after
+// "|" is not one.
 [[nodiscard]] inline bool IsListTarget(std::string_view target) {
-    return target.find_first_of("\\/") != std::string_view::npos;
+    return !IsProgramTarget(target) && target.find_first_of("\\/") != std::string_view::npos;
 }
 
 // A server alias as the address list shows it: a list target as ListDisplay with

@@ -67,6 +67,8 @@ void RunHelpCommand(ComposeWindow& w, int id);          // About_win.cpp
 void RunAttachmentCommand(ComposeWindow& w, int id);    // Attachments_win.cpp
 void ToggleToolbar(ComposeWindow& w);                   // Toolbar_win.cpp
 void RunOptionDialogCommand(ComposeWindow& w, int id);  // OptionDialogs_win.cpp
+void RunAddressBookCommand(ComposeWindow& w, int id);   // AddressBook_win.cpp
+void RunNameCheckCommand(ComposeWindow& w, int id);     // AddressBook_win.cpp
 
 // Menu states when the menu bar is about to open (EditCommands_win.cpp).
 void UpdateEditMenu(ComposeWindow& w, HMENU menu);

@@ -27,10 +27,9 @@ void RunCommand(ComposeWindow& w, int id) {
     case CommandGroup::Help: RunHelpCommand(w, id); break;
     case CommandGroup::Attachments: RunAttachmentCommand(w, id); break;
     case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
-    // Address book, name check, send and reply are not connected yet: their commands do
-    // nothing until they are.
-    case CommandGroup::AddressBook:
-    case CommandGroup::NameCheck:
+    case CommandGroup::AddressBook: RunAddressBookCommand(w, id); break;
+    case CommandGroup::NameCheck: RunNameCheckCommand(w, id); break;
+    // Send and reply are not connected yet: their commands do nothing until they are.
     case CommandGroup::Send:
     case CommandGroup::Reply:
     case CommandGroup::Ignored:

@@ -76,6 +76,7 @@ TEST(DisplayForms, Cases) {
         {"list alias", ServerAliasEntry("team", "C:\\lists\\team.lst", "host").text,
          "Multiple recipients <team@host>"},
         {"list alias by slash", ServerAliasEntry("t", "lists/t.lst", "h").text, "Multiple recipients <t@h>"},
+        {"program path is no list", ServerAliasEntry("run", "|C:\\bin\\run", "h").text, "\"run\" <|C:\\bin\\run>"},
         {"alias file line", AliasLineDisplay("Ann Lee <ann>"), "\"Ann Lee\" <ann>"},
         {"alias file address line", AliasLineDisplay("ann"), "<ann>"},
         {"alias file name-only line kept", AliasLineDisplay("\"Nobody\""), "\"Nobody\""},
