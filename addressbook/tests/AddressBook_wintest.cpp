@@ -352,5 +352,39 @@ TEST_F(AddressBookTest, ListEntryDialogRefusals) {
     EXPECT_TRUE(notices.empty());
 }
 
+// Opens each dialog for a picture when VELMAR_SHOWCASE_DIR names a handshake directory:
+// the dialog is held open, "<name>.ready" written there, and the dialog closed once
+// "<name>.done" appears (scripts/screenshots-dialogs.sh).
+void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
+    const auto pump = [](DWORD ms) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            Sleep(20);
+        }
+    };
+    pump(500);
+    wintest::WriteWholeFile(dir + "\\" + name + ".ready", name);
+    for (int waited = 0; waited < 200 && !wintest::FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
+    Click(dialog, IDCANCEL);
+}
+
+TEST_F(AddressBookTest, ShowcaseForPictures) {
+    char dir[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0) GTEST_SKIP() << "pictures only";
+    const auto hold = [&](const char* name) { steps.push_back([&, name](HWND d) { HoldForPicture(d, dir, name); }); };
+    hold("address-book");
+    std::string field = "a@x.com,\"Lee, Ann\" <ann>,co";
+    ShowAddressBook(owner, context, "&TO:", field);
+    hold("address-entry");
+    EntryDraft entry{"Ann Lee", "ann", EntryPersonal};
+    ShowEntryDialog(owner, context, entry, {});
+    hold("address-list");
+    EntryDraft list{cfg / "tmplist.lst", "newlist", EntryNewList};
+    ShowEntryDialog(owner, context, list, {"a@x.com", "\"Lee, Ann\" <ann>"});
+    hold("address-new-kind");
+    AskNewKind(owner, context);
+}
+
 }  // namespace
 }  // namespace velmar
