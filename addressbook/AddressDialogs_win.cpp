@@ -205,7 +205,7 @@ void ModifyEntry(AddressBook& book) {
     const LRESULT caret = SendMessageA(shown, LB_GETCARETINDEX, 0, 0);
     if (caret == LB_ERR) return;
     const std::optional<std::size_t> index = ModelIndexOf(book, static_cast<int>(caret));
-    if (!index) return;
+    if (!index || *index >= book.model.Items().size()) return;
     EntryDraft work = book.model.DraftOf(*index);
     if (ShowEntryDialog(book.dialog, book.context, work, {})) ShowModel(book, book.model.Store(work, *index));
 }
