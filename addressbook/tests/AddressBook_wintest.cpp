@@ -204,7 +204,10 @@ TEST_F(AddressBookTest, OpensInLoadOrderWithTheFieldSplit) {
         SelectOnly(book, "<zed@x>");
         EXPECT_EQ(ItemText(book, IDC_BOOK_KIND_LABEL), "Personal");
         EXPECT_TRUE(Enabled(book, IDC_BOOK_MODIFY));
-        Click(book, IDC_BOOK_ADD);
+        SendDlgItemMessageA(book, IDC_BOOK_ADDRESSES, WM_KEYDOWN, VK_SPACE, 0);  // a space adds the selection
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(), 3u);
+        Click(book, IDC_BOOK_ADD);  // already a recipient: not added twice
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(), 3u);
         Click(book, IDOK);
     });
     std::string field = "a@x.com,\"Lee, Ann\" <ann>,ca";
