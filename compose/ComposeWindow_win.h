@@ -67,6 +67,8 @@ void RunHelpCommand(ComposeWindow& w, int id);          // About_win.cpp
 void RunAttachmentCommand(ComposeWindow& w, int id);    // Attachments_win.cpp
 void ToggleToolbar(ComposeWindow& w);                   // Toolbar_win.cpp
 void RunOptionDialogCommand(ComposeWindow& w, int id);  // OptionDialogs_win.cpp
+void RunAddressBookCommand(ComposeWindow& w, int id);   // AddressBook_win.cpp
+void RunNameCheckCommand(ComposeWindow& w, int id);     // AddressBook_win.cpp
 
 // The reply row (ReplyRow_win.cpp). PrefillReply fills the To, CC and Subject fields and
 // the body from the reply source file as `choice` asks (a reply option value: start-up

@@ -30,10 +30,8 @@ void RunCommand(ComposeWindow& w, int id) {
     case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
     case CommandGroup::Send: if (SendFromWindow(w)) DestroyWindow(w.window); break;
     case CommandGroup::Reply: RunReplyCommand(w, id); break;
-    // The address book and the name check are not connected yet: their commands do
-    // nothing until they are.
-    case CommandGroup::AddressBook:
-    case CommandGroup::NameCheck:
+    case CommandGroup::AddressBook: RunAddressBookCommand(w, id); break;
+    case CommandGroup::NameCheck: RunNameCheckCommand(w, id); break;
     case CommandGroup::Ignored:
     case CommandGroup::None: break;
     }

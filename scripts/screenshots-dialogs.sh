@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes PNG pictures of the option dialogs as a person sees them: a private Xvfb display, a
+# Takes PNG pictures of the option and address book dialogs as a person sees them: a private Xvfb display, a
 # private Wine prefix whose graphics driver is the real X11 one, and the dialogs opened one
 # after the other over a plain parent window by the Wine test program (its showcase case).
 # The pictures land in build/screenshots/dialog-*.png.
@@ -22,16 +22,23 @@ screen_extra_cleanup() {
 }
 screen_setup "$root/build/wineprefix-dialogs"
 
-VELMAR_SHOWCASE_DIR=$(winepath -w "$handshake" 2>/dev/null) \
-    wine "$exe" --gtest_filter='OptionDialogsTest.ShowcaseForPictures' >"$handshake.log" 2>&1 &
-test_pid=$!
-for name in message-options send-options-menu send-options-send special; do
-    for _ in $(seq 300); do [ -f "$handshake/$name.ready" ] && break; sleep 0.1; done
-    [ -f "$handshake/$name.ready" ] || { echo "screenshots: $name never opened" >&2; cat "$handshake.log" >&2; exit 1; }
-    import -window root "$out/dialog-$name.png"
-    echo "screenshots: $out/dialog-$name.png"
-    touch "$handshake/$name.done"
-done
-wait "$test_pid" || { cat "$handshake.log" >&2; exit 1; }
-test_pid=
-rm -f "$handshake.log"
+# pictures <test case> <picture name>...: runs one showcase case and takes each picture.
+pictures() {
+    local case=$1
+    shift
+    VELMAR_SHOWCASE_DIR=$(winepath -w "$handshake" 2>/dev/null) \
+        wine "$exe" --gtest_filter="$case" >"$handshake.log" 2>&1 &
+    test_pid=$!
+    for name in "$@"; do
+        for _ in $(seq 300); do [ -f "$handshake/$name.ready" ] && break; sleep 0.1; done
+        [ -f "$handshake/$name.ready" ] || { echo "screenshots: $name never opened" >&2; cat "$handshake.log" >&2; exit 1; }
+        import -window root "$out/dialog-$name.png"
+        echo "screenshots: $out/dialog-$name.png"
+        touch "$handshake/$name.done"
+    done
+    wait "$test_pid" || { cat "$handshake.log" >&2; exit 1; }
+    test_pid=
+    rm -f "$handshake.log"
+}
+pictures OptionDialogsTest.ShowcaseForPictures message-options send-options-menu send-options-send special
+pictures AddressBookTest.ShowcaseForPictures address-book address-entry address-list address-new-kind

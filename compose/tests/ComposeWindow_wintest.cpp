@@ -182,6 +182,22 @@ TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
     EXPECT_FALSE(IsWindow(window));
 }
 
+// The name check of a field (Enter there): one known address containing the typed text
+// replaces it, and the next header field gets the focus.
+TEST_F(ComposeWindowTest, NameCheckCompletesTheOneMatchAndMovesOn) {
+    wintest::ScratchDir cfg("namecheck");
+    app.config.usersSysPath = cfg / "USERS.SYS";
+    app.config.aliasesSysPath = cfg / "ALIASES.SYS";
+    app.config.cfgDir = app.config.usersDir = cfg.Path();
+    ASSERT_TRUE(wintest::WriteWholeFile(app.config.usersSysPath, "bob\r\ncarol\r\n"));
+    ASSERT_NE(Open(), nullptr);
+    Pump();
+    SetWindowTextA(Row(RowCc), "CAR");
+    SendMessageA(window, WM_COMMAND, IDM_CHECK_CC_NAMES, 0);
+    EXPECT_EQ(TextOf(Row(RowCc)), "carol");
+    EXPECT_EQ(GetFocus(), Row(RowBcc));
+}
+
 TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
     for (const bool userProgram : {false, true}) {
         SCOPED_TRACE(userProgram);

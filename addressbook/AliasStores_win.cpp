@@ -1,0 +1,182 @@
+#include "addressbook/AliasStores_win.h"
+
+#include <array>
+
+#include "addressbook/AddressEntry.h"
+#include "addressbook/StoreFiles.h"
+#include "common/ResourceStrings_win.h"
+#include "common/Text.h"
+#include "common/WinHandles_win.h"
+#include "resources/resource.h"
+
+namespace velmar {
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/:");
+    if (slash == std::string::npos) return ".";
+    if (path[slash] == ':') return path.substr(0, slash + 1);
+    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 65536));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes) {
+    UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+}
+
+// Inserts `text` at the caret of an edit box.
+void InsertAtCaret(HWND box, const std::string& text) {
+    SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    std::string bytes;
+    std::array<char, 4096> piece{};
+    DWORD got = 0;
+    while (ReadFile(file.Get(), piece.data(), static_cast<DWORD>(piece.size()), &got, nullptr) && got > 0)
+        bytes.append(piece.data(), got);
+    return bytes;
+}
+
+bool ReplaceFileSafely(const std::string& path, std::string_view bytes) {
+    std::array<char, MAX_PATH> temp{};
+    if (GetTempFileNameA(DirectoryOf(path).c_str(), "tmp", 0, temp.data()) == 0) return false;
+    if (WriteNewFile(temp.data(), bytes) &&
+        MoveFileExA(temp.data(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temp.data());
+    return false;
+}
+
+bool AddNameToListFile(const std::string& name, const std::string& path) {
+    const std::string old = ReadFileBytes(path).value_or(std::string());
+    const std::optional<std::string> bytes = NameIndexWith(old, name);
+    if (!bytes) return false;
+    // Appending leaves the lines the server may be reading in place.
+    UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.Get(), std::string_view(*bytes).substr(old.size())) && FlushFileBuffers(file.Get());
+}
+
+bool RemoveNameFromListFile(const std::string& name, const std::string& path, const FailureNotice& notice) {
+    const std::optional<std::string> old = ReadFileBytes(path);
+    if (!old) {
+        notice(IDS_INDEX_OPEN_FAILED, path);
+        return false;
+    }
+    const NameIndexRewrite rewrite = NameIndexWithout(*old, name);
+    const std::string newPath = SiblingPath(path, ".new");
+    if (!WriteNewFile(newPath, rewrite.bytes)) {
+        notice(IDS_INDEX_OPEN_FAILED, newPath);
+        return false;
+    }
+    if (!rewrite.seen) return false;
+    const std::string backup = SiblingPath(path, ".bak");
+    DeleteFileA(backup.c_str());
+    return MoveFileA(path.c_str(), backup.c_str()) && MoveFileA(newPath.c_str(), path.c_str());
+}
+
+void LoadListContents(const std::string& path, HWND box) {
+    if (const auto bytes = ReadFileBytes(path)) InsertAtCaret(box, ListFileToBoxText(*bytes));
+}
+
+void CopyRecipientsToContents(HWND box, const std::vector<std::string>& recipients) {
+    for (const std::string& r : recipients) InsertAtCaret(box, r + "\r\n");
+}
+
+bool SaveListContents(HWND box, const std::string& aliasName, const std::string& path, const FailureNotice& notice) {
+    const int length = GetWindowTextLengthA(box);
+    if (aliasName.empty() || path.empty() || length <= 0) return false;
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(box, text.data(), length + 1))));
+    if (ReplaceFileSafely(path, text)) return true;
+    notice(IDS_LIST_OPEN_FAILED, path);
+    return false;
+}
+
+std::string Win32AliasStores::PersonalAliasPath() {
+    return context_.config.usersDir + "\\" + context_.config.userId + "\\aliases.txt";
+}
+
+std::string Win32AliasStores::SharedAliasPath() {
+    std::string shared;
+    context_.settings.GetConfigString("_GLOBAL", "SHARED", "", shared, cap::sharedPath + 1, ProfileShared);
+    return shared.empty() ? context_.config.cfgDir + "\\aliases.txt" : shared;
+}
+
+std::optional<std::vector<std::string>> Win32AliasStores::ReadLines(const std::string& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    return SplitTextLines(*bytes);
+}
+
+std::vector<std::pair<std::string, std::string>> Win32AliasStores::ListServerAliases() {
+    std::vector<std::pair<std::string, std::string>> aliases;
+    UniqueRegKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAliasListKey, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return aliases;
+    for (DWORD index = 0;; ++index) {
+        std::array<char, 256> name{};
+        std::array<char, 256> data{};
+        DWORD nameSize = static_cast<DWORD>(name.size());
+        DWORD dataSize = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        const LONG rc = RegEnumValueA(key.Get(), index, name.data(), &nameSize, nullptr, &type,
+                                      reinterpret_cast<BYTE*>(data.data()), &dataSize);
+        if (rc == ERROR_MORE_DATA) continue;  // a value too long for its area is left out
+        if (rc != ERROR_SUCCESS) break;
+        if (type != REG_SZ && type != REG_EXPAND_SZ) continue;
+        aliases.emplace_back(std::string(TextInArea(name.data(), nameSize)),
+                             std::string(TextInArea(data.data(), dataSize)));
+    }
+    return aliases;
+}
+
+std::string Win32AliasStores::ServerAliasTarget(const std::string& name) {
+    std::string target;
+    context_.settings.GetConfigString("_aliases", name, "", target, cap::aliasTarget, ProfileShared);
+    return target;
+}
+
+void Win32AliasStores::PutServerAlias(const std::string& name, const char* target) {
+    context_.settings.PutConfigString("_aliases", name, target);
+}
+
+std::string Win32AliasStores::FullName(const std::string& userId) {
+    std::string fullName;
+    context_.settings.GetConfigString(userId, "FULLNAME", "", fullName, cap::fullName + 1, ProfileShared);
+    return fullName;
+}
+
+FailureNotice NoticeFor(const AddressBookContext& context, HWND owner) {
+    if (context.notice) return context.notice;
+    const HINSTANCE instance = context.instance;
+    return [owner, instance](unsigned textId, const std::string& path) {
+        const char* fallback = textId == IDS_OPEN_FAILED        ? "Open failed"
+                               : textId == IDS_LIST_OPEN_FAILED ? "Failed to open the file!"
+                                                                : "failed to open";
+        const std::string text = LoadResourceString(instance, textId, 255, fallback);
+        HWND shownOver = owner != nullptr ? owner : GetActiveWindow();
+        if (textId == IDS_OPEN_FAILED)
+            MessageBoxA(shownOver, path.c_str(), text.c_str(), MB_OK | MB_ICONERROR);
+        else
+            MessageBoxA(shownOver, text.c_str(), path.c_str(), MB_OK | MB_ICONERROR);
+    };
+}
+
+}  // namespace velmar

@@ -1,0 +1,393 @@
+// The address book over real files and the real registry: the stores, the name index
+// rewrite, the safe save, completion, and the dialogs driven from a CBT hook as each opens.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <set>
+
+#include "addressbook/AddressDialogs_win.h"
+#include "addressbook/AddressModel.h"
+#include "addressbook/AliasStores_win.h"
+#include "config/Registry_win.h"
+#include "resources/resource.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+constexpr char listKey[] = "SOFTWARE\\Brindle\\Velmar\\_aliases";
+constexpr char aliasKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\_aliases";
+constexpr char mailKey[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
+constexpr char userKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\bob";
+
+// ---- Driving modal dialogs: each dialog, the first time it is activated, gets the next
+// step; a dialog with no step left is cancelled.
+using DialogStep = std::function<void(HWND)>;
+std::deque<DialogStep> steps;
+std::deque<HWND> opened;
+std::set<HWND> seen;
+HHOOK hook = nullptr;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (opened.empty()) return;
+    HWND dialog = opened.front();
+    if (!IsWindow(dialog)) {  // closed before it was shown
+        opened.pop_front();
+        SetTimer(nullptr, 0, 1, RunNextStep);
+        return;
+    }
+    if (!IsWindowVisible(dialog)) {
+        SetTimer(nullptr, 0, 5, RunNextStep);
+        return;
+    }
+    opened.pop_front();
+    if (steps.empty()) {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    DialogStep step = std::move(steps.front());
+    steps.pop_front();
+    step(dialog);
+}
+
+LRESULT CALLBACK DialogHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::string(className) == "#32770" && seen.insert(window).second) {
+            opened.push_back(window);
+            SetTimer(nullptr, 0, 1, RunNextStep);
+        }
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::string Caption(HWND window) {
+    char text[128] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id) {
+    char text[1024] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+std::vector<AddressItem> Rows(HWND list) {
+    std::vector<AddressItem> rows;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        char text[512] = {};
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        rows.push_back({text, static_cast<EntryKind>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0))});
+    }
+    return rows;
+}
+
+// Selects exactly the row with this text in the list shown by the address book.
+void SelectOnly(HWND book, const char* text) {
+    HWND list = GetDlgItem(book, IDC_BOOK_RESULTS);
+    if (list == nullptr) list = GetDlgItem(book, IDC_BOOK_ADDRESSES);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    const LRESULT row = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    ASSERT_NE(row, LB_ERR) << text;
+    SendMessageA(list, LB_SETSEL, TRUE, row);
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
+    SendMessageA(book, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class AddressBookTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wintest::ForgetServerConfiguration();
+        personalDir = users.Path() + "\\bob";
+        CreateDirectoryA(personalDir.c_str(), nullptr);
+        config.hostName = "host";
+        config.userId = "bob";
+        config.usersDir = users.Path();
+        config.cfgDir = cfg.Path();
+        config.usersSysPath = cfg / "USERS.SYS";
+        config.aliasesSysPath = cfg / "ALIASES.SYS";
+        config.domain.PutText(0, 784, "example.com");
+        config.sharedProfilePath = config.userProfilePath = "VELMAR.INI";
+        ASSERT_TRUE(wintest::WriteWholeFile(PersonalPath(), "Ann Lee <ann>\r\nzed@x\r\n"));
+        ASSERT_TRUE(wintest::WriteWholeFile(cfg / "aliases.txt", "carl (Carl Ek)\r\n"));
+        ASSERT_TRUE(wintest::WriteWholeFile(config.usersSysPath, "bob\r\nroot\r\n"));
+        ASSERT_TRUE(wintest::WriteWholeFile(config.aliasesSysPath, "sales\r\nrun\r\nteam\r\n"));
+        ASSERT_TRUE(wintest::SetRegistryString(userKey, "FULLNAME", "Bob Cole"));
+        for (const auto& [name, target] : {std::pair{"sales", "s@x.com"}, {"run", "|C:\\bin\\run.exe"},
+                                           {"team", "C:\\lists\\team.lst"}}) {
+            ASSERT_TRUE(wintest::SetRegistryString(listKey, name, target));
+            ASSERT_TRUE(wintest::SetRegistryString(aliasKey, name, target));
+        }
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = OwnerProc;
+        cls.hInstance = instance;
+        cls.lpszClassName = "VelmarBookOwner";
+        RegisterClassA(&cls);
+        owner = CreateWindowExA(0, cls.lpszClassName, "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                640, 480, nullptr, nullptr, instance, nullptr);
+        ASSERT_NE(owner, nullptr);
+        hook = SetWindowsHookExA(WH_CBT, DialogHook, nullptr, GetCurrentThreadId());
+    }
+    void TearDown() override {
+        UnhookWindowsHookEx(hook);
+        EXPECT_TRUE(steps.empty()) << "a dialog step was never run";
+        steps.clear();
+        opened.clear();
+        seen.clear();
+        DestroyWindow(owner);
+        for (const auto& name : wintest::ListFiles(personalDir)) DeleteFileA((personalDir + "\\" + name).c_str());
+        RemoveDirectoryA(personalDir.c_str());
+        wintest::ForgetServerConfiguration();
+    }
+    std::string PersonalPath() const { return personalDir + "\\aliases.txt"; }
+
+    wintest::ScratchDir cfg{"abcfg"};
+    wintest::ScratchDir users{"abusers"};
+    std::string personalDir;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    AppConfig config;
+    Win32SettingsBackend backend;
+    SettingsStore settings{backend, config, true};
+    std::vector<std::pair<unsigned, std::string>> notices;
+    AddressBookContext context{instance, "VELMAR1", config, settings,
+                               [this](unsigned id, const std::string& path) { notices.emplace_back(id, path); }};
+    Win32AliasStores stores{context, context.notice};
+    HWND owner = nullptr;
+};
+
+const std::vector<AddressItem> loadOrder{{"\"Ann Lee\" <ann>", EntryPersonal},
+                                         {"<zed@x>", EntryPersonal},
+                                         {"\"Carl Ek\" <carl>", EntryShared},
+                                         {"\"sales\" <s@x.com>", EntryAlias},
+                                         {"Multiple recipients <team@host>", EntryList},
+                                         {"\"Bob Cole\" <bob>", EntryLocalUser},
+                                         {"root", EntryLocalUser}};
+
+// With "ADDRSORT" 0 the address list shows the load order: personal file, shared file,
+// server aliases (the program alias left out, the list as "Multiple recipients"), local
+// users; the field's addresses become recipients and its fragment the search text.
+TEST_F(AddressBookTest, OpensInLoadOrderWithTheFieldSplit) {
+    ASSERT_TRUE(wintest::SetRegistryDword(mailKey, "ADDRSORT", 0));
+    steps.push_back([](HWND book) {
+        EXPECT_EQ(Caption(book), "Address Book");
+        EXPECT_EQ(ItemText(book, IDC_BOOK_FIELD_LABEL), "&TO:");
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_ADDRESSES)), loadOrder);
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(), 2u);
+        EXPECT_EQ(ItemText(book, IDC_BOOK_SEARCH), "ca");
+        HWND results = GetDlgItem(book, IDC_BOOK_RESULTS);
+        ASSERT_NE(results, nullptr);
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(book, IDC_BOOK_ADDRESSES)));
+        EXPECT_EQ(Rows(results), (std::vector<AddressItem>{{"\"Carl Ek\" <carl>", EntryShared}}));
+        SetDlgItemTextA(book, IDC_BOOK_SEARCH, "");
+        EXPECT_EQ(GetDlgItem(book, IDC_BOOK_RESULTS), nullptr) << "clearing the search shows the whole list";
+        // A local user can be neither modified nor deleted.
+        SelectOnly(book, "root");
+        EXPECT_EQ(ItemText(book, IDC_BOOK_KIND_LABEL), "Local");
+        EXPECT_FALSE(Enabled(book, IDC_BOOK_MODIFY));
+        EXPECT_FALSE(Enabled(book, IDC_BOOK_DELETE));
+        SelectOnly(book, "<zed@x>");
+        EXPECT_EQ(ItemText(book, IDC_BOOK_KIND_LABEL), "Personal");
+        EXPECT_TRUE(Enabled(book, IDC_BOOK_MODIFY));
+        SendDlgItemMessageA(book, IDC_BOOK_ADDRESSES, WM_KEYDOWN, VK_SPACE, 0);  // a space adds the selection
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(), 3u);
+        Click(book, IDC_BOOK_ADD);  // already a recipient: not added twice
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(), 3u);
+        Click(book, IDOK);
+    });
+    std::string field = "a@x.com,\"Lee, Ann\" <ann>,ca";
+    EXPECT_TRUE(ShowAddressBook(owner, context, "&TO:", field));
+    EXPECT_EQ(field, "a@x.com,\"Lee, Ann\" <ann>,<zed@x>");
+}
+
+// Completion: one match replaces the field without a dialog; a program alias is found; two
+// matches open the address book.
+TEST_F(AddressBookTest, CompletionReplacesOneMatchAndOpensTheBookForTwo) {
+    EXPECT_EQ(CompletionCandidates(stores, "run.exe"), (std::vector<std::string>{"\"run\" <|C:\\bin\\run.exe>"}));
+    std::string field = "lee";
+    EXPECT_TRUE(CompleteAddress(owner, context, "&TO:", field));
+    EXPECT_EQ(field, "\"Ann Lee\" <ann>");
+    std::string book;
+    steps.push_back([&](HWND d) {
+        book = Caption(d);
+        Click(d, IDCANCEL);
+    });
+    field = "co";  // "Bob Cole" and "s@x.com"
+    EXPECT_FALSE(CompleteAddress(owner, context, "&CC:", field));
+    EXPECT_EQ(book, "Address Book");
+    EXPECT_EQ(field, "co");
+}
+
+// Deleting a list entry deletes the alias named before "@" and its index line, the old
+// index kept as ".bak"; removing a name the index lacks leaves it and a ".new" copy.
+TEST_F(AddressBookTest, DeletingAListForgetsItsAliasAndIndexLine) {
+    AddressModel model(stores, false);
+    model.Load();
+    ASSERT_EQ(model.Items(), loadOrder);
+    EXPECT_TRUE(model.Delete({4, 6}) == std::vector<std::size_t>{5}) << "the local user stays";
+    EXPECT_FALSE(wintest::ReadRegistryValue(aliasKey, "team").exists);
+    EXPECT_TRUE(wintest::ReadRegistryValue(aliasKey, "sales").exists);
+    EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "sales\r\nrun\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(cfg / "ALIASES.bak"), "sales\r\nrun\r\nteam\r\n");
+
+    EXPECT_FALSE(RemoveNameFromListFile("nobody", config.aliasesSysPath, context.notice));
+    EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "sales\r\nrun\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(cfg / "ALIASES.new"), "sales\r\nrun\r\n");
+    EXPECT_FALSE(RemoveNameFromListFile("x", cfg / "missing.sys", context.notice));
+    EXPECT_EQ(notices, (decltype(notices){{IDS_INDEX_OPEN_FAILED, cfg / "missing.sys"}}));
+    EXPECT_TRUE(AddNameToListFile("ops", config.aliasesSysPath));
+    EXPECT_FALSE(AddNameToListFile("OPS", config.aliasesSysPath));
+    EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "sales\r\nrun\r\nops\r\n");
+}
+
+// Saving writes display texts back; a file that cannot be replaced keeps its old content,
+// "Open failed" names it, and the other file is still written.
+TEST_F(AddressBookTest, SaveWritesDisplayTextsAndKeepsALockedFile) {
+    const std::string shared = cfg / "aliases.txt";
+    HANDLE lock = CreateFileA(shared.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    steps.push_back([](HWND book) {
+        SelectOnly(book, "<zed@x>");
+        Click(book, IDC_BOOK_DELETE);
+        EXPECT_TRUE(Enabled(book, IDC_BOOK_SAVE));
+        Click(book, IDC_BOOK_SAVE);
+        EXPECT_FALSE(Enabled(book, IDC_BOOK_SAVE));
+        Click(book, IDCANCEL);
+    });
+    std::string field;
+    EXPECT_FALSE(ShowAddressBook(owner, context, "&TO:", field));
+    CloseHandle(lock);
+    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), "\"Ann Lee\" <ann>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(shared), "carl (Carl Ek)\r\n");
+    EXPECT_EQ(notices, (decltype(notices){{IDS_OPEN_FAILED, shared}}));
+    EXPECT_EQ(wintest::ListFiles(cfg.Path()).size(), 3u) << "no temporary file left behind";
+}
+
+// New name, New list from the current recipients, Modify and Delete through the dialogs,
+// with what lands in the files and the registry.
+TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
+    const std::string listPath = cfg / "crew.lst";
+    steps.push_back([&](HWND book) {
+        Click(book, IDC_BOOK_NEW);  // a new shared name (the next three steps)
+        Click(book, IDC_BOOK_NEW);  // a new list from the recipients (the two after)
+        SelectOnly(book, "\"sales\" <s@x.com>");
+        Click(book, IDC_BOOK_MODIFY);
+        SelectOnly(book, "\"Ann Lee\" <ann>");
+        Click(book, IDC_BOOK_DELETE);
+        Click(book, IDOK);  // asks to save: Yes
+    });
+    steps.push_back([](HWND kind) { Click(kind, IDOK); });
+    steps.push_back([](HWND entry) {
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(entry, IDC_INFO_PERSONAL)));
+        EXPECT_EQ(IsDlgButtonChecked(entry, IDC_INFO_PERSONAL), BST_CHECKED);
+        SetDlgItemTextA(entry, IDC_INFO_NAME, "Dee");
+        SetDlgItemTextA(entry, IDC_INFO_ADDRESS, "dee@x");
+        CheckRadioButton(entry, IDC_INFO_ALIAS, IDC_INFO_PERSONAL, IDC_INFO_SHARED);
+        Click(entry, IDOK);
+    });
+    steps.push_back([](HWND kind) {
+        CheckRadioButton(kind, IDC_NEW_NAME, IDC_NEW_IMPORT, IDC_NEW_LIST);
+        Click(kind, IDOK);
+    });
+    steps.push_back([&](HWND entry) {
+        EXPECT_EQ(ItemText(entry, IDC_INFO_NAME_LABEL), "Alias");
+        EXPECT_EQ(ItemText(entry, IDC_INFO_ADDRESS_LABEL), "Filename");
+        EXPECT_EQ(ItemText(entry, IDC_INFO_NAME), "newlist");
+        EXPECT_EQ(ItemText(entry, IDC_INFO_ADDRESS), cfg / "tmplist.lst");
+        EXPECT_EQ(ItemText(entry, IDC_INFO_CONTENTS), "a@x.com\r\nb@y.com\r\n");
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(entry, IDC_INFO_ALIAS)));
+        SetDlgItemTextA(entry, IDC_INFO_NAME, "crew");
+        SetDlgItemTextA(entry, IDC_INFO_ADDRESS, listPath.c_str());
+        Click(entry, IDOK);
+    });
+    steps.push_back([](HWND entry) {
+        EXPECT_EQ(ItemText(entry, IDC_INFO_NAME), "sales");
+        SetDlgItemTextA(entry, IDC_INFO_NAME, "sales2");
+        Click(entry, IDOK);
+    });
+    steps.push_back([](HWND question) {
+        EXPECT_EQ(Caption(question), "VELMAR1");
+        PostMessageA(question, WM_COMMAND, IDYES, 0);
+    });
+    std::string field = "a@x.com,b@y.com";
+    EXPECT_TRUE(ShowAddressBook(owner, context, "&TO:", field));
+    EXPECT_EQ(field, "a@x.com,b@y.com");
+    EXPECT_EQ(wintest::ReadWholeFile(cfg / "aliases.txt"), "\"Carl Ek\" <carl>\r\n\"Dee\" <dee@x>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), "<zed@x>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(listPath), "a@x.com\r\nb@y.com\r\n");
+    EXPECT_EQ(wintest::ReadRegistryValue(aliasKey, "crew").bytes, listPath + std::string(1, '\0'));
+    EXPECT_FALSE(wintest::ReadRegistryValue(aliasKey, "sales").exists);
+    EXPECT_EQ(wintest::ReadRegistryValue(aliasKey, "sales2").bytes, std::string("s@x.com") + '\0');
+    EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "run\r\nteam\r\ncrew\r\nsales2\r\n");
+}
+
+// A list whose alias is gone closes its entry dialog at once; OK with an empty contents
+// box keeps a list's dialog open.
+TEST_F(AddressBookTest, ListEntryDialogRefusals) {
+    EntryDraft gone{"Multiple recipients", "gone@host", EntryList};
+    EXPECT_FALSE(ShowEntryDialog(owner, context, gone, {}));
+    bool stayed = false;
+    steps.push_back([&](HWND entry) {
+        SetDlgItemTextA(entry, IDC_INFO_CONTENTS, "");
+        Click(entry, IDOK);
+        stayed = IsWindow(entry) && IsWindowVisible(entry);
+        Click(entry, IDCANCEL);
+    });
+    EntryDraft fresh{cfg / "tmplist.lst", "newlist", EntryNewList};
+    EXPECT_FALSE(ShowEntryDialog(owner, context, fresh, {}));
+    EXPECT_TRUE(stayed);
+    EXPECT_FALSE(wintest::FileExists(cfg / "tmplist.lst"));
+    EXPECT_TRUE(notices.empty());
+}
+
+// Opens each dialog for a picture when VELMAR_SHOWCASE_DIR names a handshake directory:
+// the dialog is held open, "<name>.ready" written there, and the dialog closed once
+// "<name>.done" appears (scripts/screenshots-dialogs.sh).
+void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
+    const auto pump = [](DWORD ms) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            Sleep(20);
+        }
+    };
+    pump(500);
+    wintest::WriteWholeFile(dir + "\\" + name + ".ready", name);
+    for (int waited = 0; waited < 200 && !wintest::FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
+    Click(dialog, IDCANCEL);
+}
+
+TEST_F(AddressBookTest, ShowcaseForPictures) {
+    char dir[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0) GTEST_SKIP() << "pictures only";
+    const auto hold = [&](const char* name) { steps.push_back([&, name](HWND d) { HoldForPicture(d, dir, name); }); };
+    hold("address-book");
+    std::string field = "a@x.com,\"Lee, Ann\" <ann>,co";
+    ShowAddressBook(owner, context, "&TO:", field);
+    hold("address-entry");
+    EntryDraft entry{"Ann Lee", "ann", EntryPersonal};
+    ShowEntryDialog(owner, context, entry, {});
+    hold("address-list");
+    EntryDraft list{cfg / "tmplist.lst", "newlist", EntryNewList};
+    ShowEntryDialog(owner, context, list, {"a@x.com", "\"Lee, Ann\" <ann>"});
+    hold("address-new-kind");
+    AskNewKind(owner, context);
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,207 @@
+#include "addressbook/AddressModel.h"
+#include "addressbook/StoreFiles.h"
+
+#include <gtest/gtest.h>
+
+#include "addressbook/tests/FakeAliasStores.h"
+
+namespace velmar {
+namespace {
+
+using Items = std::vector<AddressItem>;
+
+class AddressModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stores.files["U\\me\\aliases.txt"] = "Ann Lee <ann>\r\nzed@x\r\n";
+        stores.files["C\\aliases.txt"] = "carl (Carl Ek)\n";
+        stores.files["C\\USERS.SYS"] = "bob\r\nroot\r\n";
+        stores.files["C\\ALIASES.SYS"] = "sales\r\nteam\r\nrun now\r\n";
+        stores.fullNames["bob"] = "Bob Cole";
+        stores.serverAliases = {{"sales", "s@x.com"}, {"run", "|C:\\bin\\run.exe"}, {"team", "C:\\lists\\team.lst"}};
+        stores.settingsAliases = {{"sales", "s@x.com"}, {"run", "|prog"}, {"team", "C:\\lists\\team.lst"}};
+    }
+    FakeAliasStores stores;
+};
+
+TEST_F(AddressModelTest, LoadOrderUnsortedAndSorted) {
+    AddressModel unsorted(stores, false);
+    unsorted.Load();
+    EXPECT_EQ(unsorted.Items(), (Items{{"\"Ann Lee\" <ann>", EntryPersonal},
+                                       {"<zed@x>", EntryPersonal},
+                                       {"\"Carl Ek\" <carl>", EntryShared},
+                                       {"\"sales\" <s@x.com>", EntryAlias},
+                                       {"Multiple recipients <team@host>", EntryList},
+                                       {"\"Bob Cole\" <bob>", EntryLocalUser},
+                                       {"root", EntryLocalUser}}));
+    AddressModel sorted(stores, true);
+    sorted.Load();
+    std::vector<std::string> texts;
+    for (const auto& item : sorted.Items()) texts.push_back(item.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"\"Ann Lee\" <ann>", "\"Bob Cole\" <bob>", "\"Carl Ek\" <carl>",
+                                               "\"sales\" <s@x.com>", "<zed@x>", "Multiple recipients <team@host>",
+                                               "root"}));
+    EXPECT_FALSE(sorted.Modified());
+}
+
+TEST_F(AddressModelTest, StoreCases) {
+    const struct {
+        const char* name;
+        EntryDraft draft;
+        std::optional<std::size_t> old;  // place in the unsorted list
+        std::vector<std::string> changes;
+        std::optional<AddressItem> shown;  // the entry added last
+        bool modified;
+    } cases[] = {
+        {"new personal entry", {"Dee", "dee@x", EntryPersonal}, {}, {}, AddressItem{"\"Dee\" <dee@x>", EntryPersonal},
+         true},
+        {"new server alias", {"ops", "ops@x", EntryAlias}, {}, {"index+ ops", "put ops=ops@x"},
+         AddressItem{"\"ops\" <ops@x>", EntryAlias}, false},
+        {"new list", {"crew", "C:\\l\\crew.lst", EntryList}, {}, {"index+ crew", "put crew=C:\\l\\crew.lst"},
+         AddressItem{"Multiple recipients <crew@host>", EntryList}, false},
+        {"alias given a path becomes a list", {"crew", "C:/l/c.lst", EntryAlias}, {}, {"index+ crew", "put crew=C:/l/c.lst"},
+         AddressItem{"Multiple recipients <crew@host>", EntryList}, false},
+        {"modify an alias removes the old one", {"sales2", "s@x.com", EntryAlias}, 3,
+         {"delete sales", "index- sales", "index+ sales2", "put sales2=s@x.com"},
+         AddressItem{"\"sales2\" <s@x.com>", EntryAlias}, false},
+        {"modify a list removes the alias before @", {"team", "C:\\lists\\t2.lst", EntryList}, 4,
+         {"delete team", "index- team", "index+ team", "put team=C:\\lists\\t2.lst"},
+         AddressItem{"Multiple recipients <team@host>", EntryList}, false},
+        {"modify a personal entry marks the files", {"Ann Lee", "ann@new", EntryPersonal}, 0, {},
+         AddressItem{"\"Ann Lee\" <ann@new>", EntryPersonal}, true},
+        {"address only", {"", "solo@x", EntryShared}, {}, {}, AddressItem{"<solo@x>", EntryShared}, true},
+        {"no address shows nothing", {"Nobody", "", EntryPersonal}, {}, {}, std::nullopt, false},
+        {"alias without address still stored", {"empty", "", EntryAlias}, {}, {"index+ empty", "put empty="},
+         std::nullopt, false},
+        {"same text twice is not added", {"Carl Ek", "carl", EntryPersonal}, {}, {}, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        stores.changes.clear();
+        AddressModel model(stores, false);
+        model.Load();
+        const std::size_t before = model.Items().size();
+        const auto place = model.Store(c.draft, c.old);
+        EXPECT_EQ(stores.changes, c.changes);
+        EXPECT_EQ(model.Modified(), c.modified);
+        ASSERT_EQ(place.has_value(), c.shown.has_value());
+        if (!place) continue;
+        EXPECT_EQ(model.Items()[*place], *c.shown);
+        if (c.old) {
+            EXPECT_EQ(*place, *c.old) << "an unsorted list keeps the replaced entry's place";
+            EXPECT_EQ(model.Items().size(), before);
+        }
+    }
+}
+
+TEST_F(AddressModelTest, DeleteKeepsLocalUsersAndForgetsAliases) {
+    AddressModel model(stores, false);
+    model.Load();
+    // personal, list, local user "root", alias
+    const auto kept = model.Delete({0, 4, 6, 3});
+    EXPECT_EQ(stores.changes, (std::vector<std::string>{"delete team", "index- team", "delete sales", "index- sales"}));
+    EXPECT_TRUE(model.Modified());
+    EXPECT_EQ(model.Items(), (Items{{"<zed@x>", EntryPersonal},
+                                    {"\"Carl Ek\" <carl>", EntryShared},
+                                    {"\"Bob Cole\" <bob>", EntryLocalUser},
+                                    {"root", EntryLocalUser}}));
+    EXPECT_EQ(kept, (std::vector<std::size_t>{3}));
+}
+
+TEST_F(AddressModelTest, SaveWritesDisplayTextsAndKeepsGoingAfterAFailure) {
+    AddressModel model(stores, false);
+    model.Load();
+    ASSERT_TRUE(model.Store({"Dee", "dee@x", EntryShared}, std::nullopt));
+    stores.failingPaths = {"C\\aliases.txt"};
+    EXPECT_EQ(model.Save(), (std::vector<std::string>{"C\\aliases.txt"}));
+    EXPECT_EQ(stores.files["U\\me\\aliases.txt"], "\"Ann Lee\" <ann>\r\n<zed@x>\r\n");
+    EXPECT_EQ(stores.files["C\\aliases.txt"], "carl (Carl Ek)\n") << "the old file stays";
+    EXPECT_FALSE(model.Modified());
+    stores.failingPaths.clear();
+    ASSERT_TRUE(model.Store({"Eve", "eve@x", EntryShared}, std::nullopt));
+    EXPECT_TRUE(model.Save().empty());
+    EXPECT_EQ(stores.files["C\\aliases.txt"], "\"Carl Ek\" <carl>\r\n\"Dee\" <dee@x>\r\n\"Eve\" <eve@x>\r\n");
+}
+
+TEST_F(AddressModelTest, SearchAndDraft) {
+    AddressModel model(stores, false);
+    model.Load();
+    EXPECT_EQ(model.Matching("LEE"), (std::vector<std::size_t>{0}));
+    EXPECT_EQ(model.Matching("o"), (std::vector<std::size_t>{3, 4, 5, 6}));
+    EXPECT_TRUE(model.Matching("").empty());
+    EXPECT_EQ(model.Find("root"), std::optional<std::size_t>{6});
+    const EntryDraft d = model.DraftOf(4);
+    EXPECT_EQ(d.name, "Multiple recipients");
+    EXPECT_EQ(d.address, "team@host");
+    EXPECT_EQ(d.kind, EntryList);
+}
+
+TEST_F(AddressModelTest, CompletionCandidatesInSourceOrder) {
+    const struct {
+        const char* name;
+        const char* typed;
+        std::vector<std::string> want;
+    } cases[] = {
+        {"users, index, shared, personal", "e",
+         {"\"Bob Cole\" <bob>", "\"sales\" <s@x.com>", "Multiple recipients <team@host>",
+          "\"Carl Ek\" <carl>", "\"Ann Lee\" <ann>", "<zed@x>"}},
+        {"a program alias is found", "prog", {"\"run\" <|prog>"}},
+        {"one match", "ann", {"\"Ann Lee\" <ann>"}},
+        {"nothing typed finds nothing", "", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CompletionCandidates(stores, c.typed), c.want);
+    }
+    stores.files["C\\ALIASES.SYS"] = "ghost\r\n";
+    EXPECT_EQ(CompletionCandidates(stores, "ghost"), (std::vector<std::string>{"ghost"}));
+}
+
+TEST(ButtonsFor, Cases) {
+    const struct {
+        const char* name;
+        std::size_t selected;
+        EntryKind kind;
+        bool modified;
+        EntryButtons want;
+    } cases[] = {
+        {"nothing selected", 0, EntryPersonal, true, {false, false, true, 0}},
+        {"one personal", 1, EntryPersonal, false, {true, true, false, IDS_KIND_PERSONAL}},
+        {"two shared", 2, EntryShared, false, {false, true, false, IDS_KIND_SHARED}},
+        {"alias", 1, EntryAlias, false, {true, true, false, IDS_KIND_ALIAS}},
+        {"list", 1, EntryList, false, {true, true, false, IDS_KIND_LIST}},
+        {"local user", 1, EntryLocalUser, true, {false, false, true, IDS_KIND_LOCAL}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const EntryButtons b = ButtonsFor(c.selected, c.kind, c.modified);
+        EXPECT_EQ(b.modify, c.want.modify);
+        EXPECT_EQ(b.remove, c.want.remove);
+        EXPECT_EQ(b.save, c.want.save);
+        EXPECT_EQ(b.kindLabel, c.want.kindLabel);
+    }
+}
+
+TEST(StoreFiles, NameIndexAndLists) {
+    const std::string longName(100, 'a');
+    EXPECT_FALSE(NameIndexWith("sales\r\nTEAM\r\n", "team"));
+    EXPECT_EQ(NameIndexWith("sales\r\n", "team"), std::optional<std::string>("sales\r\nteam\r\n"));
+    EXPECT_EQ(NameIndexWith("sales", "team"), std::optional<std::string>("sales\r\nteam\r\n"));
+    EXPECT_EQ(NameIndexWith("", "team"), std::optional<std::string>("team\r\n"));
+    EXPECT_TRUE(NameIndexWith(longName + "\r\n", std::string(79, 'a'))) << "a long line is no shorter name";
+
+    const NameIndexRewrite removed = NameIndexWithout("sales\nTeam\r\n" + longName + "\r\n", "team");
+    EXPECT_TRUE(removed.seen);
+    EXPECT_EQ(removed.bytes, "sales\r\n" + longName + "\r\n");
+    EXPECT_FALSE(NameIndexWithout(longName + "\r\n", std::string(21, 'a')).seen);
+
+    EXPECT_EQ(SiblingPath("C:\\cfg\\ALIASES.SYS", ".new"), "C:\\cfg\\ALIASES.new");
+    EXPECT_EQ(SiblingPath("C:\\cfg.d\\ALIASES", ".bak"), "C:\\cfg.d\\ALIASES.bak");
+    EXPECT_EQ(ListFileToBoxText("a@x\nb@y\r\n"), "a@x\r\nb@y\r\n");
+    EXPECT_EQ(ListFileToBoxText("a@x\r\nlast"), "a@x\r\nlast");
+    EXPECT_EQ(SplitTextLines("one\r\n\r\ntwo\x1Ahidden"), (std::vector<std::string>{"one", "", "two"}));
+    EXPECT_EQ(SplitTextLines(std::string(5000, 'L')).front().size(), 5000u);
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,63 @@
+// Alias stores held in memory: files by path, server aliases in their listing order, and a
+// record of every change, for the address book's native tests.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "addressbook/AliasStores.h"
+#include "addressbook/StoreFiles.h"
+
+namespace velmar {
+
+class FakeAliasStores final : public AliasStores {
+public:
+    std::map<std::string, std::string> files;  // path -> bytes
+    std::vector<std::pair<std::string, std::string>> serverAliases;
+    std::map<std::string, std::string> settingsAliases;  // the single-access alias table
+    std::map<std::string, std::string> fullNames;
+    std::vector<std::string> failingPaths;  // ReplaceFile refuses these
+    std::vector<std::string> changes;        // "put name=target", "delete name", "index+ name", "index- name"
+
+    std::string PersonalAliasPath() override { return "U\\me\\aliases.txt"; }
+    std::string SharedAliasPath() override { return "C\\aliases.txt"; }
+    std::string HostName() override { return "host"; }
+    std::string LocalUsersPath() override { return "C\\USERS.SYS"; }
+    std::string NameIndexPath() override { return "C\\ALIASES.SYS"; }
+
+    std::optional<std::vector<std::string>> ReadLines(const std::string& path) override {
+        const auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return SplitTextLines(it->second);
+    }
+    bool ReplaceFile(const std::string& path, const std::string& bytes) override {
+        for (const auto& p : failingPaths)
+            if (p == path) return false;
+        files[path] = bytes;
+        return true;
+    }
+    std::vector<std::pair<std::string, std::string>> ListServerAliases() override { return serverAliases; }
+    std::string ServerAliasTarget(const std::string& name) override {
+        const auto it = settingsAliases.find(name);
+        return it == settingsAliases.end() ? std::string() : it->second;
+    }
+    void PutServerAlias(const std::string& name, const char* target) override {
+        changes.push_back(target ? "put " + name + "=" + target : "delete " + name);
+    }
+    std::string FullName(const std::string& userId) override {
+        const auto it = fullNames.find(userId);
+        return it == fullNames.end() ? std::string() : it->second;
+    }
+    bool AddToNameIndex(const std::string& name) override {
+        changes.push_back("index+ " + name);
+        return true;
+    }
+    bool RemoveFromNameIndex(const std::string& name) override {
+        changes.push_back("index- " + name);
+        return true;
+    }
+};
+
+}  // namespace velmar
