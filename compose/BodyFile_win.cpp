@@ -18,7 +18,6 @@
 #include "compose/WindowTexts.h"
 #include "encoding/AttachmentParts_win.h"
 #include "resources/resource.h"
-#include "startup/ParameterFile.h"
 
 namespace velmar {
 namespace {

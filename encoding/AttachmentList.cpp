@@ -3,13 +3,35 @@
 #include <new>
 
 #include "common/Text.h"
+#include "encoding/Charset.h"
 
 namespace velmar {
 namespace {
 
 constexpr std::size_t kContentTestBytes = 1024;
 
+// The position just after the last backslash of `path` that is a character of its own,
+// or npos when there is none.
+std::size_t AfterLastBackslash(std::string_view path, unsigned codePage) {
+    std::size_t after = std::string_view::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (IsLeadByte(codePage, c) && i + 1 < path.size()) {
+            ++i;
+            continue;
+        }
+        if (c == '\\') after = i + 1;
+    }
+    return after;
+}
+
 }  // namespace
+
+std::string DisplayNameOfPath(std::string_view path, unsigned codePage) {
+    const std::size_t after = AfterLastBackslash(path, codePage);
+    if (after == std::string_view::npos || after >= path.size()) return std::string(path);
+    return std::string(path.substr(after));
+}
 
 bool IsTextByte(unsigned char c) {
     return c == '\t' || c == '\n' || c == '\f' || c == '\r' || (c >= 0x20 && c <= 0x7F);

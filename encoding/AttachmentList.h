@@ -60,6 +60,11 @@ private:
 [[nodiscard]] bool AddAttachment(AttachmentList& list, SettingsStore& settings, AppConfig& config,
                                  AttachmentFiles& files, std::string_view path, std::string_view displayName);
 
+// The name an attachment is shown and sent under by default: the last component of its
+// path (after its last backslash, double-byte aware); the whole path when that would be
+// empty.
+[[nodiscard]] std::string DisplayNameOfPath(std::string_view path, unsigned codePage);
+
 // The text of the compose window's attachment field: "+attachments: " followed by each
 // display name and ", " after each, in list order; empty for an empty list; at most 1023
 // characters.

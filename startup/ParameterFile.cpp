@@ -2,26 +2,12 @@
 
 #include "common/Text.h"
 #include "common/TextMode.h"
+#include "encoding/AttachmentList.h"
 #include "encoding/Charset.h"
 
 namespace velmar {
 
 namespace {
-
-// The position just after the last backslash of `path` that is a character of its own,
-// or npos when there is none.
-std::size_t AfterLastBackslash(std::string_view path, unsigned codePage) {
-    std::size_t after = std::string_view::npos;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const auto c = static_cast<unsigned char>(path[i]);
-        if (IsLeadByte(codePage, c) && i + 1 < path.size()) {
-            ++i;
-            continue;
-        }
-        if (c == '\\') after = i + 1;
-    }
-    return after;
-}
 
 // The first "::" of `line` that starts at a character boundary.
 std::size_t FindDisplayNameMark(std::string_view line, unsigned codePage) {
@@ -81,12 +67,6 @@ bool CutLineEnd(std::string& text) {
         }
     }
     return cut;
-}
-
-std::string DisplayNameOfPath(std::string_view path, unsigned codePage) {
-    const std::size_t after = AfterLastBackslash(path, codePage);
-    if (after == std::string_view::npos || after >= path.size()) return std::string(path);
-    return std::string(path.substr(after));
 }
 
 void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsigned codePage) {

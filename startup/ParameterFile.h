@@ -26,8 +26,5 @@ void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsign
 // Reads a whole parameter file (as text: CR LF is one line end, 0x1A ends the file).
 void ReadParameterFile(ByteSource& file, ParsedCommandLine& parsed, unsigned codePage);
 
-// The last component of a path (after its last backslash, double-byte aware); the whole
-// path when that would be empty.
-[[nodiscard]] std::string DisplayNameOfPath(std::string_view path, unsigned codePage);
 
 }  // namespace velmar
