@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
+#include "common/BufferedFile_win.h"
 #include "common/Paths_win.h"
 #include "common/Text.h"
 #include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
-#include "common/BufferedFile_win.h"
 #include "queue/PreparedBody_win.h"
 #include "queue/SpoolNames.h"
 
@@ -16,19 +17,20 @@ namespace velmar {
 
 namespace {
 
-// Copies the body piece by piece as it is read, every byte kept (a NUL byte included), up
-// to the byte 0x1A, where a text file ends: the queue's text-mode copy of the body would
-// stop there and lose the attachment parts written after it.
+// Copies the body in large blocks, every byte kept (a NUL byte included), up to the byte
+// 0x1A, where a text file ends: the queue's text-mode copy of the body would stop there and
+// lose the attachment parts written after it. A read failure ends the copy, as it ends a
+// text-mode read.
 bool CopyBody(BufferedFile& in, BufferedFile& out) {
-    std::array<char, 128> piece{};
-    for (;;) {
-        const int n = ReadBufferedLine(in, piece.data(), piece.size());
-        if (n < 1) return true;
-        const std::string_view bytes(piece.data(), static_cast<std::size_t>(n));
+    BufferedFileSource source(in);
+    std::vector<char> block(kStreamBufferSize);
+    for (std::size_t n; (n = source.Read(block.data(), block.size())) > 0;) {
+        const std::string_view bytes(block.data(), n);
         const std::size_t end = bytes.find('\x1A');
         if (!WriteBuffered(out, bytes.substr(0, end))) return false;
         if (end != std::string_view::npos) return true;
     }
+    return true;
 }
 
 }  // namespace
