@@ -15,6 +15,7 @@
 #include "config/StartupConfig.h"
 #include "resources/resource.h"
 #include "startup/Application_win.h"
+#include "tests/support/DialogDriver_win.h"
 #include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
@@ -33,12 +34,6 @@ void Type(HWND window, const Typed& t) {
     const std::pair<int, const char*> fields[] = {
         {IDC_TO, t.to}, {IDC_CC, t.cc}, {IDC_BCC, t.bcc}, {IDC_SUBJECT, t.subject}, {IDC_BODY, t.body}};
     for (const auto& [id, text] : fields) SetDlgItemTextA(window, id, text);
-}
-
-std::string FieldText(HWND window, int id) {
-    char text[1024] = {};
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
 }
 
 // Settings of the user root (digits: a number), with the send prompt off.
@@ -126,25 +121,6 @@ HDROP MakeDrop(const std::string& path) {
     return static_cast<HDROP>(memory);
 }
 
-// The message box of a failed send, read and closed from a timer inside its own loop.
-std::string boxCaption, boxText;
-
-BOOL CALLBACK ReadAndCloseBox(HWND box, LPARAM) {
-    char className[16] = {}, caption[64] = {}, text[512] = {};
-    GetClassNameA(box, className, sizeof className);
-    if (std::string(className) != "#32770" || !IsWindowVisible(box)) return TRUE;
-    GetWindowTextA(box, caption, sizeof caption);
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxCaption = caption;
-    boxText = text;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return FALSE;
-}
-
-void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (!EnumThreadWindows(GetCurrentThreadId(), ReadAndCloseBox, 0)) KillTimer(nullptr, timer);
-}
-
 // A failed send keeps the window whole; once the spool directory is back, the next Send
 // queues the message with its attachment part, then the signature's part, then the
 // closing boundary.
@@ -167,14 +143,20 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(attachment)), 0);
 
     ASSERT_TRUE(RemoveDirectoryA(spool.Path().c_str()));
-    SetTimer(nullptr, 0, 20, CloseMessageBox);
+    std::string boxCaption, boxText;
+    wintest::DialogDriver driver;  // reads and closes the message box
+    driver.Then([&](HWND box) {
+        boxCaption = wintest::Caption(box);
+        boxText = wintest::ItemText(box, 0xFFFF);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
     EXPECT_EQ(boxCaption, app.appTitle);
     EXPECT_EQ(boxText, "File send error of " + spool.Path());
     ASSERT_TRUE(IsWindow(window));
     const std::pair<int, const char*> kept[] = {{IDC_TO, typed.to}, {IDC_SUBJECT, typed.subject}, {IDC_BODY, typed.body}};
-    for (const auto& [id, text] : kept) EXPECT_EQ(FieldText(window, id), text);
-    EXPECT_EQ(FieldText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + attachment + ", ");
+    for (const auto& [id, text] : kept) EXPECT_EQ(wintest::ItemText(window, id), text);
+    EXPECT_EQ(wintest::ItemText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + attachment + ", ");
 
     ASSERT_TRUE(CreateDirectoryA(spool.Path().c_str(), nullptr));
     wintest::ListeningPipeServer delivery(records);

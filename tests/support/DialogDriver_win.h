@@ -1,0 +1,147 @@
+// Answers the modal dialogs a test opens on its own thread. A CBT hook notes each dialog
+// as it is first activated; a thread timer, running inside the dialog's own message loop,
+// hands it to the next queued step once it shows (a step given a caption takes only a
+// dialog with that caption). A dialog with no step left for it is cancelled.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar::wintest {
+
+inline std::string Caption(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+inline std::string ItemText(HWND dialog, int id) { return Caption(GetDlgItem(dialog, id)); }
+inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+inline BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Static") == 0) *reinterpret_cast<std::string*>(texts) += Caption(child);
+    return TRUE;
+}
+
+// The texts of a dialog's static controls, one after the other.
+inline std::string StaticTexts(HWND dialog) {
+    std::string texts;
+    EnumChildWindows(dialog, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+class DialogDriver {
+public:
+    using Act = std::function<void(HWND)>;
+
+    DialogDriver() {
+        current_ = this;
+        hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~DialogDriver() {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    void Then(Act act) { steps_.push_back({{}, std::move(act)}); }
+    void Then(std::string caption, Act act) { steps_.push_back({std::move(caption), std::move(act)}); }
+    // A step that presses `button` of a dialog (a message box's answer).
+    void Answer(std::string caption, int button) {
+        Then(std::move(caption), [button](HWND d) { PostMessageA(d, WM_COMMAND, button, 0); });
+    }
+    [[nodiscard]] bool Done() const { return steps_.empty(); }
+    // The caption of the first step still waiting, for a failure message.
+    [[nodiscard]] std::string Waiting() const { return steps_.empty() ? "" : steps_.front().caption; }
+    // The static texts of every dialog handed to a step, in order.
+    std::vector<std::string> shownTexts;
+
+private:
+    struct Step {
+        std::string caption;  // empty: any dialog
+        Act act;
+    };
+
+    static void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        DialogDriver* self = current_;
+        if (self == nullptr || self->opened_.empty()) return;
+        HWND dialog = self->opened_.front();
+        if (!IsWindow(dialog)) {  // closed before it was shown
+            self->opened_.pop_front();
+            SetTimer(nullptr, 0, 1, RunNextStep);
+            return;
+        }
+        if (!IsWindowVisible(dialog)) {  // activated while being shown: act once it shows
+            SetTimer(nullptr, 0, 5, RunNextStep);
+            return;
+        }
+        self->opened_.pop_front();
+        if (self->steps_.empty() ||
+            (!self->steps_.front().caption.empty() && self->steps_.front().caption != Caption(dialog))) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        Act act = std::move(self->steps_.front().act);
+        self->steps_.pop_front();
+        self->shownTexts.push_back(StaticTexts(dialog));
+        act(dialog);
+    }
+
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        DialogDriver* self = current_;
+        if (self != nullptr && code == HCBT_ACTIVATE) {
+            HWND window = reinterpret_cast<HWND>(wParam);
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (lstrcmpA(className, "#32770") == 0 && self->seen_.insert(window).second) {
+                self->opened_.push_back(window);
+                SetTimer(nullptr, 0, 1, RunNextStep);
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline DialogDriver* current_ = nullptr;
+    HHOOK hook_ = nullptr;
+    std::deque<Step> steps_;
+    std::deque<HWND> opened_;
+    std::set<HWND> seen_;
+};
+
+// The directory named by VELMAR_SHOWCASE_DIR, empty when it is not set.
+inline std::string ShowcaseDir() {
+    char dir[MAX_PATH] = {};
+    return GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0 ? std::string() : std::string(dir);
+}
+
+// With VELMAR_SHOWCASE_DIR set (by scripts/screenshots-dialogs.sh) a dialog is held open
+// for a picture: "<name>.ready" is written there, and the dialog closed once "<name>.done"
+// appears. Not a check.
+inline void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
+    const auto pump = [](DWORD ms) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            Sleep(20);
+        }
+    };
+    pump(500);
+    WriteWholeFile(dir + "\\" + name + ".ready", name);
+    for (int waited = 0; waited < 200 && !FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
+    Click(dialog, IDCANCEL);
+}
+
+}  // namespace velmar::wintest
