@@ -30,7 +30,10 @@ class BodyOpsTest : public ::testing::Test,
                     protected wintest::ComposeRig<testing::FakeSettingsBackend, testing::FakeServerLibrary> {
 protected:
     void SetUp() override {
-        for (int row : {int{RowTo}, 3, 5, int{RowSubject}}) AddField(row);
+        for (int row : {int{RowTo}, 3, 5, int{RowSubject}})
+            w.controls[static_cast<std::size_t>(row)] =
+                CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10 + 25 * row, 400, 20,
+                                w.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(3000 + row)), instance, nullptr);
         config.userId = "alice";
     }
     void TearDown() override { EXPECT_TRUE(driver.Done()) << "dialog not seen: " << driver.Waiting(); }

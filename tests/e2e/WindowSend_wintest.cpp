@@ -4,18 +4,13 @@
 // window in this process, where files can be dropped on it.
 #include <windows.h>
 
-#include <shellapi.h>
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "config/StartupConfig.h"
 #include "resources/resource.h"
-#include "startup/Application_win.h"
-#include "tests/support/DialogDriver_win.h"
+#include "tests/support/ComposeRig_win.h"
 #include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
@@ -111,16 +106,6 @@ TEST_F(WindowSendTest, LongBodyGoesOutWhole) {
 
 // ---- The window in this process ----
 
-HDROP MakeDrop(const std::string& path) {
-    const std::string names = path + '\0' + '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 // A failed send keeps the window whole; once the spool directory is back, the next Send
 // queues the message with its attachment part, then the signature's part, then the
 // closing boundary.
@@ -131,16 +116,12 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     ASSERT_TRUE(wintest::WriteWholeFile(signature, "-- \r\nRoot, sales\r\n"));
     StoreRootSettings({{"OPT_SIG", "1"}, {"SIGFILE", signature}});
     Application app;
-    app.instance = GetModuleHandleA(nullptr);
-    ASSERT_TRUE(InitApplication(app, app.instance, nullptr));
-    LoadStartupConfiguration(app.config, app.settings, app.library,
-                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
-    HWND window = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message", WS_OVERLAPPEDWINDOW, 10, 20, 640,
-                                  480, nullptr, nullptr, app.instance, &app.compose);
+    ASSERT_TRUE(wintest::StartInProcess(app));
+    HWND window = wintest::OpenMainWindow(app);
     ASSERT_NE(window, nullptr);
     const Typed typed{"bob@example.com", "", "", "Notes", "See the notes.\r\n"};
     Type(window, typed);
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(attachment)), 0);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({attachment})), 0);
 
     ASSERT_TRUE(RemoveDirectoryA(spool.Path().c_str()));
     std::string boxCaption, boxText;

@@ -1,15 +1,23 @@
-// A compose window for the tests of its commands and dialogs: a real top-level parent
-// window with a multi-line body field, and the context the window works with, over the
-// settings backend and server library the test chooses.
+// Compose windows for the tests of their commands and dialogs: a bare rig (a real parent
+// window with a multi-line body field and the context the window works with, over the
+// settings backend and server library the test chooses), or the application's own main
+// window opened in this process; and file drops as the shell hands them to a window.
 #pragma once
 
 #include <windows.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "compose/ComposeWindow_win.h"
 #include "compose/MainWindow_win.h"
+#include "config/StartupConfig.h"
 #include "resources/resource.h"
+#include "startup/Application_win.h"
+#include "tests/support/DialogDriver_win.h"
 
 namespace velmar::wintest {
 
@@ -22,9 +30,8 @@ inline HWND CreateParentWindow() {
         cls.lpszClassName = "VelmarTestParent";
         return RegisterClassA(&cls);
     }();
-    (void)registered;
-    return CreateWindowExA(0, "VelmarTestParent", "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                           640, 480, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, MAKEINTATOM(registered), "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
+                           50, 640, 480, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 template <class Backend, class Library>
@@ -40,18 +47,7 @@ struct ComposeRig {
     ~ComposeRig() { DestroyWindow(w.window); }
     ComposeRig(const ComposeRig&) = delete;
     ComposeRig& operator=(const ComposeRig&) = delete;
-
-    // Adds a one-line field for `row`.
-    void AddField(int row) {
-        w.controls[static_cast<std::size_t>(row)] =
-            CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10 + 25 * row, 400, 20, w.window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(3000 + row)), instance, nullptr);
-    }
-    [[nodiscard]] std::string Body() const {
-        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(w.Body())) + 1, '\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextA(w.Body(), text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    [[nodiscard]] std::string Body() const { return Caption(w.Body()); }
     void SetBody(const std::string& text) const { SetWindowTextA(w.Body(), text.c_str()); }
 
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -64,5 +60,36 @@ struct ComposeRig {
     ComposeContext context{instance, appTitle, config, settings, library, draft, replyFile};
     ComposeWindow w{context};
 };
+
+// The application set up in this process as start-up sets it up, before its window opens.
+inline bool StartInProcess(Application& app) {
+    app.instance = GetModuleHandleA(nullptr);
+    if (!InitApplication(app, app.instance, nullptr)) return false;
+    LoadStartupConfiguration(app.config, app.settings, app.library,
+                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
+    return true;
+}
+
+// The application's main window, shown.
+inline HWND OpenMainWindow(Application& app) {
+    app.mainWindow = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message",
+                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 10, 20, 640, 480, nullptr, nullptr,
+                                     app.instance, &app.compose);
+    if (app.mainWindow != nullptr) ShowWindow(app.mainWindow, SW_SHOWNORMAL);
+    return app.mainWindow;
+}
+
+// A drop of `paths` as the shell hands it to a window.
+inline HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& path : paths) names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
 
 }  // namespace velmar::wintest

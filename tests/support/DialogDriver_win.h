@@ -26,14 +26,17 @@ inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM
 inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+inline std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+inline bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
 
 inline BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
-    char name[16] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "Static") == 0) *reinterpret_cast<std::string*>(texts) += Caption(child);
+    if (IsClass(child, "Static")) *reinterpret_cast<std::string*>(texts) += Caption(child);
     return TRUE;
 }
-
 // The texts of a dialog's static controls, one after the other.
 inline std::string StaticTexts(HWND dialog) {
     std::string texts;
@@ -44,11 +47,7 @@ inline std::string StaticTexts(HWND dialog) {
 class DialogDriver {
 public:
     using Act = std::function<void(HWND)>;
-
-    DialogDriver() {
-        current_ = this;
-        hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-    }
+    DialogDriver() : hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())) { current_ = this; }
     ~DialogDriver() {
         UnhookWindowsHookEx(hook_);
         current_ = nullptr;
@@ -56,17 +55,15 @@ public:
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
 
-    void Then(Act act) { steps_.push_back({{}, std::move(act)}); }
-    void Then(std::string caption, Act act) { steps_.push_back({std::move(caption), std::move(act)}); }
-    // A step that presses `button` of a dialog (a message box's answer).
+    void Then(Act act, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(act)}); }
+    void Then(std::string caption, Act act) { Then(std::move(act), std::move(caption)); }
+    // Presses `button` of the next dialog with this caption (a message box's answer).
     void Answer(std::string caption, int button) {
         Then(std::move(caption), [button](HWND d) { PostMessageA(d, WM_COMMAND, button, 0); });
     }
     [[nodiscard]] bool Done() const { return steps_.empty(); }
-    // The caption of the first step still waiting, for a failure message.
-    [[nodiscard]] std::string Waiting() const { return steps_.empty() ? "" : steps_.front().caption; }
-    // The static texts of every dialog handed to a step, in order.
-    std::vector<std::string> shownTexts;
+    [[nodiscard]] std::string Waiting() const { return Done() ? "" : steps_.front().caption; }
+    std::vector<std::string> shownTexts;  // the static texts of every dialog handed to a step
 
 private:
     struct Step {
@@ -79,57 +76,50 @@ private:
         DialogDriver* self = current_;
         if (self == nullptr || self->opened_.empty()) return;
         HWND dialog = self->opened_.front();
-        if (!IsWindow(dialog)) {  // closed before it was shown
-            self->opened_.pop_front();
-            SetTimer(nullptr, 0, 1, RunNextStep);
-            return;
-        }
-        if (!IsWindowVisible(dialog)) {  // activated while being shown: act once it shows
+        if (IsWindow(dialog) && !IsWindowVisible(dialog)) {  // activated while being shown: act once it shows
             SetTimer(nullptr, 0, 5, RunNextStep);
             return;
         }
         self->opened_.pop_front();
-        if (self->steps_.empty() ||
-            (!self->steps_.front().caption.empty() && self->steps_.front().caption != Caption(dialog))) {
+        if (!IsWindow(dialog)) {  // closed before it was shown
+            SetTimer(nullptr, 0, 1, RunNextStep);
+        } else if (self->Done() || !(self->steps_.front().caption.empty() ||
+                                     self->steps_.front().caption == Caption(dialog))) {
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            return;
+        } else {
+            Act act = std::move(self->steps_.front().act);
+            self->steps_.pop_front();
+            self->shownTexts.push_back(StaticTexts(dialog));
+            act(dialog);
         }
-        Act act = std::move(self->steps_.front().act);
-        self->steps_.pop_front();
-        self->shownTexts.push_back(StaticTexts(dialog));
-        act(dialog);
     }
 
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        DialogDriver* self = current_;
-        if (self != nullptr && code == HCBT_ACTIVATE) {
-            HWND window = reinterpret_cast<HWND>(wParam);
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, "#32770") == 0 && self->seen_.insert(window).second) {
-                self->opened_.push_back(window);
-                SetTimer(nullptr, 0, 1, RunNextStep);
-            }
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (current_ != nullptr && code == HCBT_ACTIVATE && IsClass(window, "#32770") &&
+            current_->seen_.insert(window).second) {
+            current_->opened_.push_back(window);
+            SetTimer(nullptr, 0, 1, RunNextStep);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     static inline DialogDriver* current_ = nullptr;
-    HHOOK hook_ = nullptr;
+    HHOOK hook_;
     std::deque<Step> steps_;
     std::deque<HWND> opened_;
     std::set<HWND> seen_;
 };
 
-// The directory named by VELMAR_SHOWCASE_DIR, empty when it is not set.
+// The directory named by VELMAR_SHOWCASE_DIR (set by scripts/screenshots-dialogs.sh), empty
+// when it is not set.
 inline std::string ShowcaseDir() {
     char dir[MAX_PATH] = {};
     return GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0 ? std::string() : std::string(dir);
 }
 
-// With VELMAR_SHOWCASE_DIR set (by scripts/screenshots-dialogs.sh) a dialog is held open
-// for a picture: "<name>.ready" is written there, and the dialog closed once "<name>.done"
-// appears. Not a check.
+// Not a check: holds a dialog open for a picture, writes "<name>.ready" in the showcase
+// directory, and closes the dialog once "<name>.done" appears there.
 inline void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
     const auto pump = [](DWORD ms) {
         for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
