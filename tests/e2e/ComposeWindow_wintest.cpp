@@ -19,16 +19,13 @@
 namespace velmar {
 namespace {
 
+using wintest::Pump;
+
 ControlRect ClientRectOf(HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void Pump() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 void SetShift(bool down) {

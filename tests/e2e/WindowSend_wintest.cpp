@@ -147,8 +147,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     ExpectOneGoldenSet(spool, "window_signature_attachment");
     EXPECT_EQ(delivery.Received(1).size(), 1u);
 
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    wintest::Pump();
     UnregisterClassA(app.appTitle.c_str(), app.instance);
     for (const auto& name : wintest::ListFiles(attachDir)) DeleteFileA((std::string(attachDir) + "\\" + name).c_str());
     RemoveDirectoryA(attachDir);

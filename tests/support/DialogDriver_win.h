@@ -26,6 +26,11 @@ inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM
 inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+// Dispatches every message waiting for this thread.
+inline void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
 inline std::string ClassOf(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
@@ -122,11 +127,7 @@ inline std::string ShowcaseDir() {
 // directory, and closes the dialog once "<name>.done" appears there.
 inline void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
     const auto pump = [](DWORD ms) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            Sleep(20);
-        }
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20)) Pump();
     };
     pump(500);
     WriteWholeFile(dir + "\\" + name + ".ready", name);
