@@ -4,82 +4,27 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-#include <set>
-
 #include "addressbook/AddressDialogs_win.h"
 #include "addressbook/AddressModel.h"
 #include "addressbook/AliasStores_win.h"
 #include "config/Registry_win.h"
 #include "resources/resource.h"
+#include "tests/support/ComposeRig_win.h"
+#include "tests/support/DialogDriver_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
 
+using wintest::Caption;
+using wintest::Click;
+using wintest::Enabled;
+using wintest::ItemText;
+
 constexpr char listKey[] = "SOFTWARE\\Brindle\\Velmar\\_aliases";
 constexpr char aliasKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\_aliases";
 constexpr char mailKey[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
 constexpr char userKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\bob";
-
-// ---- Driving modal dialogs: each dialog, the first time it is activated, gets the next
-// step; a dialog with no step left is cancelled.
-using DialogStep = std::function<void(HWND)>;
-std::deque<DialogStep> steps;
-std::deque<HWND> opened;
-std::set<HWND> seen;
-HHOOK hook = nullptr;
-
-void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (opened.empty()) return;
-    HWND dialog = opened.front();
-    if (!IsWindow(dialog)) {  // closed before it was shown
-        opened.pop_front();
-        SetTimer(nullptr, 0, 1, RunNextStep);
-        return;
-    }
-    if (!IsWindowVisible(dialog)) {
-        SetTimer(nullptr, 0, 5, RunNextStep);
-        return;
-    }
-    opened.pop_front();
-    if (steps.empty()) {
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    DialogStep step = std::move(steps.front());
-    steps.pop_front();
-    step(dialog);
-}
-
-LRESULT CALLBACK DialogHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (std::string(className) == "#32770" && seen.insert(window).second) {
-            opened.push_back(window);
-            SetTimer(nullptr, 0, 1, RunNextStep);
-        }
-    }
-    return CallNextHookEx(hook, code, wParam, lParam);
-}
-
-void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-std::string Caption(HWND window) {
-    char text[128] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string ItemText(HWND dialog, int id) {
-    char text[1024] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 std::vector<AddressItem> Rows(HWND list) {
     std::vector<AddressItem> rows;
@@ -102,12 +47,6 @@ void SelectOnly(HWND book, const char* text) {
     SendMessageA(list, LB_SETSEL, TRUE, row);
     SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
     SendMessageA(book, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 class AddressBookTest : public ::testing::Test {
@@ -134,22 +73,11 @@ protected:
             ASSERT_TRUE(wintest::SetRegistryString(listKey, name, target));
             ASSERT_TRUE(wintest::SetRegistryString(aliasKey, name, target));
         }
-        WNDCLASSA cls{};
-        cls.lpfnWndProc = OwnerProc;
-        cls.hInstance = instance;
-        cls.lpszClassName = "VelmarBookOwner";
-        RegisterClassA(&cls);
-        owner = CreateWindowExA(0, cls.lpszClassName, "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                                640, 480, nullptr, nullptr, instance, nullptr);
+        owner = wintest::CreateParentWindow();
         ASSERT_NE(owner, nullptr);
-        hook = SetWindowsHookExA(WH_CBT, DialogHook, nullptr, GetCurrentThreadId());
     }
     void TearDown() override {
-        UnhookWindowsHookEx(hook);
-        EXPECT_TRUE(steps.empty()) << "a dialog step was never run";
-        steps.clear();
-        opened.clear();
-        seen.clear();
+        EXPECT_TRUE(driver.Done()) << "a dialog step was never run";
         DestroyWindow(owner);
         for (const auto& name : wintest::ListFiles(personalDir)) DeleteFileA((personalDir + "\\" + name).c_str());
         RemoveDirectoryA(personalDir.c_str());
@@ -169,6 +97,7 @@ protected:
                                [this](unsigned id, const std::string& path) { notices.emplace_back(id, path); }};
     Win32AliasStores stores{context, context.notice};
     HWND owner = nullptr;
+    wintest::DialogDriver driver;
 };
 
 const std::vector<AddressItem> loadOrder{{"\"Ann Lee\" <ann>", EntryPersonal},
@@ -184,7 +113,7 @@ const std::vector<AddressItem> loadOrder{{"\"Ann Lee\" <ann>", EntryPersonal},
 // users; the field's addresses become recipients and its fragment the search text.
 TEST_F(AddressBookTest, OpensInLoadOrderWithTheFieldSplit) {
     ASSERT_TRUE(wintest::SetRegistryDword(mailKey, "ADDRSORT", 0));
-    steps.push_back([](HWND book) {
+    driver.Then([](HWND book) {
         EXPECT_EQ(Caption(book), "Address Book");
         EXPECT_EQ(ItemText(book, IDC_BOOK_FIELD_LABEL), "&TO:");
         EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_ADDRESSES)), loadOrder);
@@ -223,7 +152,7 @@ TEST_F(AddressBookTest, CompletionReplacesOneMatchAndOpensTheBookForTwo) {
     EXPECT_TRUE(CompleteAddress(owner, context, "&TO:", field));
     EXPECT_EQ(field, "\"Ann Lee\" <ann>");
     std::string book;
-    steps.push_back([&](HWND d) {
+    driver.Then([&](HWND d) {
         book = Caption(d);
         Click(d, IDCANCEL);
     });
@@ -261,7 +190,7 @@ TEST_F(AddressBookTest, SaveWritesDisplayTextsAndKeepsALockedFile) {
     const std::string shared = cfg / "aliases.txt";
     HANDLE lock = CreateFileA(shared.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    steps.push_back([](HWND book) {
+    driver.Then([](HWND book) {
         SelectOnly(book, "<zed@x>");
         Click(book, IDC_BOOK_DELETE);
         EXPECT_TRUE(Enabled(book, IDC_BOOK_SAVE));
@@ -282,7 +211,7 @@ TEST_F(AddressBookTest, SaveWritesDisplayTextsAndKeepsALockedFile) {
 // with what lands in the files and the registry.
 TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
     const std::string listPath = cfg / "crew.lst";
-    steps.push_back([&](HWND book) {
+    driver.Then([&](HWND book) {
         Click(book, IDC_BOOK_NEW);  // a new shared name (the next three steps)
         Click(book, IDC_BOOK_NEW);  // a new list from the recipients (the two after)
         SelectOnly(book, "\"sales\" <s@x.com>");
@@ -291,8 +220,8 @@ TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
         Click(book, IDC_BOOK_DELETE);
         Click(book, IDOK);  // asks to save: Yes
     });
-    steps.push_back([](HWND kind) { Click(kind, IDOK); });
-    steps.push_back([](HWND entry) {
+    driver.Then([](HWND kind) { Click(kind, IDOK); });
+    driver.Then([](HWND entry) {
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(entry, IDC_INFO_PERSONAL)));
         EXPECT_EQ(IsDlgButtonChecked(entry, IDC_INFO_PERSONAL), BST_CHECKED);
         SetDlgItemTextA(entry, IDC_INFO_NAME, "Dee");
@@ -300,11 +229,11 @@ TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
         CheckRadioButton(entry, IDC_INFO_ALIAS, IDC_INFO_PERSONAL, IDC_INFO_SHARED);
         Click(entry, IDOK);
     });
-    steps.push_back([](HWND kind) {
+    driver.Then([](HWND kind) {
         CheckRadioButton(kind, IDC_NEW_NAME, IDC_NEW_IMPORT, IDC_NEW_LIST);
         Click(kind, IDOK);
     });
-    steps.push_back([&](HWND entry) {
+    driver.Then([&](HWND entry) {
         EXPECT_EQ(ItemText(entry, IDC_INFO_NAME_LABEL), "Alias");
         EXPECT_EQ(ItemText(entry, IDC_INFO_ADDRESS_LABEL), "Filename");
         EXPECT_EQ(ItemText(entry, IDC_INFO_NAME), "newlist");
@@ -315,12 +244,12 @@ TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
         SetDlgItemTextA(entry, IDC_INFO_ADDRESS, listPath.c_str());
         Click(entry, IDOK);
     });
-    steps.push_back([](HWND entry) {
+    driver.Then([](HWND entry) {
         EXPECT_EQ(ItemText(entry, IDC_INFO_NAME), "sales");
         SetDlgItemTextA(entry, IDC_INFO_NAME, "sales2");
         Click(entry, IDOK);
     });
-    steps.push_back([](HWND question) {
+    driver.Then([](HWND question) {
         EXPECT_EQ(Caption(question), "VELMAR1");
         PostMessageA(question, WM_COMMAND, IDYES, 0);
     });
@@ -342,7 +271,7 @@ TEST_F(AddressBookTest, ListEntryDialogRefusals) {
     EntryDraft gone{"Multiple recipients", "gone@host", EntryList};
     EXPECT_FALSE(ShowEntryDialog(owner, context, gone, {}));
     bool stayed = false;
-    steps.push_back([&](HWND entry) {
+    driver.Then([&](HWND entry) {
         SetDlgItemTextA(entry, IDC_INFO_CONTENTS, "");
         Click(entry, IDOK);
         stayed = IsWindow(entry) && IsWindowVisible(entry);
@@ -355,27 +284,10 @@ TEST_F(AddressBookTest, ListEntryDialogRefusals) {
     EXPECT_TRUE(notices.empty());
 }
 
-// Opens each dialog for a picture when VELMAR_SHOWCASE_DIR names a handshake directory:
-// the dialog is held open, "<name>.ready" written there, and the dialog closed once
-// "<name>.done" appears (scripts/screenshots-dialogs.sh).
-void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
-    const auto pump = [](DWORD ms) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            Sleep(20);
-        }
-    };
-    pump(500);
-    wintest::WriteWholeFile(dir + "\\" + name + ".ready", name);
-    for (int waited = 0; waited < 200 && !wintest::FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
-    Click(dialog, IDCANCEL);
-}
-
 TEST_F(AddressBookTest, ShowcaseForPictures) {
-    char dir[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0) GTEST_SKIP() << "pictures only";
-    const auto hold = [&](const char* name) { steps.push_back([&, name](HWND d) { HoldForPicture(d, dir, name); }); };
+    const std::string dir = wintest::ShowcaseDir();
+    if (dir.empty()) GTEST_SKIP() << "pictures only";
+    const auto hold = [&](const char* name) { driver.Then([&, name](HWND d) { wintest::HoldForPicture(d, dir, name); }); };
     hold("address-book");
     std::string field = "a@x.com,\"Lee, Ann\" <ann>,co";
     ShowAddressBook(owner, context, "&TO:", field);

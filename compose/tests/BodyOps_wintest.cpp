@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <functional>
 #include <string>
 
 #include "compose/BodyOps_win.h"
 #include "config/tests/FakeServerLibrary.h"
 #include "config/tests/FakeSettingsBackend.h"
 #include "resources/resource.h"
+#include "tests/support/ComposeRig_win.h"
+#include "tests/support/DialogDriver_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
@@ -20,114 +20,36 @@ namespace {
 
 using namespace std::string_literals;
 
-// --- answering modal dialogs -------------------------------------------------------------
-
-struct DialogStep {
-    std::string title;                // the dialog's caption
-    int needControl;                  // a control the dialog must have (tells a question from a file dialog)
-    std::function<void(HWND)> act;    // fills and closes it
-};
-std::deque<DialogStep> steps;
-std::vector<std::string> shownTexts;  // the static texts of every dialog answered
-
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-BOOL CALLBACK CollectStatic(HWND child, LPARAM texts) {
-    char name[16] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "Static") == 0) *reinterpret_cast<std::string*>(texts) += TextOf(child);
-    return TRUE;
-}
-
-BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (steps.empty() || lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-    const DialogStep& step = steps.front();
-    if (TextOf(window) != step.title || GetDlgItem(window, step.needControl) == nullptr) return TRUE;
-    std::string texts;
-    EnumChildWindows(window, CollectStatic, reinterpret_cast<LPARAM>(&texts));
-    shownTexts.push_back(texts);
-    const auto act = step.act;
-    steps.pop_front();
-    act(window);
-    return FALSE;
-}
-
-VOID CALLBACK DriveDialogs(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, 0); }
+using wintest::Caption;
 
 // The file name box of the platform's file dialogs.
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
 
-DialogStep ChooseFileStep(const std::string& title, const std::string& path) {
-    return {title, IDCANCEL, [path](HWND dialog) {
-                SetDlgItemTextA(dialog, kFileNameCombo, path.c_str());
-                SetDlgItemTextA(dialog, kFileNameEdit, path.c_str());
-                PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            }};
-}
-DialogStep CancelStep(const std::string& title) {
-    return {title, IDCANCEL, [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }};
-}
-DialogStep AnswerStep(const std::string& title, int button) {
-    return {title, button, [button](HWND dialog) { PostMessageA(dialog, WM_COMMAND, button, 0); }};
-}
-
-// --- a window with the compose window's text fields --------------------------------------
-
-class BodyOpsTest : public ::testing::Test {
+class BodyOpsTest : public ::testing::Test,
+                    protected wintest::ComposeRig<testing::FakeSettingsBackend, testing::FakeServerLibrary> {
 protected:
     void SetUp() override {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = "VelmarBodyOpsTest";
-        RegisterClassA(&windowClass);
-        w.window = CreateWindowExA(0, "VelmarBodyOpsTest", "test", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
-                                   nullptr, instance, nullptr);
-        ASSERT_NE(w.window, nullptr);
         for (int row : {int{RowTo}, 3, 5, int{RowSubject}})
             w.controls[static_cast<std::size_t>(row)] =
                 CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10 + 25 * row, 400, 20,
                                 w.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(3000 + row)), instance, nullptr);
-        w.controls[RowBody] = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE,
-                                              10, 200, 600, 200, w.window,
-                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_BODY)), instance, nullptr);
-        SendMessageA(w.Body(), EM_LIMITTEXT, 0, 0);
-        w.currentRow = RowBody;
         config.userId = "alice";
-        steps.clear();
-        shownTexts.clear();
-        timer = SetTimer(nullptr, 0, 30, DriveDialogs);
     }
-    void TearDown() override {
-        KillTimer(nullptr, timer);
-        EXPECT_TRUE(steps.empty()) << "dialog not seen: " << steps.front().title;
-        DestroyWindow(w.window);
-        UnregisterClassA("VelmarBodyOpsTest", instance);
-    }
+    void TearDown() override { EXPECT_TRUE(driver.Done()) << "dialog not seen: " << driver.Waiting(); }
 
-    std::string Body() const { return TextOf(w.Body()); }
-    void SetBody(const std::string& text) const { SetWindowTextA(w.Body(), text.c_str()); }
+    void ChooseFile(const std::string& title, const std::string& path) {
+        driver.Then(title, [path](HWND dialog) {
+            SetDlgItemTextA(dialog, kFileNameCombo, path.c_str());
+            SetDlgItemTextA(dialog, kFileNameEdit, path.c_str());
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+    }
     std::string UserKey() const { return ConfigKeyPath("alice", config.domain.Name()); }
 
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    std::string appTitle = "VELMAR1";
-    std::string replyFile;
-    AppConfig config;
-    testing::FakeSettingsBackend backend;
-    SettingsStore settings{backend, config, true};
-    testing::FakeServerLibrary library;
-    MessageDraft draft;
-    ComposeContext context{instance, appTitle, config, settings, library, draft, replyFile};
-    ComposeWindow w{context};
+    wintest::DialogDriver driver;
+    std::vector<std::string>& shownTexts = driver.shownTexts;
     wintest::ScratchDir dir{"body"};
-    UINT_PTR timer = 0;
 };
 
 std::string Lines(std::size_t bytes) {  // CR LF lines of 'x', exactly `bytes` long
@@ -161,8 +83,8 @@ TEST_F(BodyOpsTest, IncludeFileText) {
         const std::string content = Lines(c.size);
         std::string path = dir / c.file;
         if (c.size > 0) wintest::WriteWholeFile(path, content);
-        if (c.answer != 0) steps.push_back(AnswerStep(appTitle, c.answer));
-        if (c.size == 0) steps.push_back(AnswerStep(appTitle, IDOK));
+        if (c.answer != 0) driver.Answer(appTitle, c.answer);
+        if (c.size == 0) driver.Answer(appTitle, IDOK);
         const std::string given = path;
         EXPECT_EQ(IncludeFileText(w, w.Body(), path), c.want) << c.name;
         const std::string body = Body();
@@ -170,7 +92,7 @@ TEST_F(BodyOpsTest, IncludeFileText) {
         EXPECT_EQ(draft.attachments.Count(), c.attached ? 1u : 0u) << c.name;
         EXPECT_EQ(wintest::FileExists(given), c.fileKept) << c.name;
         EXPECT_EQ(path.empty(), c.size > 0 && !c.fileKept) << c.name;
-        EXPECT_TRUE(steps.empty()) << c.name;
+        EXPECT_TRUE(driver.Done()) << c.name;
     }
     ASSERT_EQ(shownTexts.size(), 3u);
     EXPECT_NE(shownTexts[0].find("trunctated at 60000 characters"), std::string::npos);
@@ -181,7 +103,7 @@ TEST_F(BodyOpsTest, LoadCommandAsksForTheFileAndFillsTheBody) {
     const std::string path = dir / "message.txt";
     wintest::WriteWholeFile(path, "line one\nline two\0end"s);
     w.currentRow = RowTo;  // the body is loaded whatever field has the focus
-    steps.push_back(ChooseFileStep("Load message text", path));
+    ChooseFile("Load message text", path);
     RunBodyFileCommand(w, IDM_LOAD);
     EXPECT_EQ(Body(), "line one\r\nline two end");
 }
@@ -211,12 +133,12 @@ TEST_F(BodyOpsTest, SaveAsCommandConfirmsAReplacementAndReportsAFailure) {
     SetBody("body text");
     const std::string path = dir / "saved.txt";
     wintest::WriteWholeFile(path, "old");
-    steps.push_back(ChooseFileStep("Save message text as...", path));
-    steps.push_back(AnswerStep("Save message text as...", IDYES));
+    ChooseFile("Save message text as...", path);
+    driver.Answer("Save message text as...", IDYES);
     RunBodyFileCommand(w, IDM_SAVE_AS);
     EXPECT_EQ(wintest::ReadWholeFile(path), "body text");
 
-    steps.push_back(AnswerStep(appTitle, IDOK));
+    driver.Answer(appTitle, IDOK);
     EXPECT_FALSE(WriteBodyToFile(w, dir / "no such folder\\saved.txt"));
     ASSERT_FALSE(shownTexts.empty());
     EXPECT_NE(shownTexts.back().find("Open failed"), std::string::npos);
@@ -251,7 +173,7 @@ TEST_F(BodyOpsTest, EditCommandsActOnTheCurrentField) {
     SetWindowTextA(w.Control(RowSubject), "subject");
     SendMessageA(w.Control(RowSubject), EM_SETSEL, 0, 3);
     RunEditCommand(w, IDM_DELETE);
-    EXPECT_EQ(TextOf(w.Control(RowSubject)), "ject");
+    EXPECT_EQ(Caption(w.Control(RowSubject)), "ject");
     EXPECT_EQ(Body(), "456789xyzabcdef");
 
     w.currentRow = RowBody;
@@ -264,7 +186,7 @@ TEST_F(BodyOpsTest, EditCommandsActOnTheCurrentField) {
 TEST_F(BodyOpsTest, PasteFileCancelledLeavesTheClipboardEmpty) {
     SetBody("kept");
     PutOnClipboard(w.window, "earlier clipboard text");
-    steps.push_back(CancelStep("Import ASCII file"));
+    driver.Answer("Import ASCII file", IDCANCEL);
     RunBodyFileCommand(w, IDM_PASTE_FILE);
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
     EXPECT_EQ(Body(), "kept");
@@ -272,7 +194,7 @@ TEST_F(BodyOpsTest, PasteFileCancelledLeavesTheClipboardEmpty) {
     const std::string path = dir / "part.txt";
     wintest::WriteWholeFile(path, "a\nb");
     SendMessageA(w.Body(), EM_SETSEL, 2, 2);
-    steps.push_back(ChooseFileStep("Import ASCII file", path));
+    ChooseFile("Import ASCII file", path);
     RunBodyFileCommand(w, IDM_PASTE_FILE);
     EXPECT_EQ(Body(), "kea\r\nbpt");
 }
@@ -325,11 +247,11 @@ TEST_F(BodyOpsTest, BodyFontFollowsTheFontSetting) {
 
 TEST_F(BodyOpsTest, AboutBoxShowsTheVersionLine) {
     std::string version, product;
-    steps.push_back({"About", IDC_ABOUT_PICTURE, [&](HWND box) {
-                         version = TextOf(GetDlgItem(box, IDC_ABOUT_VERSION));
-                         product = TextOf(GetDlgItem(box, IDC_ABOUT_PRODUCT));
+    driver.Then("About", [&](HWND box) {
+                         version = Caption(GetDlgItem(box, IDC_ABOUT_VERSION));
+                         product = Caption(GetDlgItem(box, IDC_ABOUT_PRODUCT));
                          PostMessageA(box, WM_COMMAND, IDOK, 0);
-                     }});
+                     });
     RunHelpCommand(w, IDM_ABOUT);
     EXPECT_EQ(version, "VELMAR1 Version 8.22-2005.11.30");
     EXPECT_EQ(product, "Create Mail Message");

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -13,36 +12,20 @@
 
 #include "compose/ComposeWindow_win.h"
 #include "compose/Toolbar.h"
-#include "config/StartupConfig.h"
 #include "resources/resource.h"
-#include "startup/Application_win.h"
+#include "tests/support/ComposeRig_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
 
-std::string TextOf(HWND control) {
-    char text[1024] = {};
-    GetWindowTextA(control, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND control) {
-    char name[64] = {};
-    GetClassNameA(control, name, sizeof name);
-    return name;
-}
+using wintest::Pump;
 
 ControlRect ClientRectOf(HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void Pump() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 void SetShift(bool down) {
@@ -56,10 +39,7 @@ class ComposeWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         wintest::ForgetServerConfiguration();
-        app.instance = GetModuleHandleA(nullptr);
-        ASSERT_TRUE(InitApplication(app, app.instance, nullptr));
-        LoadStartupConfiguration(app.config, app.settings, app.library,
-                                 DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
+        ASSERT_TRUE(wintest::StartInProcess(app));
     }
     void TearDown() override {
         SetShift(false);
@@ -67,13 +47,7 @@ protected:
         Pump();
         UnregisterClassA(app.appTitle.c_str(), app.instance);
     }
-    HWND Open() {
-        window = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                 10, 20, 640, 480, nullptr, nullptr, app.instance, &app.compose);
-        app.mainWindow = window;
-        if (window != nullptr) ShowWindow(window, SW_SHOWNORMAL);
-        return window;
-    }
+    HWND Open() { return window = wintest::OpenMainWindow(app); }
     [[nodiscard]] ComposeWindow& State() const { return *ComposeWindowOf(window); }
     [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
     // The layout worked out from the window's own measurements, not from the window's code.
@@ -115,8 +89,8 @@ TEST_F(ComposeWindowTest, PlainStartHasTheThirteenRowsAtTheirLayout) {
             continue;
         }
         ASSERT_NE(control, nullptr);
-        EXPECT_STRCASEEQ(ClassOf(control).c_str(), std::string(ClassName(spec.controlClass)).c_str());
-        EXPECT_EQ(TextOf(control), spec.text);
+        EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(spec.controlClass)).c_str());
+        EXPECT_EQ(wintest::Caption(control), spec.text);
     }
     ExpectControlsAtLayout(kPlainControlCount);
     // A resize moves every control to the new layout.
@@ -167,13 +141,13 @@ TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
     SetWindowTextA(Row(RowTo), "bob");
     SendMessageA(Row(RowTo), WM_KEYDOWN, VK_RETURN, 0);
     SendMessageA(Row(RowTo), WM_CHAR, '\r', 0);
-    EXPECT_EQ(TextOf(Row(RowTo)), "bob");
+    EXPECT_EQ(wintest::Caption(Row(RowTo)), "bob");
     MSG posted{};
     ASSERT_TRUE(PeekMessageA(&posted, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_CHECK_TO_NAMES));
     // In the body Enter starts a new line.
     SendMessageA(Row(RowBody), WM_CHAR, '\r', 0);
-    EXPECT_EQ(TextOf(Row(RowBody)), "\r\n");
+    EXPECT_EQ(wintest::Caption(Row(RowBody)), "\r\n");
     // On a button Enter presses it: Cancel closes the window.
     SetFocus(Row(RowCancel));
     SendMessageA(Row(RowCancel), WM_KEYDOWN, VK_RETURN, 0);
@@ -194,7 +168,7 @@ TEST_F(ComposeWindowTest, NameCheckCompletesTheOneMatchAndMovesOn) {
     Pump();
     SetWindowTextA(Row(RowCc), "CAR");
     SendMessageA(window, WM_COMMAND, IDM_CHECK_CC_NAMES, 0);
-    EXPECT_EQ(TextOf(Row(RowCc)), "carol");
+    EXPECT_EQ(wintest::Caption(Row(RowCc)), "carol");
     EXPECT_EQ(GetFocus(), Row(RowBcc));
 }
 
@@ -249,19 +223,6 @@ TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMa
     ExpectControlsAtLayout(kPlainControlCount);
 }
 
-// A drop of `paths` as the shell hands it to the window.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-    std::string names;
-    for (const std::string& path : paths) names += path + '\0';
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
     ASSERT_NE(Open(), nullptr);
     wintest::ScratchDir dir{"compose"};
@@ -269,8 +230,8 @@ TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
     ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n"));
     const std::string second = dir / "second.bin";
     ASSERT_TRUE(wintest::WriteWholeFile(second, std::string("\0\1", 2)));
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})), 0);
-    EXPECT_EQ(TextOf(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({first, second})), 0);
+    EXPECT_EQ(wintest::Caption(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
     ASSERT_EQ(app.draft.attachments.Count(), 2u);
     EXPECT_TRUE(app.draft.attachments.Entries()[0].isBinary);
 }
@@ -284,11 +245,11 @@ TEST_F(ComposeWindowTest, DraftFieldsAndBodyFileFillTheWindow) {
     app.draft.fields.subject = "Greetings";
     ASSERT_NE(Open(), nullptr);
     ShowDraftInWindow(window, body);
-    EXPECT_EQ(TextOf(Row(RowTo)), "bob@example.com");
-    EXPECT_EQ(TextOf(Row(RowCc)), "carol@example.com");
-    EXPECT_EQ(TextOf(Row(RowBcc)), "");
-    EXPECT_EQ(TextOf(Row(RowSubject)), "Greetings");
-    EXPECT_EQ(TextOf(Row(RowBody)), "Dear Bob,\r\nhello.\r\n");
+    EXPECT_EQ(wintest::Caption(Row(RowTo)), "bob@example.com");
+    EXPECT_EQ(wintest::Caption(Row(RowCc)), "carol@example.com");
+    EXPECT_EQ(wintest::Caption(Row(RowBcc)), "");
+    EXPECT_EQ(wintest::Caption(Row(RowSubject)), "Greetings");
+    EXPECT_EQ(wintest::Caption(Row(RowBody)), "Dear Bob,\r\nhello.\r\n");
     EXPECT_EQ(State().currentRow, RowBody);
     EXPECT_FALSE(wintest::FileExists(body));  // a ".tmp" body file is used once
 }

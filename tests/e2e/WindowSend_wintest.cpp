@@ -4,17 +4,13 @@
 // window in this process, where files can be dropped on it.
 #include <windows.h>
 
-#include <shellapi.h>
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "config/StartupConfig.h"
 #include "resources/resource.h"
-#include "startup/Application_win.h"
+#include "tests/support/ComposeRig_win.h"
 #include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
@@ -33,12 +29,6 @@ void Type(HWND window, const Typed& t) {
     const std::pair<int, const char*> fields[] = {
         {IDC_TO, t.to}, {IDC_CC, t.cc}, {IDC_BCC, t.bcc}, {IDC_SUBJECT, t.subject}, {IDC_BODY, t.body}};
     for (const auto& [id, text] : fields) SetDlgItemTextA(window, id, text);
-}
-
-std::string FieldText(HWND window, int id) {
-    char text[1024] = {};
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
 }
 
 // Settings of the user root (digits: a number), with the send prompt off.
@@ -116,35 +106,6 @@ TEST_F(WindowSendTest, LongBodyGoesOutWhole) {
 
 // ---- The window in this process ----
 
-HDROP MakeDrop(const std::string& path) {
-    const std::string names = path + '\0' + '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
-// The message box of a failed send, read and closed from a timer inside its own loop.
-std::string boxCaption, boxText;
-
-BOOL CALLBACK ReadAndCloseBox(HWND box, LPARAM) {
-    char className[16] = {}, caption[64] = {}, text[512] = {};
-    GetClassNameA(box, className, sizeof className);
-    if (std::string(className) != "#32770" || !IsWindowVisible(box)) return TRUE;
-    GetWindowTextA(box, caption, sizeof caption);
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxCaption = caption;
-    boxText = text;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return FALSE;
-}
-
-void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (!EnumThreadWindows(GetCurrentThreadId(), ReadAndCloseBox, 0)) KillTimer(nullptr, timer);
-}
-
 // A failed send keeps the window whole; once the spool directory is back, the next Send
 // queues the message with its attachment part, then the signature's part, then the
 // closing boundary.
@@ -155,26 +116,28 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     ASSERT_TRUE(wintest::WriteWholeFile(signature, "-- \r\nRoot, sales\r\n"));
     StoreRootSettings({{"OPT_SIG", "1"}, {"SIGFILE", signature}});
     Application app;
-    app.instance = GetModuleHandleA(nullptr);
-    ASSERT_TRUE(InitApplication(app, app.instance, nullptr));
-    LoadStartupConfiguration(app.config, app.settings, app.library,
-                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
-    HWND window = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message", WS_OVERLAPPEDWINDOW, 10, 20, 640,
-                                  480, nullptr, nullptr, app.instance, &app.compose);
+    ASSERT_TRUE(wintest::StartInProcess(app));
+    HWND window = wintest::OpenMainWindow(app);
     ASSERT_NE(window, nullptr);
     const Typed typed{"bob@example.com", "", "", "Notes", "See the notes.\r\n"};
     Type(window, typed);
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(attachment)), 0);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({attachment})), 0);
 
     ASSERT_TRUE(RemoveDirectoryA(spool.Path().c_str()));
-    SetTimer(nullptr, 0, 20, CloseMessageBox);
+    std::string boxCaption, boxText;
+    wintest::DialogDriver driver;  // reads and closes the message box
+    driver.Then([&](HWND box) {
+        boxCaption = wintest::Caption(box);
+        boxText = wintest::ItemText(box, 0xFFFF);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
     EXPECT_EQ(boxCaption, app.appTitle);
     EXPECT_EQ(boxText, "File send error of " + spool.Path());
     ASSERT_TRUE(IsWindow(window));
     const std::pair<int, const char*> kept[] = {{IDC_TO, typed.to}, {IDC_SUBJECT, typed.subject}, {IDC_BODY, typed.body}};
-    for (const auto& [id, text] : kept) EXPECT_EQ(FieldText(window, id), text);
-    EXPECT_EQ(FieldText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + attachment + ", ");
+    for (const auto& [id, text] : kept) EXPECT_EQ(wintest::ItemText(window, id), text);
+    EXPECT_EQ(wintest::ItemText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + attachment + ", ");
 
     ASSERT_TRUE(CreateDirectoryA(spool.Path().c_str(), nullptr));
     wintest::ListeningPipeServer delivery(records);
@@ -184,8 +147,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     ExpectOneGoldenSet(spool, "window_signature_attachment");
     EXPECT_EQ(delivery.Received(1).size(), 1u);
 
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    wintest::Pump();
     UnregisterClassA(app.appTitle.c_str(), app.instance);
     for (const auto& name : wintest::ListFiles(attachDir)) DeleteFileA((std::string(attachDir) + "\\" + name).c_str());
     RemoveDirectoryA(attachDir);

@@ -1,0 +1,138 @@
+// Answers the modal dialogs a test opens on its own thread. A CBT hook notes each dialog
+// as it is first activated; a thread timer, running inside the dialog's own message loop,
+// hands it to the next queued step once it shows (a step given a caption takes only a
+// dialog with that caption). A dialog with no step left for it is cancelled.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar::wintest {
+
+inline std::string Caption(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+inline std::string ItemText(HWND dialog, int id) { return Caption(GetDlgItem(dialog, id)); }
+inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+// Dispatches every message waiting for this thread.
+inline void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+inline std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+inline bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
+
+inline BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
+    if (IsClass(child, "Static")) *reinterpret_cast<std::string*>(texts) += Caption(child);
+    return TRUE;
+}
+// The texts of a dialog's static controls, one after the other.
+inline std::string StaticTexts(HWND dialog) {
+    std::string texts;
+    EnumChildWindows(dialog, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+class DialogDriver {
+public:
+    using Act = std::function<void(HWND)>;
+    DialogDriver() : hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())) { current_ = this; }
+    ~DialogDriver() {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    void Then(Act act, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(act)}); }
+    void Then(std::string caption, Act act) { Then(std::move(act), std::move(caption)); }
+    // Presses `button` of the next dialog with this caption (a message box's answer).
+    void Answer(std::string caption, int button) {
+        Then(std::move(caption), [button](HWND d) { PostMessageA(d, WM_COMMAND, button, 0); });
+    }
+    [[nodiscard]] bool Done() const { return steps_.empty(); }
+    [[nodiscard]] std::string Waiting() const { return Done() ? "" : steps_.front().caption; }
+    std::vector<std::string> shownTexts;  // the static texts of every dialog handed to a step
+
+private:
+    struct Step {
+        std::string caption;  // empty: any dialog
+        Act act;
+    };
+
+    static void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        DialogDriver* self = current_;
+        if (self == nullptr || self->opened_.empty()) return;
+        HWND dialog = self->opened_.front();
+        if (IsWindow(dialog) && !IsWindowVisible(dialog)) {  // activated while being shown: act once it shows
+            SetTimer(nullptr, 0, 5, RunNextStep);
+            return;
+        }
+        self->opened_.pop_front();
+        if (!IsWindow(dialog)) {  // closed before it was shown
+            SetTimer(nullptr, 0, 1, RunNextStep);
+        } else if (self->Done() || !(self->steps_.front().caption.empty() ||
+                                     self->steps_.front().caption == Caption(dialog))) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        } else {
+            Act act = std::move(self->steps_.front().act);
+            self->steps_.pop_front();
+            self->shownTexts.push_back(StaticTexts(dialog));
+            act(dialog);
+        }
+    }
+
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (current_ != nullptr && code == HCBT_ACTIVATE && IsClass(window, "#32770") &&
+            current_->seen_.insert(window).second) {
+            current_->opened_.push_back(window);
+            SetTimer(nullptr, 0, 1, RunNextStep);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline DialogDriver* current_ = nullptr;
+    HHOOK hook_;
+    std::deque<Step> steps_;
+    std::deque<HWND> opened_;
+    std::set<HWND> seen_;
+};
+
+// The directory named by VELMAR_SHOWCASE_DIR (set by scripts/screenshots-dialogs.sh), empty
+// when it is not set.
+inline std::string ShowcaseDir() {
+    char dir[MAX_PATH] = {};
+    return GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0 ? std::string() : std::string(dir);
+}
+
+// Not a check: holds a dialog open for a picture, writes "<name>.ready" in the showcase
+// directory, and closes the dialog once "<name>.done" appears there.
+inline void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
+    const auto pump = [](DWORD ms) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20)) Pump();
+    };
+    pump(500);
+    WriteWholeFile(dir + "\\" + name + ".ready", name);
+    for (int waited = 0; waited < 200 && !FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
+    Click(dialog, IDCANCEL);
+}
+
+}  // namespace velmar::wintest
