@@ -4,36 +4,15 @@
 
 #include "addressbook/AddressEntry.h"
 #include "addressbook/StoreFiles.h"
+#include "common/FileStreams_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/Text.h"
+#include "common/WholeFiles_win.h"
 #include "common/WinHandles_win.h"
 #include "resources/resource.h"
 
 namespace velmar {
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/:");
-    if (slash == std::string::npos) return ".";
-    if (path[slash] == ':') return path.substr(0, slash + 1);
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 65536));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
-
-bool WriteNewFile(const std::string& path, std::string_view bytes) {
-    UniqueFile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-}
 
 // Inserts `text` at the caret of an edit box.
 void InsertAtCaret(HWND box, const std::string& text) {
@@ -42,28 +21,6 @@ void InsertAtCaret(HWND box, const std::string& text) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    std::array<char, 4096> piece{};
-    DWORD got = 0;
-    while (ReadFile(file.Get(), piece.data(), static_cast<DWORD>(piece.size()), &got, nullptr) && got > 0)
-        bytes.append(piece.data(), got);
-    return bytes;
-}
-
-bool ReplaceFileSafely(const std::string& path, std::string_view bytes) {
-    std::array<char, MAX_PATH> temp{};
-    if (GetTempFileNameA(DirectoryOf(path).c_str(), "tmp", 0, temp.data()) == 0) return false;
-    if (WriteNewFile(temp.data(), bytes) &&
-        MoveFileExA(temp.data(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temp.data());
-    return false;
-}
-
 bool AddNameToListFile(const std::string& name, const std::string& path) {
     const std::string old = ReadFileBytes(path).value_or(std::string());
     const std::optional<std::string> bytes = NameIndexWith(old, name);
@@ -71,7 +28,10 @@ bool AddNameToListFile(const std::string& name, const std::string& path) {
     // Appending leaves the lines the server may be reading in place.
     UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && WriteAll(file.Get(), std::string_view(*bytes).substr(old.size())) && FlushFileBuffers(file.Get());
+    if (!file) return false;
+    HandleSink sink(file.Get());
+    const std::string_view added = std::string_view(*bytes).substr(old.size());
+    return sink.Write(added.data(), added.size()) && FlushFileBuffers(file.Get());
 }
 
 bool RemoveNameFromListFile(const std::string& name, const std::string& path, const FailureNotice& notice) {

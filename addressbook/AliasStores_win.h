@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/WholeFiles_win.h"
 #include "addressbook/AliasStores.h"
 #include "config/AppConfig.h"
 #include "config/SettingsStore.h"
@@ -33,13 +34,6 @@ struct AddressBookContext {
     SettingsStore& settings;
     FailureNotice notice;  // empty: a message box owned by the dialog or window at hand
 };
-
-// The whole content of a file, read in pieces; nothing when it cannot be opened.
-[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::string& path);
-
-// Writes `bytes` to a new temporary file beside `path`, flushes it and only then puts it in
-// place of the old file; on any failure the old file is left as it was and false returned.
-[[nodiscard]] bool ReplaceFileSafely(const std::string& path, std::string_view bytes);
 
 // Adds `name` to the alias name index at `path` (created when missing) unless a line
 // already equals it ignoring case. True when added.

@@ -12,6 +12,7 @@
 
 #include "common/FileStreams_win.h"
 #include "common/ResourceStrings_win.h"
+#include "common/WholeFiles_win.h"
 #include "common/WinHandles_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/BodyText.h"
@@ -100,31 +101,14 @@ ReadStatus ReadFileStart(const std::string& path, std::uint64_t limit, std::stri
     return ReadStatus::Ok;
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/:");
-    if (slash == std::string::npos) return ".";
-    if (path[slash] == ':') return path.substr(0, slash + 1);
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
-bool WriteWholeFile(const std::string& path, std::string_view bytes) {
-    UniqueFile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    HandleSink sink(file.Get());
-    return sink.Write(bytes.data(), bytes.size()) && FlushFileBuffers(file.Get());
-}
-
-// Writes `bytes` to a new temporary file in the target's folder and then puts it in the
-// target's place, so the old file stays whole until the new one is complete.
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-    std::array<char, MAX_PATH> temp{};
-    if (GetTempFileNameA(DirectoryOf(path).c_str(), "tmp", 0, temp.data()) == 0) return false;
-    if (WriteWholeFile(temp.data(), bytes) &&
-        MoveFileExA(temp.data(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temp.data());
-    return false;
+// The text an edit control gets for the file bytes read.
+ReadStatus ConvertForEditControl(const std::string& bytes, std::string& text) {
+    try {
+        text = TextForEditControl(bytes);
+    } catch (const std::bad_alloc&) {
+        return ReadStatus::NoMemory;
+    }
+    return ReadStatus::Ok;
 }
 
 std::string WindowTextOf(HWND control) {
@@ -177,13 +161,7 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
         return IncludeResult::Attached;
     }
     std::string text;
-    if (status == ReadStatus::Ok) {
-        try {
-            text = TextForEditControl(bytes);
-        } catch (const std::bad_alloc&) {
-            status = ReadStatus::NoMemory;
-        }
-    }
+    if (status == ReadStatus::Ok) status = ConvertForEditControl(bytes, text);
     if (status == ReadStatus::OpenFailed) {
         ShowOpenFailed(w, path, w.context.appTitle);
         return IncludeResult::Unchanged;
@@ -208,7 +186,7 @@ bool WriteBodyToFile(ComposeWindow& w, const std::string& path) {
         ShowWindowText(w, IDS_ALLOC_FAILED, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    if (!ReplaceFile(path, text)) {
+    if (!ReplaceFileSafely(path, text)) {
         ShowOpenFailed(w, path, w.context.appTitle);
         return false;
     }
@@ -226,13 +204,7 @@ bool ImportFileToClipboard(ComposeWindow& w) {
     std::uint64_t size = 0;
     std::string text;
     ReadStatus status = ReadFileStart(*path, UINT64_MAX, bytes, size);
-    if (status == ReadStatus::Ok) {
-        try {
-            text = TextForEditControl(bytes);
-        } catch (const std::bad_alloc&) {
-            status = ReadStatus::NoMemory;
-        }
-    }
+    if (status == ReadStatus::Ok) status = ConvertForEditControl(bytes, text);
     if (status == ReadStatus::OpenFailed) {
         ShowOpenFailed(w, *path, WindowString(w, IDS_PASTE_FILE_CAPTION));
         return false;

@@ -18,9 +18,9 @@ std::int32_t ReadFontChoice(SettingsStore& settings, std::string_view userId) {
     return settings.GetConfigInt(userId, "FONT", kDefaultFontChoice, ProfileUser);
 }
 
-CustomFontSpec ReadCustomFont(SettingsStore& settings, std::string_view userId) {
-    const CustomFontSpec defaults;
-    CustomFontSpec font;
+CustomFontSettings ReadCustomFont(SettingsStore& settings, std::string_view userId) {
+    const CustomFontSettings defaults;
+    CustomFontSettings font;
     font.height = settings.GetConfigInt(userId, "FHEIGHT", defaults.height, ProfileUser);
     font.width = settings.GetConfigInt(userId, "FWIDTH", defaults.width, ProfileUser);
     font.weight = settings.GetConfigInt(userId, "FWEIGHT", defaults.weight, ProfileUser);

@@ -23,13 +23,13 @@ inline constexpr std::int32_t kDefaultFontChoice = 3;
 [[nodiscard]] BodyFontKind BodyFontKindOf(std::int32_t code);
 
 // The custom font; every other field of the platform's font description is 0.
-struct CustomFontSpec {
+struct CustomFontSettings {
     std::int32_t height = -11;
     std::int32_t width = 0;
     std::int32_t weight = 400;
     std::uint8_t pitchAndFamily = 49;  // fixed pitch, modern family
     std::string faceName = "Courier New";
-    friend bool operator==(const CustomFontSpec&, const CustomFontSpec&) = default;
+    friend bool operator==(const CustomFontSettings&, const CustomFontSettings&) = default;
 };
 
 inline constexpr std::size_t kFaceNameChars = 30;
@@ -38,7 +38,7 @@ inline constexpr std::size_t kFaceNameChars = 30;
 [[nodiscard]] std::int32_t ReadFontChoice(SettingsStore& settings, std::string_view userId);
 
 // "FHEIGHT", "FWIDTH", "FWEIGHT", "FPITCH" and "FNAME" of the user's section.
-[[nodiscard]] CustomFontSpec ReadCustomFont(SettingsStore& settings, std::string_view userId);
+[[nodiscard]] CustomFontSettings ReadCustomFont(SettingsStore& settings, std::string_view userId);
 
 // Width in pixels of the body's formatting rectangle: the client width, narrowed to
 // `sendWrap` average characters when wrapping is on and that is narrower. A wrap column

@@ -11,13 +11,13 @@ BodyFontMetrics lastMetrics;
 
 HFONT CustomFont(ComposeWindow& w) {
     if (w.bodyFont.Get() == nullptr) {
-        const CustomFontSpec spec = ReadCustomFont(w.context.settings, w.context.config.userId);
+        const CustomFontSettings custom = ReadCustomFont(w.context.settings, w.context.config.userId);
         LOGFONTA font{};
-        font.lfHeight = spec.height;
-        font.lfWidth = spec.width;
-        font.lfWeight = spec.weight;
-        font.lfPitchAndFamily = spec.pitchAndFamily;
-        const std::string face = CutCopy(spec.faceName, sizeof font.lfFaceName - 1);
+        font.lfHeight = custom.height;
+        font.lfWidth = custom.width;
+        font.lfWeight = custom.weight;
+        font.lfPitchAndFamily = custom.pitchAndFamily;
+        const std::string face = CutCopy(custom.faceName, sizeof font.lfFaceName - 1);
         CopyMemory(font.lfFaceName, face.c_str(), face.size() + 1);
         w.bodyFont.Reset(CreateFontIndirectA(&font));
     }

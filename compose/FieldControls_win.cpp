@@ -118,15 +118,15 @@ bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout) {
     const HINSTANCE instance = w.context.instance;
     const HFONT labelFont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
     for (int row = 0; row < ControlCount(w.replyRow); ++row) {
-        const ControlRow& spec = kControlRows[static_cast<std::size_t>(row)];
+        const ControlRow& entry = kControlRows[static_cast<std::size_t>(row)];
         const ControlRect& at = layout[static_cast<std::size_t>(row)];
-        const std::string text(spec.text);
-        HWND control = CreateWindowExA(0, ClassName(spec.controlClass).data(), text.c_str(), ControlStyle(spec), at.x,
+        const std::string text(entry.text);
+        HWND control = CreateWindowExA(0, ClassName(entry.controlClass).data(), text.c_str(), ControlStyle(entry), at.x,
                                        at.y, at.width, at.height, w.window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
         if (control == nullptr) return false;
         w.controls[static_cast<std::size_t>(row)] = control;
-        if (spec.controlClass != ControlClass::Edit) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont), 0);
+        if (entry.controlClass != ControlClass::Edit) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont), 0);
         if (row == RowBody) SendMessageA(control, EM_LIMITTEXT, 0, 0);  // as much text as the control can hold
         w.ownProcedures[static_cast<std::size_t>(row)] = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FieldProc)));

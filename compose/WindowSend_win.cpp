@@ -7,6 +7,7 @@
 #include "common/BufferedFile_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/WinHandles_win.h"
+#include "common/WholeFiles_win.h"
 #include "compose/OptionDialogs.h"
 #include "compose/OptionDialogs_win.h"
 #include "compose/Signature.h"
@@ -37,35 +38,12 @@ std::string ControlText(HWND control) {
     return text;
 }
 
-std::string ReadFileBytes(const std::string& path, bool& opened) {
-    std::string bytes;
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    opened = static_cast<bool>(file);
-    if (!opened) return bytes;
-    char piece[4096];
-    DWORD got = 0;
-    while (ReadFile(file.Get(), piece, sizeof piece, &got, nullptr) && got > 0) bytes.append(piece, got);
-    return bytes;
-}
-
 // The body text as the body file holds it, in a new temporary file of the spool directory.
 // Fails, with nothing left behind, when the file cannot be made or written whole.
 Outcome WriteBodyFile(HINSTANCE instance, const std::string& spoolDir, std::string_view bytes, std::string& path) {
     path = NewSpoolTempFile(spoolDir);
     if (path.empty()) return Outcome::Failure(FileSendError(instance, spoolDir));
-    bool written = false;
-    {
-        UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
-        written = static_cast<bool>(file);
-        while (written && !bytes.empty()) {
-            DWORD done = 0;
-            const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-            written = WriteFile(file.Get(), bytes.data(), piece, &done, nullptr) && done > 0;
-            bytes.remove_prefix(done);
-        }
-    }
+    const bool written = WriteNewFile(path, bytes);
     if (written) return Outcome::Success();
     DeleteFileA(path.c_str());
     return Outcome::Failure(FileSendError(instance, path));
@@ -78,12 +56,11 @@ std::string SignatureTrailer(const ComposeContext& c, std::string_view charset) 
     std::string path;
     c.settings.GetConfigString(c.config.userId, "SIGFILE", "", path, cap::signatureFile + 1, ProfileUser);
     if (path.empty()) path = DefaultSignaturePath(c.config);
-    bool opened = false;
-    const std::string bytes = ReadFileBytes(path, opened);
-    if (!opened) return {};
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return {};
     const SignatureForm form{FileHasEightBit(path.c_str()), charset, c.draft.attachments.Count(),
                              c.config.uuencode != 0};
-    return SignaturePart(bytes, form);
+    return SignaturePart(*bytes, form);
 }
 
 // The sender: the reply address of the send options when there is one, else the user's

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(BodyFontSettings, NothingStoredGivesTheFixedAnsiFontAndCourierNew) {
     EXPECT_EQ(ReadFontChoice(settings, "alice"), 3);
-    const CustomFontSpec want{-11, 0, 400, 49, "Courier New"};
+    const CustomFontSettings want{-11, 0, 400, 49, "Courier New"};
     EXPECT_EQ(ReadCustomFont(settings, "alice"), want);
 }
 
@@ -47,7 +47,7 @@ TEST_F(BodyFontSettings, StoredValuesDescribeTheCustomFont) {
     backend.SetDword(UserKey(), "FPITCH", 0x122);  // one byte is kept
     backend.SetString(UserKey(), "FNAME", "Lucida Console");
     EXPECT_EQ(ReadFontChoice(settings, "alice"), 4);
-    const CustomFontSpec want{-16, 0, 700, 0x22, "Lucida Console"};
+    const CustomFontSettings want{-16, 0, 700, 0x22, "Lucida Console"};
     EXPECT_EQ(ReadCustomFont(settings, "alice"), want);
 }
 

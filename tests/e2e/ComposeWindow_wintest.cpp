@@ -82,15 +82,15 @@ TEST_F(ComposeWindowTest, PlainStartHasTheThirteenRowsAtTheirLayout) {
     ASSERT_NE(Open(), nullptr);
     for (int row = 0; row < kControlCount; ++row) {
         SCOPED_TRACE(row);
-        const ControlRow& spec = kControlRows[static_cast<std::size_t>(row)];
+        const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
         HWND control = Row(row);
-        if (spec.replyOnly) {
+        if (want.replyOnly) {
             EXPECT_EQ(control, nullptr);
             continue;
         }
         ASSERT_NE(control, nullptr);
-        EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(spec.controlClass)).c_str());
-        EXPECT_EQ(wintest::Caption(control), spec.text);
+        EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(want.controlClass)).c_str());
+        EXPECT_EQ(wintest::Caption(control), want.text);
     }
     ExpectControlsAtLayout(kPlainControlCount);
     // A resize moves every control to the new layout.
