@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/TextMode.h"
 #include "common/WinHandles_win.h"
 
 namespace velmar {
@@ -122,11 +123,9 @@ bool FileHasEightBit(const char* path) {
     for (;;) {
         const DWORD got = ReadSome(handle.Get(), buffer.data(), buffer.size());
         if (got == 0) return false;
-        for (DWORD i = 0; i < got; ++i) {
-            const auto c = static_cast<unsigned char>(buffer[i]);
-            if (c == 0x1A) return false;  // the end of a text file
-            if (c >= 0x7F) return true;
-        }
+        bool ended = false;
+        if (TextHasEightBit(std::string_view(buffer.data(), got), ended)) return true;
+        if (ended) return false;
     }
 }
 

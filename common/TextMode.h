@@ -6,12 +6,28 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "common/ByteStream.h"
 
 namespace velmar {
+
+// How the 8-bit test of a text file reads `bytes`: true when a byte of 0x7F or more comes
+// before the byte 0x1A that ends a text file; false when the text ends first. `ended` is
+// set when the 0x1A was met, so a caller reading in pieces can stop.
+[[nodiscard]] inline bool TextHasEightBit(std::string_view bytes, bool& ended) {
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == 0x1A) {
+            ended = true;
+            return false;
+        }
+        if (c >= 0x7F) return true;
+    }
+    return false;
+}
 
 class TextModeSource final : public ByteSource {
 public:

@@ -6,6 +6,7 @@
 
 #include "common/BufferedFile_win.h"
 #include "common/ResourceStrings_win.h"
+#include "common/TextMode.h"
 #include "common/WinHandles_win.h"
 #include "common/WholeFiles_win.h"
 #include "compose/OptionDialogs.h"
@@ -88,7 +89,9 @@ Outcome PrepareAndSubmit(ComposeWindow& w) {
     if (Outcome written = WriteBodyFile(c.instance, c.config.spoolDir, body, bodyPath); !written) return written;
 
     const std::string charset = CharsetForCodePage(GetACP());
-    bool encoded = FileHasEightBit(bodyPath.c_str());
+    // The 8-bit test on the bytes just written, not on a second read of the file.
+    bool ended = false;
+    bool encoded = TextHasEightBit(body, ended);
     if (encoded) {
         std::string encodedPath;
         if (Outcome converted = EncodeBodyFile(bodyPath, charset, c.config.spoolDir, encodedPath); !converted) {
