@@ -20,11 +20,17 @@ wine "$exe" >/dev/null 2>&1 &
 client_pid=$!
 window=
 for _ in $(seq 200); do
-    window=$(xdotool search --name '^Create Mail Message$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    # Only a mapped window can take the focus: the client creates its window hidden.
+    window=$(xdotool search --onlyvisible --name '^Create Mail Message$' 2>/dev/null | head -1) && [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || { echo "keyboard_check: the window did not appear" >&2; exit 1; }
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+focused=
+for _ in $(seq 50); do
+    if xdotool windowfocus --sync "$window" 2>/dev/null; then focused=1; break; fi
+    sleep 0.1
+done
+[ -n "$focused" ] || { echo "keyboard_check: the window did not take the focus" >&2; exit 1; }
 sleep 1
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 text() { xdotool type --delay 40 "$1"; sleep 0.3; }
