@@ -118,6 +118,13 @@ public:
         }
         return done;
     }
+    // The bytes buffered and not yet taken, refilled first when none are left: empty only at
+    // the end of the data. Block code works on them in place and then Skips what it used.
+    std::string_view Window() {
+        if (pos_ == end_ && !Refill()) return {};
+        return {buffer_.data() + pos_, end_ - pos_};
+    }
+    void Skip(std::size_t n) { pos_ += n; }
     [[nodiscard]] bool Failed() const { return source_.Failed(); }
 
 private:
@@ -140,24 +147,35 @@ private:
 
 // Buffered writing; the first failed write is remembered and later writes are dropped.
 // Flush() must be called (and its result looked at) before the sink is used elsewhere.
+// Block code writes in place: Reserve(n) gives room for n bytes (n at most
+// kStreamBufferSize) at the end of the buffer, Commit(k) keeps the k bytes written there.
 class ByteWriter {
 public:
-    explicit ByteWriter(ByteSink& sink) : sink_(sink) { buffer_.reserve(kStreamBufferSize); }
+    explicit ByteWriter(ByteSink& sink) : sink_(sink), buffer_(kStreamBufferSize) {}
     ByteWriter(const ByteWriter&) = delete;
     ByteWriter& operator=(const ByteWriter&) = delete;
 
     void Put(char c) {
-        buffer_.push_back(c);
-        if (buffer_.size() >= kStreamBufferSize) Drain();
+        buffer_[used_++] = c;
+        if (used_ == kStreamBufferSize) Drain();
     }
     void Put(std::string_view text) {
         while (!text.empty()) {
-            const std::size_t room = kStreamBufferSize - buffer_.size();
+            const std::size_t room = kStreamBufferSize - used_;
             const std::size_t take = text.size() < room ? text.size() : room;
-            buffer_.append(text.data(), take);
+            std::memcpy(buffer_.data() + used_, text.data(), take);
+            used_ += take;
             text.remove_prefix(take);
-            if (buffer_.size() >= kStreamBufferSize) Drain();
+            if (used_ == kStreamBufferSize) Drain();
         }
+    }
+    char* Reserve(std::size_t n) {
+        if (kStreamBufferSize - used_ < n) Drain();
+        return buffer_.data() + used_;
+    }
+    void Commit(std::size_t n) {
+        used_ += n;
+        if (used_ == kStreamBufferSize) Drain();
     }
     [[nodiscard]] bool Flush() {
         Drain();
@@ -167,12 +185,13 @@ public:
 
 private:
     void Drain() {
-        if (ok_ && !buffer_.empty()) ok_ = sink_.Write(buffer_.data(), buffer_.size());
-        buffer_.clear();
+        if (ok_ && used_ > 0) ok_ = sink_.Write(buffer_.data(), used_);
+        used_ = 0;
     }
 
     ByteSink& sink_;
-    std::string buffer_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
     bool ok_ = true;
 };
 

@@ -89,10 +89,13 @@ public:
     [[nodiscard]] bool Write(const char* data, std::size_t length) override {
         translated_.clear();
         translated_.reserve(length + length / 16);
-        for (std::size_t i = 0; i < length; ++i) {
-            if (data[i] == '\n') translated_ += '\r';
-            translated_ += data[i];
+        const std::string_view text(data, length);
+        std::size_t start = 0;
+        for (std::size_t lf; (lf = text.find('\n', start)) != std::string_view::npos; start = lf + 1) {
+            translated_.append(text.data() + start, lf - start);
+            translated_ += "\r\n";
         }
+        translated_.append(text.data() + start, length - start);
         return raw_.Write(translated_.data(), translated_.size());
     }
 
@@ -100,5 +103,38 @@ private:
     ByteSink& raw_;
     std::string translated_;
 };
+
+// Appends `bytes` to `out` with a CR put before every LF that does not follow a CR: what a
+// text-mode read and a text-mode write of the same bytes give together. `afterCr` tells
+// whether the byte before `bytes` was a CR, and is kept up to date for the next piece.
+inline void AppendWithCrBeforeLoneLf(std::string_view bytes, bool& afterCr, std::string& out) {
+    std::size_t start = 0;
+    for (std::size_t lf; (lf = bytes.find('\n', start)) != std::string_view::npos; start = lf + 1) {
+        const bool crBefore = lf > 0 ? bytes[lf - 1] == '\r' : afterCr;
+        out.append(bytes.data() + start, lf - start);
+        out += crBefore ? "\n" : "\r\n";
+    }
+    out.append(bytes.data() + start, bytes.size() - start);
+    if (!bytes.empty()) afterCr = bytes.back() == '\r';
+}
+
+// Copies `in` to `out` as a text-mode read and a text-mode write would, in one pass of
+// 64 KiB blocks: up to the byte 0x1A, which ends a text file, with a CR put before every
+// lone LF; CR LF and a lone CR stay as they are. False when reading or writing failed.
+[[nodiscard]] inline bool CopyAsTextMode(ByteSource& in, ByteSink& out) {
+    std::vector<char> block(kStreamBufferSize);
+    std::string translated;
+    bool afterCr = false;
+    for (std::size_t n; (n = in.Read(block.data(), block.size())) > 0;) {
+        std::string_view bytes(block.data(), n);
+        const std::size_t end = bytes.find('\x1A');
+        if (end != std::string_view::npos) bytes = bytes.substr(0, end);
+        translated.clear();
+        AppendWithCrBeforeLoneLf(bytes, afterCr, translated);
+        if (!translated.empty() && !out.Write(translated.data(), translated.size())) return false;
+        if (end != std::string_view::npos) return true;
+    }
+    return !in.Failed();
+}
 
 }  // namespace velmar

@@ -33,11 +33,8 @@ std::string AsWrittenText(std::string_view text) {
 // closing line feeds become CR LF.
 std::string LoneLineFeedsAsCrLf(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size() + 4);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) out += '\r';
-        out += bytes[i];
-    }
+    bool afterCr = false;
+    AppendWithCrBeforeLoneLf(bytes, afterCr, out);
     return out;
 }
 

@@ -1,11 +1,13 @@
 #include "encoding/Base64.h"
 
 #include "encoding/LineBlocks.h"
+#include "encoding/SixBitSimd.h"
 
 namespace velmar {
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr std::size_t kLineChars = kBase64LineBytes / 3 * 4 + 1;
 
 }  // namespace
 
@@ -27,7 +29,7 @@ int Base64Group(const unsigned char* input, char* output, int count) {
 
 namespace {
 
-// Encodes `n` bytes (at most one line) into `out`; returns the characters written.
+// Encodes one line of `n` bytes into `out`, "\n" included; returns the characters written.
 std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
     char* p = out;
     std::size_t i = 0;
@@ -42,13 +44,30 @@ std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
         Base64Group(in + i, p, static_cast<int>(n - i));
         p += 4;
     }
+    *p++ = '\n';
     return static_cast<std::size_t>(p - out);
+}
+
+std::size_t EncodeLines(const unsigned char* in, std::size_t lines, char* out) {
+    std::size_t written = 0;
+    for (std::size_t l = 0; l < lines; ++l) written += EncodeLine(in + l * kBase64LineBytes, kBase64LineBytes, out + written);
+    return written;
 }
 
 }  // namespace
 
-bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
-    return EncodeLineBlocks(in, out, onRefill, kBase64LineBytes, kBase64LineBytes / 3 * 4, EncodeLine);
+bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, SimdLevel level) {
+    LineCodec codec{kBase64LineBytes, kLineChars, EncodeLines, EncodeLine, {}};
+#if VELMAR_X86_SIMD
+    switch (UsableSimdLevel(level)) {
+    case SimdLevel::Avx2: codec.wholeLines = Base64LinesAvx2; break;
+    case SimdLevel::Ssse3: codec.wholeLines = Base64LinesSsse3; break;
+    case SimdLevel::Scalar: break;
+    }
+#else
+    (void)level;
+#endif
+    return EncodeLineBlocks(in, out, onRefill, codec);
 }
 
 }  // namespace velmar

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "common/ByteStream.h"
+#include "encoding/SimdLevel.h"
 
 namespace velmar {
 
@@ -17,7 +18,9 @@ inline constexpr std::size_t kBase64LineBytes = 54;
 int Base64Group(const unsigned char* input, char* output, int count);
 
 // The data lines of a base64 part: `in` to its end, 54 bytes per line, each line ending in
-// "\n". False when reading or writing failed.
-[[nodiscard]] bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {});
+// "\n". Whole lines go through the vector path of `level` (at most the detected one); the
+// bytes written are the same at every level. False when reading or writing failed.
+[[nodiscard]] bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {},
+                                      SimdLevel level = DetectedSimdLevel());
 
 }  // namespace velmar

@@ -1,42 +1,31 @@
-// The stream loop shared by the line-oriented attachment encoders (base64, uuencode): the
-// input is read in blocks of whole lines and each line is encoded and ended with "\n".
+// The stream loop shared by the line-oriented attachment encoders (base64, uuencode): whole
+// lines are encoded straight from the reader's buffer into the writer's; only a line split
+// between two reads, and the short last line, are gathered first.
 #pragma once
 
 #include <cstddef>
 #include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "common/ByteStream.h"
 
 namespace velmar {
 
-// `encodeLine(in, n, out)` encodes `n` input bytes (at most `lineBytes`) into `out`, at
-// most `maxLineChars` characters, and returns how many it wrote. `trailer` follows the
-// last line. False when the input could not be read or the output not written.
-template <class EncodeLine>
-bool EncodeLineBlocks(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, std::size_t lineBytes,
-                      std::size_t maxLineChars, EncodeLine encodeLine, std::string_view trailer = {}) {
-    constexpr std::size_t kLines = 512;  // lines per block between the reader's and the writer's buffers
-    ByteReader reader(in, onRefill);
-    ByteWriter writer(out);
-    std::vector<unsigned char> block(kLines * lineBytes);
-    std::string text(kLines * (maxLineChars + 1), '\0');
-    for (;;) {
-        const std::size_t n = reader.ReadInto(reinterpret_cast<char*>(block.data()), block.size());
-        std::size_t length = 0;
-        for (std::size_t i = 0; i < n; i += lineBytes) {
-            const std::size_t bytes = n - i < lineBytes ? n - i : lineBytes;
-            length += encodeLine(block.data() + i, bytes, text.data() + length);
-            text[length++] = '\n';
-        }
-        writer.Put(std::string_view(text.data(), length));
-        if (n < block.size()) break;
-    }
-    if (!trailer.empty()) writer.Put(trailer);
-    const bool written = writer.Flush();
-    return written && !reader.Failed();
-}
+struct LineCodec {
+    std::size_t lineBytes = 0;  // input bytes of a whole line (at most kMaxLineBytes)
+    std::size_t lineChars = 0;  // characters of a whole encoded line, its "\n" included
+    // Encodes `lines` whole lines of `in` into `out`; returns the characters written.
+    std::size_t (*wholeLines)(const unsigned char* in, std::size_t lines, char* out) = nullptr;
+    // Encodes one line of 1 to lineBytes bytes, "\n" included; returns the characters written.
+    std::size_t (*oneLine)(const unsigned char* in, std::size_t n, char* out) = nullptr;
+    std::string_view trailer;  // follows the last line
+};
+
+inline constexpr std::size_t kMaxLineBytes = 64;
+
+// `in` to its end through `codec`. False when the input could not be read or the output
+// not written.
+[[nodiscard]] bool EncodeLineBlocks(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill,
+                                    const LineCodec& codec);
 
 }  // namespace velmar

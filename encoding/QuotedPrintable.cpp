@@ -1,5 +1,12 @@
 #include "encoding/QuotedPrintable.h"
 
+#include <array>
+#include <cstddef>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace velmar {
 namespace {
 
@@ -10,14 +17,47 @@ constexpr int kEscapeMoveColumn = 71;   // an escape after this column starts th
 constexpr std::string_view kFromLine = "From ";
 constexpr char kHex[] = "0123456789ABCDEF";
 
-bool IsLiteral(unsigned char c) { return c == '\t' || (c >= 0x20 && c <= 0x7E && c != '='); }
+// Byte classes: literal bytes are copied, the others are escaped or end a line.
+constexpr std::array<bool, 256> kLiteral = [] {
+    std::array<bool, 256> literal{};
+    for (int c = 0; c < 256; ++c) literal[c] = c == '\t' || (c >= 0x20 && c <= 0x7E && c != '=');
+    return literal;
+}();
+
+// The output goes straight into the writer's buffer: room for a whole output line (at most
+// 78 characters, and a 16-byte store past its end) is checked once, when a line starts.
+constexpr std::size_t kOutputArea = 16 * 1024;
+constexpr std::size_t kLineRoom = 256;
+
+// Copies the literal bytes at the start of `in` (at most `n`) to `out`; returns how many
+// there were. Sixteen bytes are tested and stored at a time while sixteen are left, so up to
+// fifteen bytes past the literal run may be written to `out` (they are overwritten later).
+std::size_t CopyLiterals(const unsigned char* in, std::size_t n, char* out) {
+    std::size_t k = 0;
+#ifdef __SSE2__
+    for (; k + 16 <= n; k += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
+        const __m128i printable = _mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F));  // 0x20..0x7F (signed compare)
+        const __m128i excluded = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('=')));
+        const __m128i literal = _mm_or_si128(_mm_andnot_si128(excluded, printable), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
+        const unsigned stops = ~static_cast<unsigned>(_mm_movemask_epi8(literal)) & 0xFFFFu;
+        if (stops != 0) return k + static_cast<std::size_t>(__builtin_ctz(stops));
+    }
+#endif
+    for (; k < n && kLiteral[in[k]]; ++k) out[k] = static_cast<char>(in[k]);
+    return k;
+}
 
 // The encoder as a machine fed one byte at a time. It holds back at most five bytes at a
 // line start, to see whether they are "From ", and remembers the last line-end byte so
 // that its partner (LF after CR, CR after LF) joins the same line end.
 class QpMachine {
 public:
-    explicit QpMachine(ByteWriter& out) : out_(out) { out_.Put(kLf); }
+    explicit QpMachine(ByteWriter& writer) : writer_(writer) {
+        Renew();
+        *out_++ = kLf;
+    }
 
     void Feed(unsigned char c) {
         if (lineEndByte_ != 0) {
@@ -32,33 +72,55 @@ public:
         Emit(c);
     }
 
-    // The same as Feed for each byte, with runs of literal bytes in mid-line copied whole.
+    // The same as Feed for each byte. In mid-line, runs of literal bytes are copied whole
+    // and escapes written in place; line starts and line ends go through Feed.
     void FeedBlock(const unsigned char* bytes, std::size_t n) {
         std::size_t i = 0;
         while (i < n) {
-            if (lineEndByte_ == 0 && held_ == 0 && column_ > 0) {
-                const std::size_t room = static_cast<std::size_t>(kSoftBreakColumn - column_);
-                const std::size_t limit = n - i < room ? n : i + room;
-                std::size_t j = i;
-                while (j < limit && IsLiteral(bytes[j])) ++j;
-                if (j > i) {
-                    out_.Put(std::string_view(reinterpret_cast<const char*>(bytes + i), j - i));
-                    column_ += static_cast<int>(j - i);
-                    if (column_ >= kSoftBreakColumn) SoftBreak();
-                    i = j;
-                    continue;
-                }
+            if (lineEndByte_ != 0 || held_ != 0 || column_ == 0) {
+                Feed(bytes[i++]);
+                continue;
             }
-            Feed(bytes[i++]);
+            const std::size_t room = static_cast<std::size_t>(kSoftBreakColumn - column_);
+            const std::size_t run = CopyLiterals(bytes + i, n - i < room ? n - i : room, out_);
+            out_ += run;
+            column_ += static_cast<int>(run);
+            i += run;
+            if (column_ >= kSoftBreakColumn) {
+                SoftBreak();
+            } else if (i < n) {
+                Emit(bytes[i++]);  // an escape or a line end
+            }
         }
     }
 
     void Finish() {
         if (held_ > 0) Release(false);
-        out_.Put(kLf);
+        *out_++ = kLf;
+        writer_.Commit(static_cast<std::size_t>(out_ - area_));
     }
 
 private:
+    void Renew() {
+        if (area_ != nullptr) writer_.Commit(static_cast<std::size_t>(out_ - area_));
+        area_ = out_ = writer_.Reserve(kOutputArea);
+        limit_ = area_ + (kOutputArea - kLineRoom);
+    }
+
+    // Column 0 was reached: a new output line starts.
+    void LineStart() {
+        column_ = 0;
+        if (out_ > limit_) Renew();
+    }
+
+    void PutLineBreak(bool soft) {
+        if (soft) *out_++ = '=';
+        out_[0] = kCr;
+        out_[1] = kLf;
+        out_ += 2;
+        LineStart();
+    }
+
     void Hold(unsigned char c) {
         heldBytes_[held_++] = c;
         if (c != static_cast<unsigned char>(kFromLine[held_ - 1])) {
@@ -81,11 +143,10 @@ private:
         if (fromLine) {
             std::size_t i = 0;
             if (afterSoftBreak_) {
-                out_.Put("=46");
-                column_ = 3;
+                PutEscape('F');
                 i = 1;
             } else {
-                out_.Put('>');
+                *out_++ = '>';
                 column_ = 1;
             }
             for (; i < count; ++i) Emit(bytes[i]);
@@ -95,38 +156,41 @@ private:
         for (std::size_t i = 1; i < count; ++i) Feed(bytes[i]);
     }
 
+    void PutEscape(unsigned char c) {
+        out_[0] = '=';
+        out_[1] = kHex[c >> 4];
+        out_[2] = kHex[c & 15];
+        out_ += 3;
+        column_ += 3;
+    }
+
     void Emit(unsigned char c) {
         if (c == kCr || c == kLf) {
-            out_.Put("\r\n");
-            column_ = 0;
+            PutLineBreak(false);
             afterSoftBreak_ = false;
             lineEndByte_ = static_cast<char>(c);
             return;
         }
-        if (IsLiteral(c)) {
-            out_.Put(static_cast<char>(c));
+        if (kLiteral[c]) {
+            *out_++ = static_cast<char>(c);
             ++column_;
         } else {
-            if (column_ > kEscapeMoveColumn) {
-                out_.Put("=\r\n");
-                column_ = 0;
-            }
-            out_.Put('=');
-            out_.Put(kHex[c >> 4]);
-            out_.Put(kHex[c & 15]);
-            column_ += 3;
+            if (column_ > kEscapeMoveColumn) PutLineBreak(true);
+            PutEscape(c);
         }
         if (column_ >= kSoftBreakColumn) SoftBreak();
     }
 
     // Ends a full output line; the next byte starts a new one (column 0).
     void SoftBreak() {
-        out_.Put("=\r\n");
-        column_ = 0;
+        PutLineBreak(true);
         afterSoftBreak_ = true;
     }
 
-    ByteWriter& out_;
+    ByteWriter& writer_;
+    char* area_ = nullptr;   // the part of the writer's buffer taken, not yet committed
+    char* out_ = nullptr;    // the next output byte in it
+    char* limit_ = nullptr;  // a line starting past this may not fit: take a new area
     int column_ = 0;
     char lineEndByte_ = 0;  // CR or LF when the last byte ended a line
     bool afterSoftBreak_ = false;  // column 0 was reached by a soft break, not a line end
@@ -145,13 +209,19 @@ bool HasEightBit(std::string_view text) {
     return false;
 }
 
-bool QpEncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+bool QpEncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, SimdLevel level) {
     ByteReader reader(in, onRefill);
     ByteWriter writer(out);
     QpMachine machine(writer);
-    unsigned char block[4096];
-    for (std::size_t n; (n = reader.ReadInto(reinterpret_cast<char*>(block), sizeof block)) > 0;)
-        machine.FeedBlock(block, n);
+    const bool byteByByte = level == SimdLevel::Scalar;
+    for (std::string_view window; !(window = reader.Window()).empty(); reader.Skip(window.size())) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(window.data());
+        if (byteByByte) {
+            for (std::size_t i = 0; i < window.size(); ++i) machine.Feed(bytes[i]);
+        } else {
+            machine.FeedBlock(bytes, window.size());
+        }
+    }
     machine.Finish();
     const bool written = writer.Flush();
     return written && !reader.Failed();

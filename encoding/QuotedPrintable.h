@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/ByteStream.h"
+#include "encoding/SimdLevel.h"
 
 namespace velmar {
 
@@ -21,6 +22,9 @@ namespace velmar {
 // row (LF LF, CR CR) are two line ends, so the blank lines of LF-only or CR-only bodies
 // survive. `onRefill` runs once per 64 KiB of input read (the Windows shell yields there).
 // False when reading or writing failed; the closing line feed is written either way.
-[[nodiscard]] bool QpEncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {});
+// Any level but Scalar copies literal runs whole (sixteen bytes at a time where SSE2 is
+// there); Scalar feeds the bytes one by one. The bytes written are the same.
+[[nodiscard]] bool QpEncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {},
+                                  SimdLevel level = DetectedSimdLevel());
 
 }  // namespace velmar

@@ -1,5 +1,9 @@
 #include "encoding/ShiftJis.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace velmar {
 namespace {
 
@@ -17,61 +21,70 @@ constexpr unsigned char kWideKatakana[63][2] = {
     {0x83, 0x8B}, {0x83, 0x8C}, {0x83, 0x8D}, {0x83, 0x8F}, {0x83, 0x93}, {0x81, 0x4A}, {0x81, 0x4B},
 };
 
-bool IsSjisLead(int c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
-bool IsSjisTrail(int c) { return c >= 0x40 && c <= 0xFC; }
-bool IsHalfKatakana(int c) { return c >= 0xA1 && c <= 0xDF; }
+constexpr bool IsSjisLead(int c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
+constexpr bool IsSjisTrail(int c) { return c >= 0x40 && c <= 0xFC; }
+constexpr bool IsHalfKatakana(int c) { return c >= 0xA1 && c <= 0xDF; }
 bool In(int c, int lo, int hi) { return c >= lo && c <= hi; }
 
-// The conversion shared by the memory and stream forms. `Input` gives Get() and Peek()
-// (-1 at the end); `Output` takes Emit(bytes, count, twoByteAfter) and returns false when
-// the step does not fit, which ends the conversion.
+constexpr char kToJis[] = {static_cast<char>(kEsc), '$', 'B'};
+constexpr char kToAscii[] = {static_cast<char>(kEsc), '(', 'B'};
+
+// One character, starting with the byte `c`: its bytes (with the escape when the mode
+// changes) go into `step`, at most five; returns how many. `twoByte` is the mode before and
+// after. `Input` gives Get() and Peek() for the byte after `c` (-1 at the end).
+template <class Input>
+std::size_t ConvertCharacter(int c, Input& in, bool& twoByte, char (&step)[5]) {
+    std::size_t n = 0;
+    auto pair = [&](unsigned char a, unsigned char b) {
+        SjisToJisPair(a, b);
+        if (!twoByte) {
+            for (char e : kToJis) step[n++] = e;
+            twoByte = true;
+        }
+        step[n++] = static_cast<char>(a);
+        step[n++] = static_cast<char>(b);
+    };
+    if (IsSjisLead(c)) {
+        const int d = in.Get();
+        if (d >= 0 && IsSjisTrail(d)) {
+            pair(static_cast<unsigned char>(c), static_cast<unsigned char>(d));
+        } else {
+            // Not a character: both bytes go out as they are, in the current mode
+            // (a lead byte at the very end goes out alone).
+            step[n++] = static_cast<char>(c);
+            if (d >= 0) step[n++] = static_cast<char>(d);
+        }
+    } else if (IsHalfKatakana(c)) {
+        const int next = in.Peek();
+        unsigned char lead = 0;
+        unsigned char trail = 0;
+        if (WidenKatakana(static_cast<unsigned char>(c), next < 0 ? 0 : static_cast<unsigned char>(next), lead, trail))
+            in.Get();
+        pair(lead, trail);
+    } else {
+        if (twoByte) {
+            for (char e : kToAscii) step[n++] = e;
+            twoByte = false;
+        }
+        step[n++] = static_cast<char>(c);
+    }
+    return n;
+}
+
+// The conversion character by character, shared by the memory form and the plain stream
+// path. `Output` takes Emit(bytes, count, twoByteAfter) and returns false when the step
+// does not fit, which ends the conversion.
 template <class Input, class Output>
 void Convert(Input& in, Output& out) {
-    static const char toJis[] = {static_cast<char>(kEsc), '$', 'B'};
-    static const char toAscii[] = {static_cast<char>(kEsc), '(', 'B'};
     bool twoByte = false;
     for (int c = in.Get(); c >= 0; c = in.Get()) {
         char step[5];
-        std::size_t n = 0;
         bool twoByteAfter = twoByte;
-        auto pair = [&](unsigned char a, unsigned char b) {
-            SjisToJisPair(a, b);
-            if (!twoByte) {
-                for (char e : toJis) step[n++] = e;
-                twoByteAfter = true;
-            }
-            step[n++] = static_cast<char>(a);
-            step[n++] = static_cast<char>(b);
-        };
-        if (IsSjisLead(c)) {
-            const int d = in.Get();
-            if (d >= 0 && IsSjisTrail(d)) {
-                pair(static_cast<unsigned char>(c), static_cast<unsigned char>(d));
-            } else {
-                // Not a character: both bytes go out as they are, in the current mode
-                // (a lead byte at the very end goes out alone).
-                step[n++] = static_cast<char>(c);
-                if (d >= 0) step[n++] = static_cast<char>(d);
-            }
-        } else if (IsHalfKatakana(c)) {
-            const int next = in.Peek();
-            unsigned char lead = 0;
-            unsigned char trail = 0;
-            if (WidenKatakana(static_cast<unsigned char>(c), next < 0 ? 0 : static_cast<unsigned char>(next), lead,
-                              trail))
-                in.Get();
-            pair(lead, trail);
-        } else {
-            if (twoByte) {
-                for (char e : toAscii) step[n++] = e;
-                twoByteAfter = false;
-            }
-            step[n++] = static_cast<char>(c);
-        }
+        const std::size_t n = ConvertCharacter(c, in, twoByteAfter, step);
         if (!out.Emit(step, n, twoByteAfter)) break;
         twoByte = twoByteAfter;
     }
-    if (twoByte) out.Close(toAscii, sizeof toAscii);
+    if (twoByte) out.Close(kToAscii, sizeof kToAscii);
 }
 
 struct TextInput {
@@ -108,6 +121,116 @@ struct StreamOutput {
         return true;
     }
     void Close(const char* bytes, std::size_t n) { writer.Put(std::string_view(bytes, n)); }
+};
+
+// Reading the bytes of a character from a window of the reader's buffer, for the block path.
+struct WindowInput {
+    const unsigned char* bytes;
+    std::size_t pos;
+    int Get() { return bytes[pos++]; }
+    int Peek() const { return bytes[pos]; }
+};
+
+// The block path: runs of ASCII are copied whole and pairs converted in a tight loop,
+// straight from the reader's buffer into the writer's, the mode escape written only where
+// the mode changes. A character whose second byte lies beyond the reader's buffer goes
+// through the character-by-character step, which reads on.
+class BlockConverter {
+public:
+    BlockConverter(ByteReader& reader, ByteWriter& writer) : reader_(reader), writer_(writer) {}
+
+    void Run() {
+        for (std::string_view window; !(window = reader_.Window()).empty();) {
+            const std::size_t used = Convert(reinterpret_cast<const unsigned char*>(window.data()), window.size());
+            reader_.Skip(used);
+            if (used < window.size()) {
+                // The last byte of the window starts a character that may go on in the next.
+                StreamInput in{reader_};
+                char step[5];
+                const std::size_t n = ConvertCharacter(reader_.Get(), in, twoByte_, step);
+                writer_.Put(std::string_view(step, n));
+            }
+        }
+        if (twoByte_) writer_.Put(std::string_view(kToAscii, sizeof kToAscii));
+    }
+
+private:
+    // Input bytes per reservation of the writer's buffer (a character may take one more): a
+    // byte makes at most five output bytes (an escape and a pair for a half-width
+    // katakana), and a run copy may store fifteen bytes past its end.
+    static constexpr std::size_t kStep = 4096;
+    static constexpr std::size_t kRoom = (kStep + 1) * 5 + 16;
+
+    // Converts `bytes` until their end or a character cut by it; returns the bytes used.
+    std::size_t Convert(const unsigned char* bytes, std::size_t n) {
+        std::size_t i = 0;
+        while (i < n) {
+            const std::size_t end = n - i < kStep ? n : i + kStep;
+            char* const area = writer_.Reserve(kRoom);
+            char* out = area;
+            bool cut = false;
+            while (i < end) {
+                const int c = bytes[i];
+                if (c < 0x80) {
+                    if (twoByte_) out = Put(out, kToAscii), twoByte_ = false;
+                    const std::size_t run = CopyAscii(bytes + i, end - i, out);
+                    out += run;
+                    i += run;
+                } else if (i + 1 == n && (IsSjisLead(c) || IsHalfKatakana(c))) {
+                    cut = true;
+                    break;
+                } else if (IsSjisLead(c) && IsSjisTrail(bytes[i + 1])) {
+                    if (!twoByte_) out = Put(out, kToJis), twoByte_ = true;
+                    do {
+                        unsigned char a = bytes[i], b = bytes[i + 1];
+                        SjisToJisPair(a, b);
+                        out[0] = static_cast<char>(a);
+                        out[1] = static_cast<char>(b);
+                        out += 2;
+                        i += 2;
+                    } while (i + 1 < end && IsSjisLead(bytes[i]) && IsSjisTrail(bytes[i + 1]));
+                } else {
+                    WindowInput in{bytes, i + 1};
+                    char step[5];
+                    const std::size_t k = ConvertCharacter(c, in, twoByte_, step);
+                    for (std::size_t s = 0; s < k; ++s) out[s] = step[s];
+                    out += k;
+                    i = in.pos;
+                }
+            }
+            writer_.Commit(static_cast<std::size_t>(out - area));
+            if (cut) break;
+        }
+        return i;
+    }
+
+    static char* Put(char* out, const char (&escape)[3]) {
+        out[0] = escape[0];
+        out[1] = escape[1];
+        out[2] = escape[2];
+        return out + 3;
+    }
+
+    // Copies the ASCII bytes at the start of `in` (at most `n`); returns how many. Sixteen
+    // bytes at a time while sixteen are left, so up to fifteen bytes past the run may be
+    // written to `out`.
+    static std::size_t CopyAscii(const unsigned char* in, std::size_t n, char* out) {
+        std::size_t k = 0;
+#ifdef __SSE2__
+        for (; k + 16 <= n; k += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
+            const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
+            if (high != 0) return k + static_cast<std::size_t>(__builtin_ctz(high));
+        }
+#endif
+        for (; k < n && in[k] < 0x80; ++k) out[k] = static_cast<char>(in[k]);
+        return k;
+    }
+
+    ByteReader& reader_;
+    ByteWriter& writer_;
+    bool twoByte_ = false;
 };
 
 }  // namespace
@@ -149,12 +272,16 @@ std::string SjisToJisText(std::string_view text, std::size_t capacity) {
     return result;
 }
 
-bool SjisToJisStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
+bool SjisToJisStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, SimdLevel level) {
     ByteReader reader(in, onRefill);
     ByteWriter writer(out);
-    StreamInput input{reader};
-    StreamOutput output{writer};
-    Convert(input, output);
+    if (level == SimdLevel::Scalar) {
+        StreamInput input{reader};
+        StreamOutput output{writer};
+        Convert(input, output);
+    } else {
+        BlockConverter(reader, writer).Run();
+    }
     const bool written = writer.Flush();
     return written && !reader.Failed();
 }

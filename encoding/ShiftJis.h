@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/ByteStream.h"
+#include "encoding/SimdLevel.h"
 
 namespace velmar {
 
@@ -25,7 +26,10 @@ bool WidenKatakana(unsigned char c, unsigned char next, unsigned char& lead, uns
 // (conversion stops while there is still room to return to ASCII).
 [[nodiscard]] std::string SjisToJisText(std::string_view text, std::size_t capacity);
 
-// Converts in to its end, appending to out; false when reading or writing failed.
-[[nodiscard]] bool SjisToJisStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {});
+// Converts in to its end, appending to out; false when reading or writing failed. Any
+// level but Scalar converts in blocks (ASCII runs copied whole, pairs in a tight loop);
+// Scalar goes character by character. The bytes written are the same.
+[[nodiscard]] bool SjisToJisStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {},
+                                   SimdLevel level = DetectedSimdLevel());
 
 }  // namespace velmar

@@ -1,9 +1,12 @@
 #include "encoding/Uuencode.h"
 
 #include "encoding/LineBlocks.h"
+#include "encoding/SixBitSimd.h"
 
 namespace velmar {
 namespace {
+
+constexpr std::size_t kLineChars = 1 + kUuencodeLineBytes / 3 * 4 + 1;
 
 char UuChar(unsigned value) { return value == 0 ? '`' : static_cast<char>(value + 0x20); }
 
@@ -28,8 +31,8 @@ int UuencodeGroup(const unsigned char* input, char* output, int count) {
 
 namespace {
 
-// Encodes `n` bytes (at most one line) with the line's length character in front into
-// `out`; returns the characters written.
+// Encodes one line of `n` bytes into `out`, its length character in front and "\n" at the
+// end; returns the characters written.
 std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
     char* p = out;
     *p++ = static_cast<char>(n + 0x20);
@@ -46,13 +49,31 @@ std::size_t EncodeLine(const unsigned char* in, std::size_t n, char* out) {
         UuencodeGroup(in + i, p, left);
         p += left + 1;
     }
+    *p++ = '\n';
     return static_cast<std::size_t>(p - out);
+}
+
+std::size_t EncodeLines(const unsigned char* in, std::size_t lines, char* out) {
+    std::size_t written = 0;
+    for (std::size_t l = 0; l < lines; ++l)
+        written += EncodeLine(in + l * kUuencodeLineBytes, kUuencodeLineBytes, out + written);
+    return written;
 }
 
 }  // namespace
 
-bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill) {
-    return EncodeLineBlocks(in, out, onRefill, kUuencodeLineBytes, kUuencodeLineBytes / 3 * 4 + 1, EncodeLine, "`\n");
+bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, SimdLevel level) {
+    LineCodec codec{kUuencodeLineBytes, kLineChars, EncodeLines, EncodeLine, "`\n"};
+#if VELMAR_X86_SIMD
+    switch (UsableSimdLevel(level)) {
+    case SimdLevel::Avx2: codec.wholeLines = UuencodeLinesAvx2; break;
+    case SimdLevel::Ssse3: codec.wholeLines = UuencodeLinesSsse3; break;
+    case SimdLevel::Scalar: break;
+    }
+#else
+    (void)level;
+#endif
+    return EncodeLineBlocks(in, out, onRefill, codec);
 }
 
 }  // namespace velmar

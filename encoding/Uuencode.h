@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "common/ByteStream.h"
+#include "encoding/SimdLevel.h"
 
 namespace velmar {
 
@@ -20,7 +21,10 @@ int UuencodeGroup(const unsigned char* input, char* output, int count);
 // The data lines of a uuencoded block: `in` to its end, 45 bytes per line, each line
 // starting with its length character (bytes + 0x20, "M" for 45) and ending in "\n", then
 // the empty line "`" that tells decoders the data is complete. The "begin" and "end"
-// lines are the caller's. False when reading or writing failed.
-[[nodiscard]] bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {});
+// lines are the caller's. Whole lines go through the vector path of `level` (at most the
+// detected one); the bytes written are the same at every level. False when reading or
+// writing failed.
+[[nodiscard]] bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill = {},
+                                  SimdLevel level = DetectedSimdLevel());
 
 }  // namespace velmar

@@ -36,14 +36,9 @@ bool AppendBody(HANDLE data, const std::string& bodyPath) {
     UniqueFile body(CreateFileA(bodyPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!body) return false;
-    HandleSource raw(body.Get());
-    TextModeSource in(raw);
-    HandleSink rawOut(data);
-    TextModeSink out(rawOut);
-    std::array<char, kStreamBufferSize> buffer{};
-    for (std::size_t n; (n = in.Read(buffer.data(), buffer.size())) > 0;)
-        if (!out.Write(buffer.data(), n)) return false;
-    return !in.Failed();
+    HandleSource in(body.Get());
+    HandleSink out(data);
+    return CopyAsTextMode(in, out);
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {

@@ -40,5 +40,28 @@ TEST(TextModeSink, EveryLineFeedBecomesCrLf) {
     EXPECT_EQ(raw.text, "a\r\nb\r\r\n\r\n");
 }
 
+// The one-pass copy gives what a text-mode read followed by a text-mode write gives: on
+// short cases, and on a body whose CR LF pairs, lone line ends and final 0x1A fall on every
+// offset of the 64 KiB blocks.
+TEST(CopyAsTextMode, SameAsReadingAndWritingInTextMode) {
+    std::string body;
+    for (std::size_t i = 0; body.size() < 200000; ++i) body += std::string(i % 97, 'x') + (i % 3 ? "\r\n" : i % 2 ? "\n" : "\r");
+    body += "\r\x1A" "after";
+    for (const std::string& raw : {std::string("a\r\nb\n\nc\r\r\nd\r"), std::string("\n\x1A\n"), body}) {
+        for (std::size_t chunk : {1u, 2u, 100u, 70000u}) {
+            MemorySource twoPassIn(raw, chunk);
+            TextModeSource read(twoPassIn);
+            StringSink twoPass;
+            TextModeSink write(twoPass);
+            char buffer[4096];
+            for (std::size_t n; (n = read.Read(buffer, sizeof buffer)) > 0;) ASSERT_TRUE(write.Write(buffer, n));
+            MemorySource onePassIn(raw, chunk);
+            StringSink onePass;
+            EXPECT_TRUE(CopyAsTextMode(onePassIn, onePass));
+            EXPECT_TRUE(onePass.text == twoPass.text) << raw.size() << " " << chunk;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmar

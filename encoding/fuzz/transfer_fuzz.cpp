@@ -11,13 +11,13 @@
 
 namespace {
 
-using Stream = bool (*)(velmar::ByteSource&, velmar::ByteSink&, const std::function<void()>&);
+using Stream = bool (*)(velmar::ByteSource&, velmar::ByteSink&, const std::function<void()>&, velmar::SimdLevel);
 constexpr auto npos = std::string::npos;
 
 std::string Encode(Stream stream, const std::string& input, std::size_t chunk = npos) {
     velmar::MemorySource in(input, chunk);
     velmar::StringSink out;
-    if (!stream(in, out, {})) std::abort();
+    if (!stream(in, out, {}, velmar::DetectedSimdLevel())) std::abort();
     return out.text;
 }
 

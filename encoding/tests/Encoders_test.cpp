@@ -2,6 +2,7 @@
 // uuencode) fed at several chunk sizes, the charset tables and Japanese code detection.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "common/ByteStream.h"
@@ -14,14 +15,15 @@
 namespace velmar {
 namespace {
 
-using StreamFn = bool (*)(ByteSource&, ByteSink&, const std::function<void()>&);
+using StreamFn = bool (*)(ByteSource&, ByteSink&, const std::function<void()>&, SimdLevel);
 constexpr std::size_t kWhole = static_cast<std::size_t>(-1);
 const std::string kToJis = "\x1B$B", kToAscii = "\x1B(B";
 
-std::string Encode(StreamFn stream, std::string_view data, std::size_t chunk = kWhole) {
+std::string Encode(StreamFn stream, std::string_view data, std::size_t chunk = kWhole,
+                   SimdLevel level = DetectedSimdLevel()) {
     MemorySource in(data, chunk);
     StringSink out;
-    EXPECT_TRUE(stream(in, out, {}));
+    EXPECT_TRUE(stream(in, out, {}, level));
     return out.text;
 }
 
@@ -35,19 +37,33 @@ struct FailingSink final : ByteSink {
     [[nodiscard]] bool Write(const char*, std::size_t) override { return false; }
 };
 
-// A body over several 64 KiB read buffers, with a double-byte character and a "From " line
-// across buffer ends, gives the same bytes at every chunk size; a failed write is reported.
-TEST(StreamEncoders, SameBytesAtEveryChunkSizeAndFailedWrites) {
+// Bodies over several 64 KiB read buffers give the same bytes on every path (the plain
+// byte-by-byte one and each vector level this processor has) at every chunk size: a body
+// with a double-byte character and a "From " line across buffer ends, arbitrary bytes,
+// and lines of escapes and pairs that meet the line and mode boundaries at every offset.
+// A failed write is reported.
+TEST(StreamEncoders, EveryPathAndChunkSizeGivesTheSameBytes) {
     const std::string_view piece = "From x\r\nFro\nF\r\rFrom \xE9=\t \x82\xA0\xB6\xDE";  // 28 bytes
-    std::string body;
-    for (std::size_t i = 0; i < 150000; ++i) body += piece[i % piece.size()];
-    for (StreamFn stream : {QpEncodeStream, SjisToJisStream, Base64EncodeStream, UuencodeStream}) {
-        const std::string whole = Encode(stream, body);
-        for (std::size_t chunk : {1u, 2u, 3u, 5u, 16u, 53u, 54u, 55u, 4096u})
-            EXPECT_TRUE(Encode(stream, body, chunk) == whole) << chunk;
-        MemorySource in("abc");
-        FailingSink failing;
-        EXPECT_FALSE(stream(in, failing, {}));
+    std::string text, noise, edges;
+    for (std::size_t i = 0; i < 150000; ++i) text += piece[i % piece.size()];
+    std::uint32_t seed = 12345;
+    for (std::size_t i = 0; i < 150000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        noise += static_cast<char>(seed >> 24);
+    }
+    for (std::size_t width = 60; width < 90; ++width)
+        edges += std::string(width, 'a') + "=\x82\xA0\xB6" + std::string(width % 7, ' ') + "\r\n";
+    for (const std::string* body : {&text, &noise, &edges}) {
+        for (StreamFn stream : {QpEncodeStream, SjisToJisStream, Base64EncodeStream, UuencodeStream}) {
+            const std::string reference = Encode(stream, *body, kWhole, SimdLevel::Scalar);
+            for (SimdLevel level : SupportedSimdLevels())
+                for (std::size_t chunk : {1u, 3u, 16u, 54u, 55u, 4096u, 70000u})
+                    EXPECT_TRUE(Encode(stream, *body, chunk, level) == reference)
+                        << static_cast<int>(level) << " " << chunk << " " << body->size();
+            MemorySource in("abc");
+            FailingSink failing;
+            EXPECT_FALSE(stream(in, failing, {}, DetectedSimdLevel()));
+        }
     }
     // The character split by the first read buffer's end is converted whole.
     std::string kana = "a";

@@ -22,7 +22,7 @@ std::string Repeat(std::string_view line, std::size_t size) {
 TEST(HandleEncoders, SameBytesAsTheStreams) {
     const struct {
         bool (*handle)(BufferedFile&, BufferedFile&);
-        bool (*stream)(ByteSource&, ByteSink&, const std::function<void()>&);
+        bool (*stream)(ByteSource&, ByteSink&, const std::function<void()>&, SimdLevel);
         std::string body;
     } cases[] = {
         {QpEncodeHandle, QpEncodeStream, ""},
@@ -44,7 +44,7 @@ TEST(HandleEncoders, SameBytesAsTheStreams) {
         EXPECT_TRUE(CloseBufferedFile(out));
         MemorySource source(c.body);
         StringSink want;
-        ASSERT_TRUE(c.stream(source, want, {}));
+        ASSERT_TRUE(c.stream(source, want, {}, SimdLevel::Scalar));
         EXPECT_TRUE(wintest::ReadWholeFile(dir / "encoded.tmp") == want.text);
     }
 }

@@ -1,0 +1,50 @@
+#include "encoding/SimdLevel.h"
+
+#if VELMAR_X86_SIMD
+#include <cpuid.h>
+#endif
+
+namespace velmar {
+namespace {
+
+SimdLevel Detect() {
+#if VELMAR_X86_SIMD
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid(1, &a, &b, &c, &d)) return SimdLevel::Scalar;
+    const bool ssse3 = (c & bit_SSSE3) != 0;
+    if (!ssse3) return SimdLevel::Scalar;
+    // AVX2 needs the processor's support and the system's: OSXSAVE set and the XMM and YMM
+    // state both enabled in XCR0.
+    const bool osxsave = (c & bit_OSXSAVE) != 0;
+    const bool avx = (c & bit_AVX) != 0;
+    if (!osxsave || !avx) return SimdLevel::Ssse3;
+    unsigned xcrLow = 0, xcrHigh = 0;
+    __asm__ volatile("xgetbv" : "=a"(xcrLow), "=d"(xcrHigh) : "c"(0));
+    if ((xcrLow & 6) != 6) return SimdLevel::Ssse3;
+    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return SimdLevel::Ssse3;
+    return (b & bit_AVX2) != 0 ? SimdLevel::Avx2 : SimdLevel::Ssse3;
+#else
+    return SimdLevel::Scalar;
+#endif
+}
+
+}  // namespace
+
+SimdLevel DetectedSimdLevel() {
+    static const SimdLevel level = Detect();
+    return level;
+}
+
+SimdLevel UsableSimdLevel(SimdLevel wanted) {
+    const SimdLevel detected = DetectedSimdLevel();
+    return wanted < detected ? wanted : detected;
+}
+
+std::vector<SimdLevel> SupportedSimdLevels() {
+    std::vector<SimdLevel> levels{SimdLevel::Scalar};
+    if (DetectedSimdLevel() >= SimdLevel::Ssse3) levels.push_back(SimdLevel::Ssse3);
+    if (DetectedSimdLevel() >= SimdLevel::Avx2) levels.push_back(SimdLevel::Avx2);
+    return levels;
+}
+
+}  // namespace velmar
