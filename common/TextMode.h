@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/ByteSearch.h"
 #include "common/ByteStream.h"
 
 namespace velmar {
@@ -91,8 +92,8 @@ public:
         translated_.reserve(length + length / 16);
         const std::string_view text(data, length);
         std::size_t start = 0;
-        for (std::size_t lf; (lf = text.find('\n', start)) != std::string_view::npos; start = lf + 1) {
-            translated_.append(text.data() + start, lf - start);
+        for (std::size_t lf; (lf = FindByte(text.substr(start), '\n')) != std::string_view::npos; start += lf + 1) {
+            translated_.append(text.data() + start, lf);
             translated_ += "\r\n";
         }
         translated_.append(text.data() + start, length - start);
@@ -107,31 +108,39 @@ private:
 // Appends `bytes` to `out` with a CR put before every LF that does not follow a CR: what a
 // text-mode read and a text-mode write of the same bytes give together. `afterCr` tells
 // whether the byte before `bytes` was a CR, and is kept up to date for the next piece.
-inline void AppendWithCrBeforeLoneLf(std::string_view bytes, bool& afterCr, std::string& out) {
-    std::size_t start = 0;
-    for (std::size_t lf; (lf = bytes.find('\n', start)) != std::string_view::npos; start = lf + 1) {
-        const bool crBefore = lf > 0 ? bytes[lf - 1] == '\r' : afterCr;
-        out.append(bytes.data() + start, lf - start);
-        out += crBefore ? "\n" : "\r\n";
+// Returns false, and leaves `out` as it was, when no CR is needed.
+inline bool AppendWithCrBeforeLoneLf(std::string_view bytes, bool& afterCr, std::string& out) {
+    bool added = false;
+    std::size_t copied = 0;  // bytes before this are in `out`
+    for (std::size_t at = 0, lf; (lf = FindByte(bytes.substr(at), '\n')) != std::string_view::npos; at += lf + 1) {
+        const std::size_t pos = at + lf;
+        const bool crBefore = pos > 0 ? bytes[pos - 1] == '\r' : afterCr;
+        if (crBefore) continue;
+        out.append(bytes.data() + copied, pos - copied);
+        out += '\r';
+        copied = pos;
+        added = true;
     }
-    out.append(bytes.data() + start, bytes.size() - start);
+    if (added) out.append(bytes.data() + copied, bytes.size() - copied);
     if (!bytes.empty()) afterCr = bytes.back() == '\r';
+    return added;
 }
 
 // Copies `in` to `out` as a text-mode read and a text-mode write would, in one pass of
 // 64 KiB blocks: up to the byte 0x1A, which ends a text file, with a CR put before every
-// lone LF; CR LF and a lone CR stay as they are. False when reading or writing failed.
+// lone LF; CR LF and a lone CR stay as they are, and a block that needs no CR is written as
+// it was read. False when reading or writing failed.
 [[nodiscard]] inline bool CopyAsTextMode(ByteSource& in, ByteSink& out) {
     std::vector<char> block(kStreamBufferSize);
     std::string translated;
     bool afterCr = false;
     for (std::size_t n; (n = in.Read(block.data(), block.size())) > 0;) {
         std::string_view bytes(block.data(), n);
-        const std::size_t end = bytes.find('\x1A');
+        const std::size_t end = FindByte(bytes, '\x1A');
         if (end != std::string_view::npos) bytes = bytes.substr(0, end);
         translated.clear();
-        AppendWithCrBeforeLoneLf(bytes, afterCr, translated);
-        if (!translated.empty() && !out.Write(translated.data(), translated.size())) return false;
+        const std::string_view piece = AppendWithCrBeforeLoneLf(bytes, afterCr, translated) ? translated : bytes;
+        if (!piece.empty() && !out.Write(piece.data(), piece.size())) return false;
         if (end != std::string_view::npos) return true;
     }
     return !in.Failed();

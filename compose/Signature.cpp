@@ -34,7 +34,7 @@ std::string AsWrittenText(std::string_view text) {
 std::string LoneLineFeedsAsCrLf(std::string_view bytes) {
     std::string out;
     bool afterCr = false;
-    AppendWithCrBeforeLoneLf(bytes, afterCr, out);
+    if (!AppendWithCrBeforeLoneLf(bytes, afterCr, out)) out = bytes;
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/BufferedFile_win.h"
+#include "common/ByteSearch.h"
 #include "common/Paths_win.h"
 #include "common/Text.h"
 #include "encoding/AttachmentFiles_win.h"
@@ -26,7 +27,7 @@ bool CopyBody(BufferedFile& in, BufferedFile& out) {
     std::vector<char> block(kStreamBufferSize);
     for (std::size_t n; (n = source.Read(block.data(), block.size())) > 0;) {
         const std::string_view bytes(block.data(), n);
-        const std::size_t end = bytes.find('\x1A');
+        const std::size_t end = FindByte(bytes, '\x1A');
         if (!WriteBuffered(out, bytes.substr(0, end))) return false;
         if (end != std::string_view::npos) return true;
     }
@@ -68,6 +69,14 @@ Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachm
 Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,
                          const AppConfig& config, std::string_view boundary) {
     body.temporary = false;
+    if (!body.encoded && !body.path.empty()) body.encoded = FileHasEightBit(body.path.c_str());
+    if (!body.encoded && !body.path.empty() && attachments.Empty()) {
+        // A plain body with nothing after it goes to the queue as it is: the queue's
+        // text-mode copy into the data file is the only copy made.
+        BufferedFile in;
+        if (!OpenBufferedFile(in, body.path.c_str())) return Outcome::Failure("Cannot read the body file " + body.path);
+        return Outcome::Success();
+    }
     const std::string temp = NewSpoolTempFile(config.spoolDir);
     if (temp.empty()) {
         // No temporary file: the body goes as it is, unencoded.
@@ -78,8 +87,6 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
         DeleteFileA(temp.c_str());
         return Outcome::Failure(std::move(text));
     };
-
-    if (!body.encoded && !body.path.empty()) body.encoded = FileHasEightBit(body.path.c_str());
 
     {
         BufferedFile out;

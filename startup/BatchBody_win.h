@@ -1,6 +1,7 @@
-// The body file of a batch send: copied, or encoded when it holds 8-bit text, into a
-// temporary file in the spool directory, with the attachment parts and the closing MIME
-// boundary after it.
+// The body file of a batch send: encoded when it holds 8-bit text, or copied when
+// attachments follow it, into a temporary file in the spool directory, with the attachment
+// parts and the closing MIME boundary after it. A plain body with no attachments is
+// submitted as it is.
 #pragma once
 
 #include <string>
@@ -34,9 +35,9 @@ struct BatchBody {
 Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachments, bool attachmentPathCut,
                         std::string_view spoolDir);
 
-// Prepares `body` for submission. On success body.path names the prepared temporary file.
-// When no temporary file can be made, the given file is submitted as it is, marked as not
-// encoded. Fails, with the text to show and nothing left behind, when the given body file
+// Prepares `body` for submission. On success body.path names the prepared temporary file,
+// or still the given file when it is plain text with no attachments after it. When no
+// temporary file can be made, the given file is submitted as it is, marked as not encoded. Fails, with the text to show and nothing left behind, when the given body file
 // cannot be read or the prepared file cannot be written.
 Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,
                          const AppConfig& config, std::string_view boundary);
