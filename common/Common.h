@@ -1,15 +1,18 @@
 // common/: what every subsystem may use. Portable: text helpers and capacities (Text.h,
-// Capacities.h), byte streams with text-mode translation (ByteStream.h, TextMode.h), line-end
-// helpers (LineText.h), outcomes of steps that can fail (Outcome.h). Windows shell: handle
+// Capacities.h), byte streams with text-mode translation (ByteStream.h, TextMode.h), byte
+// search (ByteSearch.h), the processor's vector level (SimdLevel.h), line-end helpers
+// (LineText.h), outcomes of steps that can fail (Outcome.h). Windows shell: handle
 // owners (WinHandles_win.h), file streams (FileStreams_win.h), buffered files
 // (BufferedFile_win.h), string-table texts (ResourceStrings_win.h) and the one way another
 // program is started (RunDetached_win.h).
 #pragma once
 
+#include "common/ByteSearch.h"
 #include "common/ByteStream.h"
 #include "common/Capacities.h"
 #include "common/LineText.h"
 #include "common/Outcome.h"
+#include "common/SimdLevel.h"
 #include "common/Text.h"
 #include "common/TextMode.h"
 

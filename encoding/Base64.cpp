@@ -62,6 +62,7 @@ bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void(
     switch (UsableSimdLevel(level)) {
     case SimdLevel::Avx2: codec.wholeLines = Base64LinesAvx2; break;
     case SimdLevel::Ssse3: codec.wholeLines = Base64LinesSsse3; break;
+    case SimdLevel::Sse2:
     case SimdLevel::Scalar: break;
     }
 #else

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "common/ByteStream.h"
-#include "encoding/SimdLevel.h"
+#include "common/SimdLevel.h"
 
 namespace velmar {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#ifdef __SSE2__
+#if VELMAR_X86_SIMD
 #include <emmintrin.h>
 #endif
 
@@ -29,20 +29,40 @@ constexpr std::array<bool, 256> kLiteral = [] {
 constexpr std::size_t kOutputArea = 16 * 1024;
 constexpr std::size_t kLineRoom = 256;
 
-// Copies the literal bytes at the start of `in` (at most `n`) to `out`; returns how many
-// there were. Sixteen bytes are tested and stored at a time while sixteen are left, so up to
-// fifteen bytes past the literal run may be written to `out` (they are overwritten later).
-std::size_t CopyLiterals(const unsigned char* in, std::size_t n, char* out) {
+#if VELMAR_X86_SIMD
+// Sixteen bytes tested and stored at a time while sixteen are left; returns the literal
+// bytes copied, stopping at the first other one (`stopped` then true).
+VELMAR_SSE2_TARGET std::size_t CopyLiteralsSse2(const unsigned char* in, std::size_t n, char* out, bool& stopped) {
     std::size_t k = 0;
-#ifdef __SSE2__
     for (; k + 16 <= n; k += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
         const __m128i printable = _mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F));  // 0x20..0x7F (signed compare)
-        const __m128i excluded = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('=')));
-        const __m128i literal = _mm_or_si128(_mm_andnot_si128(excluded, printable), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+        const __m128i excluded =
+            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('=')));
+        const __m128i literal =
+            _mm_or_si128(_mm_andnot_si128(excluded, printable), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
         const unsigned stops = ~static_cast<unsigned>(_mm_movemask_epi8(literal)) & 0xFFFFu;
-        if (stops != 0) return k + static_cast<std::size_t>(__builtin_ctz(stops));
+        if (stops != 0) {
+            stopped = true;
+            return k + static_cast<std::size_t>(__builtin_ctz(stops));
+        }
+    }
+    stopped = false;
+    return k;
+}
+#endif
+
+// Copies the literal bytes at the start of `in` (at most `n`) to `out`; returns how many
+// there were. With SSE2 up to fifteen bytes past the literal run may be written to `out`
+// (they are overwritten later).
+std::size_t CopyLiterals(const unsigned char* in, std::size_t n, char* out) {
+    std::size_t k = 0;
+#if VELMAR_X86_SIMD
+    if (Sse2Usable()) {
+        bool stopped = false;
+        k = CopyLiteralsSse2(in, n, out, stopped);
+        if (stopped) return k;
     }
 #endif
     for (; k < n && kLiteral[in[k]]; ++k) out[k] = static_cast<char>(in[k]);

@@ -1,6 +1,6 @@
 #include "encoding/ShiftJis.h"
 
-#ifdef __SSE2__
+#if VELMAR_X86_SIMD
 #include <emmintrin.h>
 #endif
 
@@ -131,6 +131,25 @@ struct WindowInput {
     int Peek() const { return bytes[pos]; }
 };
 
+#if VELMAR_X86_SIMD
+// Sixteen bytes stored and tested at a time while sixteen are left; returns the ASCII bytes
+// copied, stopping at the first other one (`stopped` then true).
+VELMAR_SSE2_TARGET std::size_t CopyAsciiSse2(const unsigned char* in, std::size_t n, char* out, bool& stopped) {
+    std::size_t k = 0;
+    for (; k + 16 <= n; k += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
+        const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
+        if (high != 0) {
+            stopped = true;
+            return k + static_cast<std::size_t>(__builtin_ctz(high));
+        }
+    }
+    stopped = false;
+    return k;
+}
+#endif
+
 // The block path: runs of ASCII are copied whole and pairs converted in a tight loop,
 // straight from the reader's buffer into the writer's, the mode escape written only where
 // the mode changes. A character whose second byte lies beyond the reader's buffer goes
@@ -211,17 +230,15 @@ private:
         return out + 3;
     }
 
-    // Copies the ASCII bytes at the start of `in` (at most `n`); returns how many. Sixteen
-    // bytes at a time while sixteen are left, so up to fifteen bytes past the run may be
-    // written to `out`.
+    // Copies the ASCII bytes at the start of `in` (at most `n`); returns how many. With SSE2
+    // up to fifteen bytes past the run may be written to `out`.
     static std::size_t CopyAscii(const unsigned char* in, std::size_t n, char* out) {
         std::size_t k = 0;
-#ifdef __SSE2__
-        for (; k + 16 <= n; k += 16) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
-            const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
-            if (high != 0) return k + static_cast<std::size_t>(__builtin_ctz(high));
+#if VELMAR_X86_SIMD
+        if (Sse2Usable()) {
+            bool stopped = false;
+            k = CopyAsciiSse2(in, n, out, stopped);
+            if (stopped) return k;
         }
 #endif
         for (; k < n && in[k] < 0x80; ++k) out[k] = static_cast<char>(in[k]);

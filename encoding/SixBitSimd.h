@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "encoding/SimdLevel.h"
+#include "common/SimdLevel.h"
 
 namespace velmar {
 

@@ -68,6 +68,7 @@ bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& 
     switch (UsableSimdLevel(level)) {
     case SimdLevel::Avx2: codec.wholeLines = UuencodeLinesAvx2; break;
     case SimdLevel::Ssse3: codec.wholeLines = UuencodeLinesSsse3; break;
+    case SimdLevel::Sse2:
     case SimdLevel::Scalar: break;
     }
 #else

@@ -1,4 +1,4 @@
-#include "encoding/SimdLevel.h"
+#include "common/SimdLevel.h"
 
 #if VELMAR_X86_SIMD
 #include <cpuid.h>
@@ -11,8 +11,8 @@ SimdLevel Detect() {
 #if VELMAR_X86_SIMD
     unsigned a = 0, b = 0, c = 0, d = 0;
     if (!__get_cpuid(1, &a, &b, &c, &d)) return SimdLevel::Scalar;
-    const bool ssse3 = (c & bit_SSSE3) != 0;
-    if (!ssse3) return SimdLevel::Scalar;
+    if ((d & bit_SSE2) == 0) return SimdLevel::Scalar;
+    if ((c & bit_SSSE3) == 0) return SimdLevel::Sse2;
     // AVX2 needs the processor's support and the system's: OSXSAVE set and the XMM and YMM
     // state both enabled in XCR0.
     const bool osxsave = (c & bit_OSXSAVE) != 0;
@@ -41,9 +41,9 @@ SimdLevel UsableSimdLevel(SimdLevel wanted) {
 }
 
 std::vector<SimdLevel> SupportedSimdLevels() {
-    std::vector<SimdLevel> levels{SimdLevel::Scalar};
-    if (DetectedSimdLevel() >= SimdLevel::Ssse3) levels.push_back(SimdLevel::Ssse3);
-    if (DetectedSimdLevel() >= SimdLevel::Avx2) levels.push_back(SimdLevel::Avx2);
+    std::vector<SimdLevel> levels;
+    for (SimdLevel level : {SimdLevel::Scalar, SimdLevel::Sse2, SimdLevel::Ssse3, SimdLevel::Avx2})
+        if (level <= DetectedSimdLevel()) levels.push_back(level);
     return levels;
 }
 
