@@ -87,13 +87,14 @@ private:
 };
 
 inline constexpr std::size_t kStreamBufferSize = 64 * 1024;
+inline constexpr std::size_t kWindowSlack = 16;
 
 // Byte-at-a-time reading over a buffered source. `onRefill`, when set, runs once per
 // buffer refill: the Windows shell passes a zero-length sleep there to let other work in.
 class ByteReader {
 public:
     explicit ByteReader(ByteSource& source, std::function<void()> onRefill = {})
-        : source_(source), onRefill_(std::move(onRefill)), buffer_(kStreamBufferSize) {}
+        : source_(source), onRefill_(std::move(onRefill)), buffer_(kStreamBufferSize + kWindowSlack) {}
 
     // The next byte (0..255), or -1 at the end of the data.
     int Get() {
@@ -120,6 +121,8 @@ public:
     }
     // The bytes buffered and not yet taken, refilled first when none are left: empty only at
     // the end of the data. Block code works on them in place and then Skips what it used.
+    // The kWindowSlack bytes after the window may be read (vector loads that run past the
+    // last whole group); what they hold means nothing.
     std::string_view Window() {
         if (pos_ == end_ && !Refill()) return {};
         return {buffer_.data() + pos_, end_ - pos_};
@@ -132,7 +135,7 @@ private:
         if (atEnd_) return false;
         if (onRefill_) onRefill_();
         pos_ = 0;
-        end_ = source_.Read(buffer_.data(), buffer_.size());
+        end_ = source_.Read(buffer_.data(), kStreamBufferSize);
         if (end_ == 0) atEnd_ = true;
         return end_ != 0;
     }

@@ -14,7 +14,8 @@ namespace velmar {
 struct LineCodec {
     std::size_t lineBytes = 0;  // input bytes of a whole line (at most kMaxLineBytes)
     std::size_t lineChars = 0;  // characters of a whole encoded line, its "\n" included
-    // Encodes `lines` whole lines of `in` into `out`; returns the characters written.
+    // Encodes `lines` whole lines of `in` into `out`; returns the characters written. May
+    // read up to kWindowSlack bytes past the last line (`in` is the reader's window).
     std::size_t (*wholeLines)(const unsigned char* in, std::size_t lines, char* out) = nullptr;
     // Encodes one line of 1 to lineBytes bytes, "\n" included; returns the characters written.
     std::size_t (*oneLine)(const unsigned char* in, std::size_t n, char* out) = nullptr;

@@ -92,25 +92,16 @@ public:
         Emit(c);
     }
 
-    // The same as Feed for each byte. In mid-line, runs of literal bytes are copied whole
-    // and escapes written in place; line starts and line ends go through Feed.
+    // The same as Feed for each byte. A possible "From " at a line start, and a line end
+    // whose partner may be in the next block, go through Feed; the rest through MidLine.
     void FeedBlock(const unsigned char* bytes, std::size_t n) {
         std::size_t i = 0;
         while (i < n) {
-            if (lineEndByte_ != 0 || held_ != 0 || column_ == 0) {
+            if (held_ != 0 || lineEndByte_ != 0 || (column_ == 0 && bytes[i] == kFromLine[0])) {
                 Feed(bytes[i++]);
                 continue;
             }
-            const std::size_t room = static_cast<std::size_t>(kSoftBreakColumn - column_);
-            const std::size_t run = CopyLiterals(bytes + i, n - i < room ? n - i : room, out_);
-            out_ += run;
-            column_ += static_cast<int>(run);
-            i += run;
-            if (column_ >= kSoftBreakColumn) {
-                SoftBreak();
-            } else if (i < n) {
-                Emit(bytes[i++]);  // an escape or a line end
-            }
+            i = MidLine(bytes, i, n);
         }
     }
 
@@ -121,6 +112,64 @@ public:
     }
 
 private:
+    // Feed's work from bytes[i] on, with the state in registers: runs of literal bytes
+    // copied whole, escapes, soft breaks and line ends written in place. Stops at the end
+    // of the block, or before an "F" at a line start; returns where it stopped.
+    std::size_t MidLine(const unsigned char* bytes, std::size_t i, std::size_t n) {
+        char* out = out_;
+        int column = column_;
+        bool afterSoftBreak = afterSoftBreak_;
+        // A line break ends the output line; a new one starts at column 0.
+        auto lineBreak = [&](bool soft) {
+            if (soft) *out++ = '=';
+            out[0] = kCr;
+            out[1] = kLf;
+            out += 2;
+            column = 0;
+            if (out > limit_) {
+                out_ = out;
+                Renew();
+                out = out_;
+            }
+        };
+        for (;;) {
+            const std::size_t room = static_cast<std::size_t>(kSoftBreakColumn - column);
+            const std::size_t run = CopyLiterals(bytes + i, n - i < room ? n - i : room, out);
+            out += run;
+            column += static_cast<int>(run);
+            i += run;
+            if (column < kSoftBreakColumn) {
+                if (i == n) break;
+                const unsigned char c = bytes[i++];
+                if (c == kCr || c == kLf) {
+                    lineBreak(false);
+                    afterSoftBreak = false;
+                    if (i == n) {
+                        lineEndByte_ = static_cast<char>(c);
+                        break;
+                    }
+                    if ((bytes[i] == kCr || bytes[i] == kLf) && bytes[i] != c) ++i;  // CR LF or LF CR
+                    if (i == n || bytes[i] == kFromLine[0]) break;
+                    continue;
+                }
+                if (column > kEscapeMoveColumn) lineBreak(true);
+                out[0] = '=';
+                out[1] = kHex[c >> 4];
+                out[2] = kHex[c & 15];
+                out += 3;
+                column += 3;
+                if (column < kSoftBreakColumn) continue;
+            }
+            lineBreak(true);
+            afterSoftBreak = true;
+            if (i == n || bytes[i] == kFromLine[0]) break;
+        }
+        out_ = out;
+        column_ = column;
+        afterSoftBreak_ = afterSoftBreak;
+        return i;
+    }
+
     void Renew() {
         if (area_ != nullptr) writer_.Commit(static_cast<std::size_t>(out_ - area_));
         area_ = out_ = writer_.Reserve(kOutputArea);
@@ -161,15 +210,12 @@ private:
         for (std::size_t i = 0; i < count; ++i) bytes[i] = heldBytes_[i];
         held_ = 0;
         if (fromLine) {
-            std::size_t i = 0;
-            if (afterSoftBreak_) {
-                PutEscape('F');
-                i = 1;
-            } else {
-                *out_++ = '>';
-                column_ = 1;
-            }
-            for (; i < count; ++i) Emit(bytes[i]);
+            // Both forms fit the line: column 6 or 7 of 75.
+            constexpr std::string_view guarded = ">From ", escaped = "=46rom ";
+            const std::string_view line = afterSoftBreak_ ? escaped : guarded;
+            for (std::size_t i = 0; i < line.size(); ++i) out_[i] = line[i];
+            out_ += line.size();
+            column_ = static_cast<int>(line.size());
             return;
         }
         Emit(bytes[0]);

@@ -83,65 +83,55 @@ VELMAR_AVX2 inline void Store32(char* out, __m256i chars) {
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), chars);
 }
 
-// The last groups of a line, one at a time (each group's terminating NUL is overwritten by
-// the next group or the line's "\n").
-char* Base64Groups(const unsigned char* in, std::size_t groups, char* out) {
-    for (std::size_t g = 0; g < groups; ++g, out += 4) Base64Group(in + g * 3, out, 3);
-    return out;
-}
-
-char* UuencodeGroups(const unsigned char* in, std::size_t groups, char* out) {
-    for (std::size_t g = 0; g < groups; ++g, out += 4) UuencodeGroup(in + g * 3, out, 3);
-    return out;
-}
-
 static_assert(kBase64LineBytes == 54 && kUuencodeLineBytes == 45, "the steps below cover these line lengths");
 
 }  // namespace
 
-// A base64 line: four twelve-byte steps (bytes 0-47, loads up to byte 51), two groups left.
+// A base64 line of 54 bytes: twelve-byte steps at 0, 12, 24 and 36, and one at 42 for the
+// last two groups (it writes the characters of groups 42 and 45 again). That load reads
+// four bytes past the line, which the reader's window allows.
 VELMAR_SSSE3 std::size_t Base64LinesSsse3(const unsigned char* in, std::size_t lines, char* out) {
     char* p = out;
-    for (std::size_t l = 0; l < lines; ++l, in += kBase64LineBytes) {
-        for (std::size_t s = 0; s < 48; s += 12, p += 16) Store16(p, Base64Chars(SixBits(Load12(in + s))));
-        p = Base64Groups(in + 48, 2, p);
-        *p++ = '\n';
+    for (std::size_t l = 0; l < lines; ++l, in += kBase64LineBytes, p += 73) {
+        for (std::size_t s = 0; s < 48; s += 12) Store16(p + s / 3 * 4, Base64Chars(SixBits(Load12(in + s))));
+        Store16(p + 56, Base64Chars(SixBits(Load12(in + 42))));
+        p[72] = '\n';
     }
     return static_cast<std::size_t>(p - out);
 }
 
 VELMAR_AVX2 std::size_t Base64LinesAvx2(const unsigned char* in, std::size_t lines, char* out) {
     char* p = out;
-    for (std::size_t l = 0; l < lines; ++l, in += kBase64LineBytes) {
+    for (std::size_t l = 0; l < lines; ++l, in += kBase64LineBytes, p += 73) {
         Store32(p, Base64Chars(SixBits(Load24(in))));
         Store32(p + 32, Base64Chars(SixBits(Load24(in + 24))));
-        p = Base64Groups(in + 48, 2, p + 64);
-        *p++ = '\n';
+        Store16(p + 56, Base64Chars(SixBits(Load12(in + 42))));
+        p[72] = '\n';
     }
     return static_cast<std::size_t>(p - out);
 }
 
-// A uuencode line: its length "M", three twelve-byte steps (bytes 0-35, loads up to byte
-// 39), three groups left.
+// A uuencode line of 45 bytes: its length "M", steps at 0, 12 and 24, and one at 33 for the
+// last three groups (it writes the characters of group 33 again, and reads four bytes past
+// the line).
 VELMAR_SSSE3 std::size_t UuencodeLinesSsse3(const unsigned char* in, std::size_t lines, char* out) {
     char* p = out;
-    for (std::size_t l = 0; l < lines; ++l, in += kUuencodeLineBytes) {
-        *p++ = 'M';
-        for (std::size_t s = 0; s < 36; s += 12, p += 16) Store16(p, UuChars(SixBits(Load12(in + s))));
-        p = UuencodeGroups(in + 36, 3, p);
-        *p++ = '\n';
+    for (std::size_t l = 0; l < lines; ++l, in += kUuencodeLineBytes, p += 62) {
+        p[0] = 'M';
+        for (std::size_t s = 0; s < 36; s += 12) Store16(p + 1 + s / 3 * 4, UuChars(SixBits(Load12(in + s))));
+        Store16(p + 45, UuChars(SixBits(Load12(in + 33))));
+        p[61] = '\n';
     }
     return static_cast<std::size_t>(p - out);
 }
 
 VELMAR_AVX2 std::size_t UuencodeLinesAvx2(const unsigned char* in, std::size_t lines, char* out) {
     char* p = out;
-    for (std::size_t l = 0; l < lines; ++l, in += kUuencodeLineBytes) {
-        *p++ = 'M';
-        Store32(p, UuChars(SixBits(Load24(in))));
-        Store16(p + 32, UuChars(SixBits(Load12(in + 24))));
-        p = UuencodeGroups(in + 36, 3, p + 48);
-        *p++ = '\n';
+    for (std::size_t l = 0; l < lines; ++l, in += kUuencodeLineBytes, p += 62) {
+        p[0] = 'M';
+        Store32(p + 1, UuChars(SixBits(Load24(in))));
+        Store32(p + 29, UuChars(SixBits(Load24(in + 21))));  // groups 7-14, group 7 again
+        p[61] = '\n';
     }
     return static_cast<std::size_t>(p - out);
 }
