@@ -40,6 +40,23 @@ TEST(TextModeSink, EveryLineFeedBecomesCrLf) {
     EXPECT_EQ(raw.text, "a\r\nb\r\r\n\r\n");
 }
 
+TEST(TextHasEightBit, BytesBeforeTheEndOfText) {
+    const std::string longText(5000, 'a');
+    const struct {
+        std::string bytes;
+        bool eightBit, ended;
+    } cases[] = {
+        {"abc\t\r\n\x7E", false, false}, {"ab\x7F", true, false},          {"\xFF", true, false},
+        {"a\x1A\xE9", false, true},       {"\xE9\x1A", true, false},        {longText + "\x80", true, false},
+        {longText + "\x1A", false, true},
+    };
+    for (const auto& c : cases) {
+        bool ended = false;
+        EXPECT_EQ(TextHasEightBit(c.bytes, ended), c.eightBit) << c.bytes.size();
+        EXPECT_EQ(ended, c.ended) << c.bytes.size();
+    }
+}
+
 // The one-pass copy gives what a text-mode read followed by a text-mode write gives: on
 // short cases, and on a body whose CR LF pairs, lone line ends and final 0x1A fall on every
 // offset of the 64 KiB blocks.
