@@ -1,6 +1,8 @@
 // encoding/: quoted-printable bodies, the charset of a code page, encoded header words,
 // Shift-JIS to ISO-2022-JP, base64 and uuencode, and attachments (the list, their parts in a
-// message, and the file-handle variants of the encoders). Depends on common/ and config/.
+// message, and the file-handle variants of the encoders). The stream encoders work in
+// blocks, with vector paths chosen at run time (SixBitSimd.h), and write the same bytes as
+// their plain paths. Depends on common/ and config/.
 #pragma once
 
 #include "encoding/AttachmentFiles.h"
