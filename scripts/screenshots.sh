@@ -40,7 +40,41 @@ shot() {
     wineserver -w 2>/dev/null || true
 }
 
+# shot_with_input NAME ACTION [ARGUMENTS...]: the window started with ARGUMENTS, given the
+# focus, then ACTION (shell commands run with $window set: keys for a menu or a dialog, or
+# the pointer resting on a toolbar button for its tip) before the capture.
+shot_with_input() {
+    local name=$1 action=$2
+    shift 2
+    wine "$exe" "$@" >/dev/null 2>&1 &
+    client_pid=$!
+    local window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Create Mail Message$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 0.1
+    done
+    for _ in $(seq 20); do xdotool windowfocus --sync "$window" 2>/dev/null && break; sleep 0.1; done
+    sleep 1
+    eval "$action"
+    sleep 1.5
+    import -window root "$out/$name.png"
+    echo "screenshots: $out/$name.png"
+    kill "$client_pid" 2>/dev/null || true
+    wait "$client_pid" 2>/dev/null || true
+    client_pid=
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
 shot plain
+if command -v xdotool >/dev/null; then
+    shot_with_input menu-edit 'xdotool key alt+e'
+    # A plain start has no Help menu: the About box is opened from a pre-filled window.
+    shot_with_input about 'xdotool key alt+h a' -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'
+    # The pointer comes to rest on the third toolbar button; its tip shows after a moment.
+    # shellcheck disable=SC2016
+    shot_with_input tooltip 'xdotool mousemove --window "$window" 60 50; sleep 0.3; xdotool mousemove --window "$window" 62 52'
+fi
 shot mailto 'mailto:bob@example.com?Minutes'
 shot body-file -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'
 
