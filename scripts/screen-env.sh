@@ -29,6 +29,11 @@ screen_setup() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
+    # Wine draws the frame buttons with its Marlett font (fonts-wine), which the prefix's font
+    # list only takes from the prefix's own Fonts folder.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
     # Wine draws the window frames itself: there is no window manager on this display.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
