@@ -150,8 +150,8 @@ private:
 
 // Buffered writing; the first failed write is remembered and later writes are dropped.
 // Flush() must be called (and its result looked at) before the sink is used elsewhere.
-// Block code writes in place: Reserve(n) gives room for n bytes (n at most
-// kStreamBufferSize) at the end of the buffer, Commit(k) keeps the k bytes written there.
+// Block code writes in place: Reserve(n) gives room for n bytes at the end of the buffer
+// (the encoders ask for at most kStreamBufferSize), Commit(k) keeps the k bytes written there.
 class ByteWriter {
 public:
     explicit ByteWriter(ByteSink& sink) : sink_(sink), buffer_(kStreamBufferSize) {}
@@ -173,12 +173,15 @@ public:
         }
     }
     char* Reserve(std::size_t n) {
-        if (kStreamBufferSize - used_ < n) Drain();
+        if (buffer_.size() - used_ < n) {
+            Drain();
+            if (buffer_.size() < n) buffer_.resize(n);  // a larger request than the callers make
+        }
         return buffer_.data() + used_;
     }
     void Commit(std::size_t n) {
         used_ += n;
-        if (used_ == kStreamBufferSize) Drain();
+        if (used_ >= kStreamBufferSize) Drain();
     }
     [[nodiscard]] bool Flush() {
         Drain();
