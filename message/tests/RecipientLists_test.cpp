@@ -148,15 +148,11 @@ TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {
 }
 
 TEST(TrimEncoderLineEnd, CutsOnlyAFinalLineEnd) {
-    std::string a = "=?x?Q?a?=\r\n";
-    TrimEncoderLineEnd(a);
-    EXPECT_EQ(a, "=?x?Q?a?=");
-    std::string b = "=?x?Q?a?=\r\n =?x?Q?b?=";
-    TrimEncoderLineEnd(b);
-    EXPECT_EQ(b, "=?x?Q?a?=\r\n =?x?Q?b?=");
-    std::string c = "plain\n";
-    TrimEncoderLineEnd(c);
-    EXPECT_EQ(c, "plain");
+    for (auto [text, want] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"=?x?Q?a?=\r\n", "=?x?Q?a?="}, {"=?x?Q?a?=\r\n =?x?Q?b?=", "=?x?Q?a?=\r\n =?x?Q?b?="}, {"plain\n", "plain"}}) {
+        TrimEncoderLineEnd(text);
+        EXPECT_EQ(text, want);
+    }
 }
 
 }  // namespace
