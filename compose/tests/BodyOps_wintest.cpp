@@ -162,8 +162,7 @@ TEST_F(BodyOpsTest, EditCommandsActOnTheCurrentField) {
     EXPECT_EQ(Body(), "0123456789xyzabcdef");
     DWORD start = 0, end = 0;
     SendMessageA(w.Body(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 10u);
-    EXPECT_EQ(end, 10u);
+    EXPECT_EQ(std::pair(start, end), std::pair(DWORD{10}, DWORD{10}));
 
     SendMessageA(w.Body(), EM_SETSEL, 0, 4);
     RunEditCommand(w, IDM_CUT);
