@@ -123,13 +123,10 @@ TEST_F(MessageHeaderTest, LineBreaksEndValues) {
     input.cc = std::string("carol@x.org\0X-Nul: 1", 21);
     config.hostName = "example.com\nX-Host: evil";  // a configured host with a line feed
     const auto files = Format(input);
-    EXPECT_EQ(files.data.find("X-Nul"), std::string::npos);
-    EXPECT_EQ(files.data.find("X-Host"), std::string::npos);
-    EXPECT_EQ(files.control.find("X-Host"), std::string::npos);
     EXPECT_NE(files.data.find("Subject: Hi\r\nX-Mailer"), std::string::npos);
-    EXPECT_EQ(files.data.find("victim"), std::string::npos);
-    EXPECT_EQ(files.data.find("Evil"), std::string::npos);
-    EXPECT_EQ(files.data.find("\r\r"), std::string::npos);
+    for (const char* leak : {"X-Nul", "X-Host", "victim", "Evil", "\r\r"})
+        EXPECT_EQ(files.data.find(leak), std::string::npos) << leak;
+    EXPECT_EQ(files.control.find("X-Host"), std::string::npos);
 }
 
 TEST_F(MessageHeaderTest, EightBitDisplayNamesKeepTheAddressAndOneLineEnd) {
