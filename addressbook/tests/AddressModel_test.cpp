@@ -131,9 +131,7 @@ TEST_F(AddressModelTest, SearchAndDraft) {
     EXPECT_TRUE(model.Matching("").empty());
     EXPECT_EQ(model.Find("root"), std::optional<std::size_t>{6});
     const EntryDraft d = model.DraftOf(4);
-    EXPECT_EQ(d.name, "Multiple recipients");
-    EXPECT_EQ(d.address, "team@host");
-    EXPECT_EQ(d.kind, EntryList);
+    EXPECT_EQ(std::tie(d.name, d.address, d.kind), std::tuple("Multiple recipients", "team@host", EntryList));
 }
 
 TEST_F(AddressModelTest, CompletionCandidatesInSourceOrder) {
@@ -174,11 +172,8 @@ TEST(ButtonsFor, Cases) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const EntryButtons b = ButtonsFor(c.selected, c.kind, c.modified);
-        EXPECT_EQ(b.modify, c.want.modify);
-        EXPECT_EQ(b.remove, c.want.remove);
-        EXPECT_EQ(b.save, c.want.save);
-        EXPECT_EQ(b.kindLabel, c.want.kindLabel);
+        const auto fields = [](const EntryButtons& b) { return std::tuple(b.modify, b.remove, b.save, b.kindLabel); };
+        EXPECT_EQ(fields(ButtonsFor(c.selected, c.kind, c.modified)), fields(c.want));
     }
 }
 

@@ -34,12 +34,6 @@ protected:
     SettingsStore settings{backend, config, true};
 };
 
-TEST_F(BodyFontSettings, NothingStoredGivesTheFixedAnsiFontAndCourierNew) {
-    EXPECT_EQ(ReadFontChoice(settings, "alice"), 3);
-    const CustomFontSettings want{-11, 0, 400, 49, "Courier New"};
-    EXPECT_EQ(ReadCustomFont(settings, "alice"), want);
-}
-
 TEST_F(BodyFontSettings, StoredValuesDescribeTheCustomFont) {
     backend.SetDword(UserKey(), "FONT", 4);
     backend.SetDword(UserKey(), "FHEIGHT", static_cast<std::uint32_t>(-16));
@@ -68,10 +62,6 @@ TEST(FormattingWidth, WrapColumnTimesCharacterWidthWhenNarrower) {
         {"huge column", 800, true, 0x7fffffff, 9, 800},
     };
     for (const auto& c : cases) EXPECT_EQ(FormattingWidth(c.client, c.wrap, c.column, c.charWidth), c.want) << c.name;
-}
-
-TEST(AboutVersionLine, NameVersionWordVersionAndDate) {
-    EXPECT_EQ(AboutVersionLine("VELMAR", "Version"), "VELMAR Version 8.22-2005.11.30");
 }
 
 TEST(CentredOffset, HalfTheSpareSpaceOrNone) {

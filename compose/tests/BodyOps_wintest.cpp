@@ -162,8 +162,7 @@ TEST_F(BodyOpsTest, EditCommandsActOnTheCurrentField) {
     EXPECT_EQ(Body(), "0123456789xyzabcdef");
     DWORD start = 0, end = 0;
     SendMessageA(w.Body(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 10u);
-    EXPECT_EQ(end, 10u);
+    EXPECT_EQ(std::pair(start, end), std::pair(DWORD{10}, DWORD{10}));
 
     SendMessageA(w.Body(), EM_SETSEL, 0, 4);
     RunEditCommand(w, IDM_CUT);
@@ -227,10 +226,8 @@ TEST_F(BodyOpsTest, BodyFontFollowsTheFontSetting) {
     ApplyBodyFont(w);
     LOGFONTA font{};
     ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), sizeof font, &font), 0);
-    EXPECT_STREQ(font.lfFaceName, "Courier New");
-    EXPECT_EQ(font.lfHeight, -11);
-    EXPECT_EQ(font.lfWeight, 400);
-    EXPECT_EQ(font.lfPitchAndFamily, 49);
+    EXPECT_EQ(std::tuple(std::string(font.lfFaceName), font.lfHeight, font.lfWeight, int{font.lfPitchAndFamily}),
+              std::tuple(std::string("Courier New"), LONG{-11}, LONG{400}, 49));
 
     config.optWrap = 1;
     config.sendWrap = 10;

