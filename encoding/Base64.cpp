@@ -58,16 +58,7 @@ std::size_t EncodeLines(const unsigned char* in, std::size_t lines, char* out) {
 
 bool Base64EncodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, SimdLevel level) {
     LineCodec codec{kBase64LineBytes, kLineChars, EncodeLines, EncodeLine, {}};
-#if VELMAR_X86_SIMD
-    switch (UsableSimdLevel(level)) {
-    case SimdLevel::Avx2: codec.wholeLines = Base64LinesAvx2; break;
-    case SimdLevel::Ssse3: codec.wholeLines = Base64LinesSsse3; break;
-    case SimdLevel::Sse2:
-    case SimdLevel::Scalar: break;
-    }
-#else
-    (void)level;
-#endif
+    if (const WholeLinesFn vector = Base64VectorLines(level)) codec.wholeLines = vector;
     return EncodeLineBlocks(in, out, onRefill, codec);
 }
 

@@ -85,8 +85,6 @@ VELMAR_AVX2 inline void Store32(char* out, __m256i chars) {
 
 static_assert(kBase64LineBytes == 54 && kUuencodeLineBytes == 45, "the steps below cover these line lengths");
 
-}  // namespace
-
 // A base64 line of 54 bytes: twelve-byte steps at 0, 12, 24 and 36, and one at 42 for the
 // last two groups (it writes the characters of groups 42 and 45 again). That load reads
 // four bytes past the line, which the reader's window allows.
@@ -135,6 +133,31 @@ VELMAR_AVX2 std::size_t UuencodeLinesAvx2(const unsigned char* in, std::size_t l
     }
     return static_cast<std::size_t>(p - out);
 }
+
+// The SSSE3 or AVX2 encoder for `level`, or null below SSSE3.
+WholeLinesFn Pick(SimdLevel level, WholeLinesFn ssse3, WholeLinesFn avx2) {
+    switch (UsableSimdLevel(level)) {
+    case SimdLevel::Avx2: return avx2;
+    case SimdLevel::Ssse3: return ssse3;
+    case SimdLevel::Sse2:
+    case SimdLevel::Scalar: break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+WholeLinesFn Base64VectorLines(SimdLevel level) { return Pick(level, Base64LinesSsse3, Base64LinesAvx2); }
+WholeLinesFn UuencodeVectorLines(SimdLevel level) { return Pick(level, UuencodeLinesSsse3, UuencodeLinesAvx2); }
+
+}  // namespace velmar
+
+#else
+
+namespace velmar {
+
+WholeLinesFn Base64VectorLines(SimdLevel) { return nullptr; }
+WholeLinesFn UuencodeVectorLines(SimdLevel) { return nullptr; }
 
 }  // namespace velmar
 

@@ -64,16 +64,7 @@ std::size_t EncodeLines(const unsigned char* in, std::size_t lines, char* out) {
 
 bool UuencodeStream(ByteSource& in, ByteSink& out, const std::function<void()>& onRefill, SimdLevel level) {
     LineCodec codec{kUuencodeLineBytes, kLineChars, EncodeLines, EncodeLine, "`\n"};
-#if VELMAR_X86_SIMD
-    switch (UsableSimdLevel(level)) {
-    case SimdLevel::Avx2: codec.wholeLines = UuencodeLinesAvx2; break;
-    case SimdLevel::Ssse3: codec.wholeLines = UuencodeLinesSsse3; break;
-    case SimdLevel::Sse2:
-    case SimdLevel::Scalar: break;
-    }
-#else
-    (void)level;
-#endif
+    if (const WholeLinesFn vector = UuencodeVectorLines(level)) codec.wholeLines = vector;
     return EncodeLineBlocks(in, out, onRefill, codec);
 }
 
