@@ -69,6 +69,22 @@ std::size_t CopyLiterals(const unsigned char* in, std::size_t n, char* out) {
     return k;
 }
 
+// The bytes of a line break ("=" first for a soft one) and of an escape, at `out`; both
+// return the position after them.
+char* WriteLineBreak(char* out, bool soft) {
+    if (soft) *out++ = '=';
+    out[0] = kCr;
+    out[1] = kLf;
+    return out + 2;
+}
+
+char* WriteEscape(char* out, unsigned char c) {
+    out[0] = '=';
+    out[1] = kHex[c >> 4];
+    out[2] = kHex[c & 15];
+    return out + 3;
+}
+
 // The encoder as a machine fed one byte at a time. It holds back at most five bytes at a
 // line start, to see whether they are "From ", and remembers the last line-end byte so
 // that its partner (LF after CR, CR after LF) joins the same line end.
@@ -121,10 +137,7 @@ private:
         bool afterSoftBreak = afterSoftBreak_;
         // A line break ends the output line; a new one starts at column 0.
         auto lineBreak = [&](bool soft) {
-            if (soft) *out++ = '=';
-            out[0] = kCr;
-            out[1] = kLf;
-            out += 2;
+            out = WriteLineBreak(out, soft);
             column = 0;
             if (out > limit_) {
                 out_ = out;
@@ -153,10 +166,7 @@ private:
                     continue;
                 }
                 if (column > kEscapeMoveColumn) lineBreak(true);
-                out[0] = '=';
-                out[1] = kHex[c >> 4];
-                out[2] = kHex[c & 15];
-                out += 3;
+                out = WriteEscape(out, c);
                 column += 3;
                 if (column < kSoftBreakColumn) continue;
             }
@@ -183,10 +193,7 @@ private:
     }
 
     void PutLineBreak(bool soft) {
-        if (soft) *out_++ = '=';
-        out_[0] = kCr;
-        out_[1] = kLf;
-        out_ += 2;
+        out_ = WriteLineBreak(out_, soft);
         LineStart();
     }
 
@@ -223,10 +230,7 @@ private:
     }
 
     void PutEscape(unsigned char c) {
-        out_[0] = '=';
-        out_[1] = kHex[c >> 4];
-        out_[2] = kHex[c & 15];
-        out_ += 3;
+        out_ = WriteEscape(out_, c);
         column_ += 3;
     }
 
