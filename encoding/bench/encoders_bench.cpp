@@ -83,9 +83,9 @@ void BM_UuencodeStream(benchmark::State& state) {
     Run(state, velmar::UuencodeStream, pattern);
 }
 
-// Arguments: input size, then the path (0 byte by byte, 2 the best vector path there is).
+// Arguments: input size, then the path (0 byte by byte, 3 the best vector path there is).
 void Sizes(benchmark::internal::Benchmark* b) {
-    for (int level : {0, 2})
+    for (int level : {static_cast<int>(velmar::SimdLevel::Scalar), static_cast<int>(velmar::SimdLevel::Avx2)})
         for (int size : {1 << 20, 64 << 20}) b->Args({size, level});
     b->Unit(benchmark::kMillisecond);
 }
