@@ -20,6 +20,18 @@ screen_setup "$root/build/wineprefix-screens"
 body="$WINEPREFIX/drive_c/minutes.txt"
 printf 'Hello Bob,\r\n\r\nthe minutes of Monday are attached.\r\n\r\nRegards,\r\nAlice\r\n' >"$body"
 
+# capture NAME: the whole screen into NAME.png, then the client and Wine stopped.
+capture() {
+    local name=$1
+    import -window root "$out/$name.png"
+    echo "screenshots: $out/$name.png"
+    kill "$client_pid" 2>/dev/null || true
+    wait "$client_pid" 2>/dev/null || true
+    client_pid=
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
 # shot NAME ARGUMENTS...: starts the client, waits for its window, captures the screen.
 shot() {
     local name=$1
@@ -31,13 +43,7 @@ shot() {
         sleep 0.1
     done
     sleep 1.5  # let it finish painting
-    import -window root "$out/$name.png"
-    echo "screenshots: $out/$name.png"
-    kill "$client_pid" 2>/dev/null || true
-    wait "$client_pid" 2>/dev/null || true
-    client_pid=
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    capture "$name"
 }
 
 # shot_with_input NAME ACTION [ARGUMENTS...]: the window started with ARGUMENTS, given the
@@ -57,13 +63,7 @@ shot_with_input() {
     sleep 1
     eval "$action"
     sleep 1.5
-    import -window root "$out/$name.png"
-    echo "screenshots: $out/$name.png"
-    kill "$client_pid" 2>/dev/null || true
-    wait "$client_pid" 2>/dev/null || true
-    client_pid=
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    capture "$name"
 }
 
 shot plain
