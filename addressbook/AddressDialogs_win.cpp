@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "addressbook/RecipientPicks.h"
+#include "common/HelpTopics.h"
+#include "common/HelpViewer_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/Text.h"
 #include "resources/resource.h"
@@ -14,7 +16,6 @@
 namespace velmar {
 namespace {
 
-constexpr DWORD kHelpContext = 300;
 constexpr int kSearchListExtraHeight = 7;  // the search-result list reaches a little lower than the address list
 
 template <class Dialog>
@@ -66,7 +67,9 @@ void InsertRow(HWND list, const AddressItem& item) {
     if (row >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(item.kind));
 }
 
-void OpenHelp(HWND window) { WinHelpA(window, "VELMAR.HLP", HELP_CONTEXT, kHelpContext); }
+void OpenHelp(HWND window, const AddressBookContext& context) {
+    if (context.help != nullptr) (void)ShowHelpTopic(*context.help, window, kHelpAddressBook, context.appTitle);
+}
 
 // A list box in the place of `list` with its font and identifier: `style` replaces the
 // list's own, `extraHeight` pixels are added at the bottom.
@@ -291,7 +294,7 @@ void AddressBookCommand(AddressBook& book, int id, int notification, HWND contro
     case IDC_BOOK_MODIFY: ModifyEntry(book); break;
     case IDC_BOOK_DELETE: DeleteEntries(book); break;
     case IDC_BOOK_SAVE: SaveEntries(book); break;
-    case IDC_BOOK_HELP: OpenHelp(dialog); break;
+    case IDC_BOOK_HELP: OpenHelp(dialog, book.context); break;
     case IDOK:
         book.field = JoinRecipients(ListTexts(RecipientList(dialog)));
         OfferSave(book);
@@ -420,7 +423,7 @@ void EntryDialogCommand(HWND dialog, EntryDialog& d, int id) {
         return;
     }
     case IDCANCEL: EndDialog(dialog, 0); return;
-    case IDHELP: OpenHelp(dialog); return;
+    case IDHELP: OpenHelp(dialog, d.context); return;
     default: return;
     }
 }

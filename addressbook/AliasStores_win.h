@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/HelpViewer_win.h"
 #include "common/WholeFiles_win.h"
 #include "addressbook/AliasStores.h"
 #include "config/AppConfig.h"
@@ -33,6 +34,7 @@ struct AddressBookContext {
     AppConfig& config;
     SettingsStore& settings;
     FailureNotice notice;  // empty: a message box owned by the dialog or window at hand
+    HelpViewer* help = nullptr;  // the Help button's help file; null: the button shows nothing
 };
 
 // Adds `name` to the alias name index at `path` (created when missing) unless a line

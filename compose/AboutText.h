@@ -4,10 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "VelmarVersion.h"
+
 namespace velmar {
 
-inline constexpr std::string_view kProductVersion = "8.22";
-inline constexpr std::string_view kBuildDate = "2005.11.30";
+// Both come from the build's one version definition, as does the version resource.
+inline constexpr std::string_view kProductVersion = VELMAR_VERSION_TEXT;
+inline constexpr std::string_view kBuildDate = VELMAR_BUILD_DATE;
 
 // "<application name> <Version> 8.22-2005.11.30".
 [[nodiscard]] std::string AboutVersionLine(std::string_view appName, std::string_view versionWord);

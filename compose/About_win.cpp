@@ -1,5 +1,6 @@
 // The Help menu: the About box and the help file's topics.
 #include "compose/AboutText.h"
+#include "common/HelpViewer_win.h"
 #include "common/ResourceStrings_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/Commands.h"
@@ -105,7 +106,7 @@ void RunHelpCommand(ComposeWindow& w, int id) {
         return;
     }
     if (const int context = HelpContextOf(id); context != 0)
-        WinHelpA(w.window, "VELMAR.HLP", HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+        (void)ShowHelpTopic(w.context.help, w.window, context, w.context.appTitle);
 }
 
 }  // namespace velmar

@@ -3,34 +3,49 @@
 
 #include "common/Text.h"
 #include "compose/BodyOps_win.h"
+#include "compose/DisplayScale.h"
 
 namespace velmar {
 namespace {
 
 BodyFontMetrics lastMetrics;
 
+// The custom font, made for the window's DPI: the settings' sizes are pixels at 96 DPI.
+// It is made again only when the window's scale has changed.
 HFONT CustomFont(ComposeWindow& w) {
-    if (w.bodyFont.Get() == nullptr) {
+    if (w.bodyFont.Get() == nullptr || w.bodyFontDpi != w.dpi) {
         const CustomFontSettings custom = ReadCustomFont(w.context.settings, w.context.config.userId);
         LOGFONTA font{};
-        font.lfHeight = custom.height;
-        font.lfWidth = custom.width;
+        font.lfHeight = ScaleForDpi(custom.height, w.dpi);
+        font.lfWidth = ScaleForDpi(custom.width, w.dpi);
         font.lfWeight = custom.weight;
         font.lfPitchAndFamily = custom.pitchAndFamily;
         const std::string face = CutCopy(custom.faceName, sizeof font.lfFaceName - 1);
         CopyMemory(font.lfFaceName, face.c_str(), face.size() + 1);
         w.bodyFont.Reset(CreateFontIndirectA(&font));
+        w.bodyFontDpi = w.dpi;
     }
     return w.bodyFont.Get();
+}
+
+// A stock font at 96 DPI; at any other scale the same face made for the window's DPI.
+HFONT StockFont(ComposeWindow& w, int stockFont) {
+    if (UsesStockFonts(w.dpi)) return static_cast<HFONT>(GetStockObject(stockFont));
+    if (w.scaledBodyFont.Get() == nullptr || w.scaledBodyStock != stockFont || w.scaledBodyDpi != w.dpi) {
+        w.scaledBodyFont.Reset(CreateStockFontForDpi(stockFont, w.dpi));
+        w.scaledBodyStock = stockFont;
+        w.scaledBodyDpi = w.dpi;
+    }
+    return w.scaledBodyFont.Get();
 }
 
 // The font of the current choice; null for the custom font when it could not be made.
 HFONT ChosenFont(ComposeWindow& w) {
     switch (BodyFontKindOf(w.context.config.fontChoice)) {
-    case BodyFontKind::System: return static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    case BodyFontKind::SystemFixed: return static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
-    case BodyFontKind::AnsiVariable: return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-    case BodyFontKind::AnsiFixed: return static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    case BodyFontKind::System: return StockFont(w, SYSTEM_FONT);
+    case BodyFontKind::SystemFixed: return StockFont(w, SYSTEM_FIXED_FONT);
+    case BodyFontKind::AnsiVariable: return StockFont(w, ANSI_VAR_FONT);
+    case BodyFontKind::AnsiFixed: return StockFont(w, ANSI_FIXED_FONT);
     case BodyFontKind::Custom: return CustomFont(w);
     }
     return nullptr;

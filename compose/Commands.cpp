@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/HelpTopics.h"
+
 namespace velmar {
 
 static_assert([] {
@@ -41,8 +43,8 @@ int ReplyChoiceOf(int id, bool ctrlOrShift) {
 
 int HelpContextOf(int id) {
     switch (id) {
-    case IDM_HELP_CREATING: return 250;
-    case IDM_HELP_RECIPIENTS: return 260;
+    case IDM_HELP_CREATING: return kHelpCreating;
+    case IDM_HELP_RECIPIENTS: return kHelpRecipients;
     default: return 0;
     }
 }

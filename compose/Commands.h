@@ -12,7 +12,8 @@ namespace velmar {
 
 enum class CommandGroup {
     None,           // not a command of the window: nothing happens
-    Ignored,        // a known id that does nothing: Alt+U carries the Subject field's id
+    Ignored,        // a known id that does nothing
+    Focus,          // Alt+U and Alt+M: the Subject field and the message text take the focus
     Close,          // Exit and Cancel close the window
     Edit,           // cut, copy, paste, delete, undo, the toolbar's redo, select all
     BodyFile,       // load the body, save it, paste a whole file
@@ -50,7 +51,8 @@ inline constexpr std::array kCommandTable = {
     CommandEntry{IDM_HELP_CREATING, CommandGroup::Help},
     CommandEntry{IDM_HELP_RECIPIENTS, CommandGroup::Help},
     CommandEntry{IDC_ATTACH, CommandGroup::Attachments},
-    CommandEntry{IDC_SUBJECT, CommandGroup::Ignored},
+    CommandEntry{IDC_SUBJECT, CommandGroup::Focus},
+    CommandEntry{IDC_BODY, CommandGroup::Focus},
     CommandEntry{IDC_TO_BUTTON, CommandGroup::AddressBook},
     CommandEntry{IDC_CC_BUTTON, CommandGroup::AddressBook},
     CommandEntry{IDC_BCC_BUTTON, CommandGroup::AddressBook},

@@ -1,5 +1,5 @@
 // compose/: the compose window. Portable: the control rows and their layout (ControlTable.h,
-// Layout.h), keys and tab order (FieldKeys.h), the command table (Commands.h), menu states
+// Layout.h), the display scale (DisplayScale.h), keys and tab order (FieldKeys.h), the command table (Commands.h), menu states
 // (MenuState.h), toolbar buttons and tips (Toolbar.h), the window's texts (WindowTexts.h,
 // AboutText.h, DiagnosticTexts.h), the body file bytes of a send (WrapWriter.h) and of a load
 // (BodyText.h), the body font (BodyFont.h), the placement text (WindowPlacement.h), the
@@ -13,6 +13,7 @@
 #include "compose/BodyFont.h"
 #include "compose/BodyText.h"
 #include "compose/Commands.h"
+#include "compose/DisplayScale.h"
 #include "compose/ControlTable.h"
 #include "compose/DiagnosticTexts.h"
 #include "compose/FieldKeys.h"

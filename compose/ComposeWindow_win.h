@@ -10,6 +10,7 @@
 #include <array>
 
 #include "compose/ControlTable.h"
+#include "compose/DisplayScale.h"
 #include "compose/Layout.h"
 #include "compose/MainWindow_win.h"
 
@@ -49,7 +50,16 @@ struct ComposeWindow {
     GdiObject<HBRUSH> background;
     GdiObject<HPEN> shadowPen;
     GdiObject<HPEN> highlightPen;
-    GdiObject<HFONT> bodyFont;
+    GdiObject<HFONT> bodyFont;        // the custom body font ("FONT" 4), made for bodyFontDpi
+    int bodyFontDpi = 0;
+    GdiObject<HFONT> scaledBodyFont;  // a stock body font made for scaledBodyDpi (not at 96 DPI)
+    int scaledBodyStock = -1;
+    int scaledBodyDpi = 0;
+    int dpi = 96;                     // the DPI the window is shown at
+    GdiObject<HFONT> labelFont;       // labels and buttons away from 96 DPI (there: the stock font)
+    GdiObject<HFONT> fieldFont;       // the one-line fields away from 96 DPI (there: the system font)
+    BaseUnits baseUnits;              // measured with fieldFont; zero: the platform's units
+    HWND bodyLabel = nullptr;         // hidden "&Message text" before the body: its name for screen readers
     HCURSOR waitCursor = nullptr;
 
     [[nodiscard]] HWND Control(int row) const { return row >= 0 && row < kControlCount ? controls[row] : nullptr; }
@@ -95,11 +105,24 @@ void ShowAttachmentList(ComposeWindow& w);
 // The toolbar (Toolbar_win.cpp): created at WM_CREATE; its buttons' tips are answered from
 // WM_NOTIFY (true when the notification was a tip request and has been answered).
 bool CreateComposeToolbar(ComposeWindow& w);
+void RecreateComposeToolbar(ComposeWindow& w);  // with the images for the window's DPI
 bool AnswerToolbarTip(ComposeWindow& w, NMHDR* notification);
+
+// The display scale (WindowScale_win.cpp): the DPI of the system and of a window (the
+// system's where the platform has one DPI for all); a stock font's face and size made for
+// a DPI; the window's label, button and field fonts for its DPI; and a change of DPI
+// (WM_DPICHANGED): fonts made again, the toolbar's images for the scale, the suggested
+// rectangle taken and the controls laid out again.
+[[nodiscard]] int SystemDpi();
+[[nodiscard]] int WindowDpi(HWND window);
+[[nodiscard]] HFONT CreateStockFontForDpi(int stockFont, int dpi);
+void ApplyWindowFonts(ComposeWindow& w);
+void ChangeWindowDpi(ComposeWindow& w, int dpi, const RECT& suggested);
 
 // Size and placement (WindowLayout_win.cpp): the layout the window has now, and the resize
 // steps for WM_SIZE (`sizeType` is its first parameter) and after toggling the toolbar.
 [[nodiscard]] ControlLayout CurrentLayout(const ComposeWindow& w);
 void ResizeComposeWindow(ComposeWindow& w, WPARAM sizeType);
+void PlaceControls(ComposeWindow& w);  // every control to its rectangle; the body's formatting rectangle
 
 }  // namespace velmar

@@ -106,6 +106,10 @@ inline constexpr std::array<ControlRow, kControlCount> kControlRows = [] {
     }};
 }();
 
+// The hidden label created just before the body (id 3020, outside the rows): the name
+// screen readers give the body, and its mnemonic (Alt+M) focuses it.
+inline constexpr std::string_view kBodyLabelText = "&Message text";
+
 // How many rows the window has: 20 in a reply start, else 13.
 [[nodiscard]] constexpr int ControlCount(bool replyRow) { return replyRow ? kControlCount : kPlainControlCount; }
 

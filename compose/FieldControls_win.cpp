@@ -4,6 +4,7 @@
 
 #include "compose/ControlStyles_win.h"
 #include "compose/FieldKeys.h"
+#include "resources/resource.h"
 
 namespace velmar {
 
@@ -121,6 +122,11 @@ bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout) {
         const ControlRow& entry = kControlRows[static_cast<std::size_t>(row)];
         const ControlRect& at = layout[static_cast<std::size_t>(row)];
         const std::string text(entry.text);
+        if (row == RowBody) {
+            // Not shown: screen readers name the body by the label just before it.
+            w.bodyLabel = CreateWindowExA(0, "STATIC", std::string(kBodyLabelText).c_str(), WS_CHILD, at.x, at.y, 0, 0,
+                                          w.window, reinterpret_cast<HMENU>(INT_PTR{IDC_BODY_LABEL}), instance, nullptr);
+        }
         HWND control = CreateWindowExA(0, ClassName(entry.controlClass).data(), text.c_str(), ControlStyle(entry), at.x,
                                        at.y, at.width, at.height, w.window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
@@ -132,6 +138,13 @@ bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout) {
             SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FieldProc)));
     }
     return true;
+}
+
+void FocusField(ComposeWindow& w, int row) {
+    if (HWND control = w.Control(row)) {
+        w.currentRow = row;
+        SetFocus(control);
+    }
 }
 
 void FocusCurrentField(ComposeWindow& w) {

@@ -20,6 +20,8 @@ bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout);
 
 // Gives the keyboard focus to the current field's control.
 void FocusCurrentField(ComposeWindow& w);
+// Makes `row` the current field and gives its control the focus.
+void FocusField(ComposeWindow& w, int row);
 
 // WM_PAINT: sunken frames around the To, CC, BCC, Subject and body fields.
 void PaintFieldFrames(ComposeWindow& w);

@@ -19,8 +19,13 @@ ComposeContext* ComposeContextOf(HWND window) {
 
 namespace {
 
-void RunCommand(ComposeWindow& w, int id) {
+// An accelerator or menu command carries no control handle; a control's notification
+// (a field's EN_CHANGE, for one) carries its own.
+void RunCommand(ComposeWindow& w, int id, bool fromControl) {
     switch (CommandGroupOf(id)) {
+    case CommandGroup::Focus:
+        if (!fromControl) FocusField(w, RowOfControlId(id));
+        break;
     case CommandGroup::Close: DestroyWindow(w.window); break;
     case CommandGroup::Edit: RunEditCommand(w, id); break;
     case CommandGroup::BodyFile: RunBodyFileCommand(w, id); break;
@@ -41,18 +46,23 @@ void RunCommand(ComposeWindow& w, int id) {
 // and formatting rectangle; dropped files accepted; the toolbar's menu item checked.
 LRESULT CreateComposeWindow(ComposeWindow& w) {
     w.replyRow = !w.context.replyFilePath.empty();
+    w.dpi = WindowDpi(w.window);
     CreateWindowResources(w);
     (void)CreateComposeToolbar(w);  // the window works without it
     if (!CreateFieldControls(w, CurrentLayout(w))) return -1;
+    ApplyWindowFonts(w);
     ApplyBodyFont(w);
-    SetBodyFormattingRect(w);
+    PlaceControls(w);  // away from 96 DPI the base units come from the fonts just made
+    // The focus rectangle and the mnemonics' underlines always shown, not only once the
+    // keyboard has been used: the window is meant to be worked from the keyboard.
+    SendMessageA(w.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     DragAcceptFiles(w.window, TRUE);
     CheckMenuItem(GetMenu(w.window), IDM_SHOW_TOOLBAR, MF_BYCOMMAND | (w.toolbarShown ? MF_CHECKED : MF_UNCHECKED));
     return 0;
 }
 
 void DestroyComposeWindow(ComposeWindow& w) {
-    WinHelpA(w.window, "VELMAR.HLP", HELP_QUIT, 0);
+    CloseHelp(w.context.help);
     ReleaseWindowResources(w);
     PostQuitMessage(0);
 }
@@ -96,8 +106,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES:
         DropAttachments(*w, reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_DPICHANGED:
+        ChangeWindowDpi(*w, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_COMMAND:
-        RunCommand(*w, LOWORD(wParam));
+        RunCommand(*w, LOWORD(wParam), lParam != 0);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/HelpViewer_win.h"
 #include "config/AppConfig.h"
 #include "config/ServerLibrary.h"
 #include "config/SettingsStore.h"
@@ -22,11 +23,17 @@ struct ComposeContext {
     ServerLibrary& library;
     MessageDraft& draft;
     const std::string& replyFilePath;  // empty, or the reply source file
+    HelpViewer& help;                  // the help file's topics
 };
 
 // Window procedure of the main window class; the ComposeContext arrives as the creation
 // parameter and is kept in the window's user data.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The dialog base units the window's layout and default placement start from, packed as
+// GetDialogBaseUnits packs them: the platform's at 96 DPI; at another system scale measured
+// with the window's field font made for that scale.
+[[nodiscard]] LONG SystemDialogBaseUnits();
 
 // The context a main window works with (null before WM_NCCREATE).
 ComposeContext* ComposeContextOf(HWND window);

@@ -7,8 +7,7 @@
 
 namespace velmar {
 
-inline constexpr int kToolbarImageCount = 14;  // images in the strip, 16 by 16 pixels each
-inline constexpr int kToolbarImageSize = 16;
+inline constexpr int kToolbarImageCount = 14;  // images in each strip (16, 24 or 32 pixels square)
 
 struct ToolbarButton {
     int image;    // index into the strip; -1 for a separator

@@ -6,6 +6,7 @@
 
 #include "common/ResourceStrings_win.h"
 #include "compose/ComposeWindow_win.h"
+#include "compose/DisplayScale.h"
 #include "compose/Toolbar.h"
 #include "resources/resource.h"
 
@@ -14,6 +15,9 @@ namespace velmar {
 namespace {
 
 constexpr std::size_t kTipCapacity = 79;  // the tip's text area holds 80 characters
+
+// The image strip drawn at `size` pixels.
+UINT ToolbarBitmapOf(int size) { return size >= 32 ? IDB_TOOLBAR32 : size >= 24 ? IDB_TOOLBAR24 : IDB_TOOLBAR; }
 
 }  // namespace
 
@@ -29,11 +33,19 @@ bool CreateComposeToolbar(ComposeWindow& w) {
         button.fsStyle = b.IsSeparator() ? BTNS_SEP : BTNS_BUTTON;
         buttons.push_back(button);
     }
+    // The images for the window's scale: 16 pixels at 96 DPI, 24 from 144, 32 from 192.
+    const int size = ToolbarImageSizeFor(w.dpi);
     w.toolbar = CreateToolbarEx(w.window, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, kToolbarImageCount,
-                                w.context.instance, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()),
-                                kToolbarImageSize, kToolbarImageSize, kToolbarImageSize, kToolbarImageSize,
-                                sizeof(TBBUTTON));
+                                w.context.instance, ToolbarBitmapOf(size), buttons.data(),
+                                static_cast<int>(buttons.size()), size, size, size, size, sizeof(TBBUTTON));
+    if (w.toolbar != nullptr && !w.toolbarShown) ShowWindow(w.toolbar, SW_HIDE);
     return w.toolbar != nullptr;
+}
+
+void RecreateComposeToolbar(ComposeWindow& w) {
+    if (w.toolbar != nullptr) DestroyWindow(w.toolbar);
+    w.toolbar = nullptr;
+    (void)CreateComposeToolbar(w);  // the window works without it
 }
 
 bool AnswerToolbarTip(ComposeWindow& w, NMHDR* notification) {

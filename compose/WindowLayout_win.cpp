@@ -33,9 +33,10 @@ ControlLayout CurrentLayout(const ComposeWindow& w) {
     const AppConfig& config = w.context.config;
     LayoutInput in;
     // Start-up reads the base units once; a window made without start-up asks the system.
+    // Away from 96 DPI they are measured with the window's own field font instead.
     const LONG units = GetDialogBaseUnits();
-    in.baseX = config.baseUnitX > 0 ? config.baseUnitX : LOWORD(units);
-    in.baseY = config.baseUnitY > 0 ? config.baseUnitY : HIWORD(units);
+    in.baseX = w.baseUnits.x > 0 ? w.baseUnits.x : config.baseUnitX > 0 ? config.baseUnitX : LOWORD(units);
+    in.baseY = w.baseUnits.y > 0 ? w.baseUnits.y : config.baseUnitY > 0 ? config.baseUnitY : HIWORD(units);
     RECT client{};
     GetClientRect(w.window, &client);
     in.clientWidth = client.right;
@@ -49,11 +50,7 @@ ControlLayout CurrentLayout(const ComposeWindow& w) {
     return LayOutControls(in);
 }
 
-void ResizeComposeWindow(ComposeWindow& w, WPARAM sizeType) {
-    if (w.toolbar != nullptr) {
-        SendMessageA(w.toolbar, TB_AUTOSIZE, 0, 0);  // follows the new width
-        ShowWindow(w.toolbar, w.toolbarShown ? SW_SHOW : SW_HIDE);
-    }
+void PlaceControls(ComposeWindow& w) {
     const ControlLayout layout = CurrentLayout(w);
     for (int row = 0; row < kControlCount; ++row) {
         HWND control = w.controls[static_cast<std::size_t>(row)];
@@ -63,6 +60,14 @@ void ResizeComposeWindow(ComposeWindow& w, WPARAM sizeType) {
         InvalidateRect(control, nullptr, TRUE);
     }
     SetBodyFormattingRect(w);
+}
+
+void ResizeComposeWindow(ComposeWindow& w, WPARAM sizeType) {
+    if (w.toolbar != nullptr) {
+        SendMessageA(w.toolbar, TB_AUTOSIZE, 0, 0);  // follows the new width
+        ShowWindow(w.toolbar, w.toolbarShown ? SW_SHOW : SW_HIDE);
+    }
+    PlaceControls(w);
     if (StoresPlacement(SizeChangeOf(sizeType))) StorePlacement(w);
     InvalidateRect(w.window, nullptr, TRUE);
 }

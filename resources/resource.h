@@ -66,9 +66,13 @@
 #define IDC_INCLUDE_NO 3018
 #define IDC_REPLY_SAVE_DEFAULT 3019
 #define IDC_TOOLBAR 1160
+// The body's name for screen readers: a hidden label just before it ("&Message text")
+#define IDC_BODY_LABEL 3020
 
-// Toolbar image strip: 14 images of 16 by 16 pixels, 16 colours
+// Toolbar image strips: 14 images of 16, 24 or 32 pixels square, 16 colours
 #define IDB_TOOLBAR 109
+#define IDB_TOOLBAR24 110
+#define IDB_TOOLBAR32 111
 
 // About box controls (the dialog itself is "ABOUT", its picture the bitmap "IDB_ABOUTBMP")
 #define IDC_ABOUT_NOTICE 10190

@@ -2,8 +2,10 @@
 """Draws the compose window's toolbar image strip and the About box picture.
 
 Writes resources/toolbar.bmp (bitmap 109: 14 images of 16 by 16 pixels side by side,
-16 colours) and resources/about.bmp (the About box picture, "IDB_ABOUTBMP"). The output
-depends only on this file, so running it again gives the same bytes:
+16 colours), the same strip at 24 and 32 pixels for larger display scales
+(resources/toolbar24.bmp and toolbar32.bmp, bitmaps 110 and 111) and resources/about.bmp
+(the About box picture, "IDB_ABOUTBMP"). The output depends only on this file, so running
+it again gives the same bytes:
 
     python3 scripts/make_toolbar_bitmap.py [--preview DIR]
 
@@ -308,6 +310,39 @@ def scaled(pixels, factor):
     return [[p for p in row for _ in range(factor)] for row in pixels for _ in range(factor)]
 
 
+def smoothed_double(pixels):
+    """Twice the size, with the edges of diagonal strokes rounded off (the Scale2x rule):
+    each pixel becomes four, and a quarter takes the colour of its two outer neighbours
+    when they agree and the other two do not."""
+    h, w = len(pixels), len(pixels[0])
+    out = [[0] * (2 * w) for _ in range(2 * h)]
+    for y in range(h):
+        for x in range(w):
+            p = pixels[y][x]
+            a = pixels[y - 1][x] if y > 0 else p
+            b = pixels[y][x + 1] if x + 1 < w else p
+            c = pixels[y][x - 1] if x > 0 else p
+            d = pixels[y + 1][x] if y + 1 < h else p
+            q = [p, p, p, p]
+            if c != b and a != d:
+                q = [a if c == a else p, a if a == b else p, c if d == c else p, b if d == b else p]
+            out[2 * y][2 * x], out[2 * y][2 * x + 1], out[2 * y + 1][2 * x], out[2 * y + 1][2 * x + 1] = q
+    return out
+
+
+def resized(pixels, size):
+    """One 16-pixel image at `size` pixels (a multiple of 8): doubled with smoothing, then
+    thinned back to `size` by leaving out evenly spread rows and columns."""
+    big = smoothed_double(pixels)
+    keep = [i * 32 // size for i in range(size)]
+    return [[big[y][x] for x in keep] for y in keep]
+
+
+def strip_at(drawings, size):
+    images = [resized(parse(d), size) for d in drawings]
+    return [[p for image in images for p in image[y]] for y in range(size)]
+
+
 def write_bmp(path, pixels):
     """A 16-colour bottom-up BMP with a 40-byte information header."""
     height, width = len(pixels), len(pixels[0])
@@ -345,9 +380,13 @@ def main(argv):
     toolbar = strip(IMAGES.values())
     about = scaled(parse(IMAGES['send']), 3)
     write_bmp(os.path.join(root, 'toolbar.bmp'), toolbar)
+    for size in (24, 32):
+        write_bmp(os.path.join(root, f'toolbar{size}.bmp'), strip_at(IMAGES.values(), size))
     write_bmp(os.path.join(root, 'about.bmp'), about)
     if len(argv) == 3 and argv[1] == '--preview':
         write_png(os.path.join(argv[2], 'toolbar.png'), scaled(toolbar, 8))
+        for size in (24, 32):
+            write_png(os.path.join(argv[2], f'toolbar{size}.png'), scaled(strip_at(IMAGES.values(), size), 4))
         write_png(os.path.join(argv[2], 'about.png'), scaled(about, 4))
     elif len(argv) != 1:
         raise SystemExit(__doc__)

@@ -32,8 +32,8 @@ pictures() {
     for name in "$@"; do
         for _ in $(seq 300); do [ -f "$handshake/$name.ready" ] && break; sleep 0.1; done
         [ -f "$handshake/$name.ready" ] || { echo "screenshots: $name never opened" >&2; cat "$handshake.log" >&2; exit 1; }
-        import -window root "$out/dialog-$name.png"
-        echo "screenshots: $out/dialog-$name.png"
+        import -window root "$out/dialog-$name${suffix:-}.png"
+        echo "screenshots: $out/dialog-$name${suffix:-}.png"
         touch "$handshake/$name.done"
     done
     wait "$test_pid" || { cat "$handshake.log" >&2; exit 1; }
@@ -42,3 +42,15 @@ pictures() {
 }
 pictures OptionDialogsTest.ShowcaseForPictures message-options send-options-menu send-options-send special
 pictures AddressBookTest.ShowcaseForPictures address-book address-entry address-list address-new-kind
+
+# The same dialogs at 150 % and 200 % display scale ("LogPixels", read by each program
+# started after the change): dialog-*-144.png and dialog-*-192.png.
+for dpi in 144 192; do
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wineserver -w
+    suffix=-$dpi
+    pictures OptionDialogsTest.ShowcaseForPictures message-options send-options-menu send-options-send special
+    pictures AddressBookTest.ShowcaseForPictures address-book address-entry address-list address-new-kind
+done
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+wineserver -w

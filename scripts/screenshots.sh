@@ -88,3 +88,28 @@ printf '%s\r\n' 'From: Alice <alice@example.org>' 'To: root, Bob <bob@example.co
 printf '[root]\r\nOPT_RPVAL=5\r\n' >"$WINEPREFIX/drive_c/windows/VELMAR.INI"
 shot reply 'C:\RPL001.txt'
 rm -f "$WINEPREFIX/drive_c/windows/VELMAR.INI" "$WINEPREFIX/drive_c/RPL001.txt"
+
+# The help file opened from the window (F1): Wine's HTML Help shows VELMAR.CHM beside the
+# program at the page for creating a message.
+if command -v xdotool >/dev/null; then
+    shot_with_input help 'xdotool key F1; for _ in $(seq 50); do xwininfo -root -tree | grep -q "Velmar Message Client Help" && break; sleep 0.1; done; sleep 1' \
+        -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'
+fi
+
+# Larger display scales ("LogPixels" of HKCU\Control Panel\Desktop, read by each program
+# started after the change): 150 % and 200 %. The stored placement is forgotten first, so
+# each window opens at its default size for the scale.
+set_scale() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine reg delete 'HKLM\SOFTWARE\Brindle' /f /reg:64 >/dev/null 2>&1 || true  # only what the client stored
+    wineserver -w
+}
+for dpi in 144 192; do
+    set_scale "$dpi"
+    shot "plain-$dpi"
+    shot "body-file-$dpi" -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'
+    if command -v xdotool >/dev/null; then
+        shot_with_input "about-$dpi" 'xdotool key alt+h a' -i 'C:\minutes.txt' -t 'bob@example.com' -s 'Minutes of Monday'
+    fi
+done
+set_scale 96

@@ -24,7 +24,7 @@ bool InitApplication(Application& app, HINSTANCE instance, HINSTANCE previous) {
 
 bool InitInstance(Application& app, int showCommand, std::string_view commandLine, int batchFlag) {
     LoadStartupConfiguration(app.config, app.settings, app.library,
-                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
+                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(SystemDialogBaseUnits())));
     app.showCommand = showCommand;
 
     const std::string caption = LoadResourceString(app.instance, IDS_MAIN_CAPTION, 2047, "Create Mail Message");

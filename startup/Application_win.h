@@ -38,9 +38,10 @@ struct Application {
     Win32SettingsBackend settingsBackend;
     SettingsStore settings{settingsBackend, config, IsNtFamily()};
     VelmarsecLibrary library;
+    HelpViewer help;
 
     // What the compose window is handed.
-    ComposeContext compose{instance, appTitle, config, settings, library, draft, replyFilePath};
+    ComposeContext compose{instance, appTitle, config, settings, library, draft, replyFilePath, help};
 };
 
 // Registers the main window class (named app.appTitle). True on success.

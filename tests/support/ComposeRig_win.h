@@ -57,7 +57,8 @@ struct ComposeRig {
     SettingsStore settings{backend, config, true};
     Library library;
     MessageDraft draft;
-    ComposeContext context{instance, appTitle, config, settings, library, draft, replyFile};
+    HelpViewer help;
+    ComposeContext context{instance, appTitle, config, settings, library, draft, replyFile, help};
     ComposeWindow w{context};
 };
 

@@ -1,0 +1,134 @@
+// Help from every place that offers it, through a stand-in for HTML Help: the Help menu,
+// the toolbar's button and F1, and the address book's Help button open their topics; a
+// missing help file is named in a message box. And the version resource of the built
+// program, the version the About box shows.
+#include <windows.h>
+
+#include <htmlhelp.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/HelpViewer_win.h"
+#include "compose/AboutText.h"
+#include "resources/resource.h"
+#include "tests/support/ComposeRig_win.h"
+#include "tests/support/DialogDriver_win.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace velmar {
+namespace {
+
+struct HelpCall {
+    std::string topic;
+    UINT command;
+};
+std::vector<HelpCall> helpCalls;
+
+HWND WINAPI HtmlHelpStandIn(HWND owner, LPCSTR file, UINT command, DWORD_PTR) {
+    helpCalls.push_back({file != nullptr ? file : "", command});
+    return owner;  // a window, as HTML Help answers a topic it shows
+}
+
+class HelpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wintest::ForgetServerConfiguration();
+        helpCalls.clear();
+        ASSERT_TRUE(wintest::StartInProcess(app));
+        app.help.htmlHelp = HtmlHelpStandIn;
+        app.help.filePath = scratch.Path() + "\\VELMAR.CHM";
+        HANDLE file = CreateFileA(app.help.filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        CloseHandle(file);
+        window = wintest::OpenMainWindow(app);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+        wintest::Pump();
+        UnregisterClassA(app.appTitle.c_str(), app.instance);
+    }
+    [[nodiscard]] std::string Topic(const char* page) const { return app.help.filePath + "::/" + page; }
+
+    wintest::ScratchDir scratch{"help"};
+    Application app;
+    HWND window = nullptr;
+    wintest::DialogDriver driver;
+};
+
+TEST_F(HelpTest, EachHelpCommandOpensItsTopic) {
+    SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);    // Help menu and the toolbar's "?"
+    SendMessageA(window, WM_COMMAND, IDM_HELP_RECIPIENTS, 0);  // Help menu
+    HACCEL keys = LoadAcceleratorsA(app.instance, "ACCEL1");
+    MSG f1{window, WM_KEYDOWN, VK_F1, 0, 0, {}};
+    EXPECT_TRUE(TranslateAcceleratorA(window, keys, &f1));
+    driver.Then("Address Book", [](HWND book) {
+        wintest::Click(book, IDC_BOOK_HELP);
+        PostMessageA(book, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageA(window, WM_COMMAND, IDC_TO_BUTTON, 0);
+    EXPECT_TRUE(driver.Done());
+
+    ASSERT_EQ(helpCalls.size(), 4u);
+    EXPECT_EQ(helpCalls[0].topic, Topic("creating.htm"));
+    EXPECT_EQ(helpCalls[1].topic, Topic("recipients.htm"));
+    EXPECT_EQ(helpCalls[2].topic, Topic("creating.htm"));
+    EXPECT_EQ(helpCalls[3].topic, Topic("addressbook.htm"));
+    for (const HelpCall& call : helpCalls) EXPECT_EQ(call.command, static_cast<UINT>(HH_DISPLAY_TOPIC));
+
+    DestroyWindow(window);  // the help windows are closed with the window
+    ASSERT_EQ(helpCalls.size(), 5u);
+    EXPECT_EQ(helpCalls[4].command, static_cast<UINT>(HH_CLOSE_ALL));
+}
+
+TEST_F(HelpTest, MissingHelpFileIsNamed) {
+    app.help.filePath = scratch.Path() + "\\missing\\VELMAR.CHM";
+    driver.Answer(app.appTitle, IDOK);
+    SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);
+    EXPECT_TRUE(driver.Done());
+    ASSERT_EQ(driver.shownTexts.size(), 1u);
+    EXPECT_NE(driver.shownTexts[0].find(app.help.filePath), std::string::npos) << driver.shownTexts[0];
+    EXPECT_TRUE(helpCalls.empty());
+}
+
+// The version resource of velmar1.exe beside this program, read as Explorer reads it.
+TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
+    using SizeProc = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+    using InfoProc = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+    using QueryProc = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+    HMODULE version = LoadLibraryA("version.dll");
+    ASSERT_NE(version, nullptr);
+    auto size = reinterpret_cast<SizeProc>(reinterpret_cast<void*>(GetProcAddress(version, "GetFileVersionInfoSizeA")));
+    auto info = reinterpret_cast<InfoProc>(reinterpret_cast<void*>(GetProcAddress(version, "GetFileVersionInfoA")));
+    auto query = reinterpret_cast<QueryProc>(reinterpret_cast<void*>(GetProcAddress(version, "VerQueryValueA")));
+    const std::string program = wintest::BinDir() + "\\velmar1.exe";
+    std::vector<char> block(size(program.c_str(), nullptr));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(info(program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(query(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
+    const std::string numbers = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                                std::to_string(LOWORD(fixed->dwFileVersionMS));
+    EXPECT_EQ(numbers, kProductVersion);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    auto text = [&](const char* name) {
+        char* value = nullptr;
+        const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
+        return query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? std::string(value)
+                                                                                            : std::string();
+    };
+    EXPECT_EQ(text("ProductVersion"), kProductVersion);
+    EXPECT_EQ(text("FileVersion"), std::string(kProductVersion) + "-" + std::string(kBuildDate));
+    EXPECT_EQ(text("OriginalFilename"), "velmar1.exe");
+    EXPECT_EQ(text("ProductName"), "Velmar mail server");
+    EXPECT_EQ(text("CompanyName"), "Brindle");
+    EXPECT_FALSE(text("FileDescription").empty());
+    FreeLibrary(version);
+}
+
+}  // namespace
+}  // namespace velmar

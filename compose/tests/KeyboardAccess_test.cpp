@@ -1,0 +1,189 @@
+// Keyboard and screen-reader rules over every dialog template of the resource scripts and
+// the compose window's control table: every control is reached with Tab and has a mnemonic
+// (its own, or its label's just before it: screen readers name a field by that label), and
+// no two controls of one window share a mnemonic. OK and Cancel answer Enter and Esc.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "compose/ControlTable.h"
+#include "compose/FieldKeys.h"
+
+namespace velmar {
+namespace {
+
+std::string ReadSource(const char* relative) {
+    std::ifstream in(std::string(VELMAR_SOURCE_DIR) + "/" + relative);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The mnemonic of a control text, lower case, or 0 ("&&" is a plain ampersand).
+char Mnemonic(const std::string& text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] == '&') { ++i; continue; }
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
+    }
+    return 0;
+}
+
+enum class Kind { Label, Group, Button, Check, Radio, Field };
+
+struct Control {
+    Kind kind;
+    std::string text;
+    std::string id;
+    bool tabStop;
+    bool groupStart;
+};
+
+struct Dialog {
+    std::string name;
+    std::vector<Control> controls;
+};
+
+// The dialog templates of a resource script: one control statement a line, a statement
+// ending with a comma going on on the next line.
+std::vector<Dialog> ReadDialogs(const char* relative) {
+    std::vector<Dialog> dialogs;
+    std::istringstream in(ReadSource(relative));
+    const std::regex start(R"(^(\w+)\s+DIALOGEX\b)");
+    const std::regex statement(R"re(^\s*(LTEXT|GROUPBOX|PUSHBUTTON|DEFPUSHBUTTON|AUTOCHECKBOX|AUTORADIOBUTTON|EDITTEXT|LISTBOX)\s+(?:"([^"]*)",\s*)?([\w-]+))re");
+    bool inside = false;
+    std::string line, pending;
+    while (std::getline(in, line)) {
+        std::smatch m;
+        if (std::regex_search(line, m, start)) {
+            dialogs.push_back({m[1], {}});
+            continue;
+        }
+        if (dialogs.empty()) continue;
+        if (line.rfind("BEGIN", 0) == 0) { inside = true; continue; }
+        if (line.rfind("END", 0) == 0) { inside = false; continue; }
+        if (!inside) continue;
+        pending += line;
+        if (!line.empty() && line.back() == ',') continue;
+        if (std::regex_search(pending, m, statement)) {
+            const std::string type = m[1];
+            const Kind kind = type == "LTEXT"             ? Kind::Label
+                              : type == "GROUPBOX"        ? Kind::Group
+                              : type == "AUTOCHECKBOX"    ? Kind::Check
+                              : type == "AUTORADIOBUTTON" ? Kind::Radio
+                              : type == "EDITTEXT" || type == "LISTBOX" ? Kind::Field
+                                                                        : Kind::Button;
+            const bool defaultStop = type == "EDITTEXT" || type == "PUSHBUTTON" || type == "DEFPUSHBUTTON" ||
+                                     type == "AUTOCHECKBOX";
+            const bool stop = (defaultStop || pending.find("WS_TABSTOP") != std::string::npos) &&
+                              pending.find("NOT WS_TABSTOP") == std::string::npos;
+            dialogs.back().controls.push_back(
+                {kind, m[2], m[3], stop, pending.find("WS_GROUP") != std::string::npos});
+        }
+        pending.clear();
+    }
+    return dialogs;
+}
+
+// Everything wrong with one window's controls, in template (and so tab) order.
+std::vector<std::string> Problems(const Dialog& d) {
+    std::vector<std::string> problems;
+    std::map<char, std::string> taken;
+    bool groupHasStop = false;
+    for (std::size_t i = 0; i < d.controls.size(); ++i) {
+        const Control& c = d.controls[i];
+        const std::string where = d.name + " " + (c.text.empty() ? c.id : c.text) + ": ";
+        if (c.groupStart || c.kind != Kind::Radio) groupHasStop = false;
+        if (const char key = Mnemonic(c.text)) {
+            if (taken.count(key)) problems.push_back(where + "mnemonic also used by " + taken[key]);
+            taken[key] = c.text;
+        }
+        if (c.kind == Kind::Label || c.kind == Kind::Group) continue;
+        const bool reached = c.tabStop || (c.kind == Kind::Radio && groupHasStop);
+        if (!reached) problems.push_back(where + "not reached with Tab");
+        if (c.kind == Kind::Radio && c.tabStop) groupHasStop = true;
+        if (c.kind == Kind::Field) {
+            // A field is named, and reached by mnemonic, through the label just before it:
+            // static text, a check box that switches it ("Auto &Wrap at"), the button that
+            // fills it ("&TO:"), or a label the dialog fills when it opens.
+            const Control* label = i > 0 ? &d.controls[i - 1] : nullptr;
+            const bool named = label != nullptr && label->kind != Kind::Group && label->kind != Kind::Field &&
+                               (Mnemonic(label->text) != 0 || (label->text.empty() && label->id != "-1"));
+            if (!named) problems.push_back(where + "does not follow a label with a mnemonic");
+        } else if (Mnemonic(c.text) == 0 && c.id != "IDOK" && c.id != "IDCANCEL") {
+            problems.push_back(where + "has no mnemonic");
+        }
+    }
+    return problems;
+}
+
+TEST(KeyboardAccess, EveryDialogTemplate) {
+    const std::vector<std::string> names = {"ABOUT", "DLG_MSGOPT", "DLG_SEND", "DLG_SPECIAL",
+                                            "DLG_ADDRESS", "DLG_ADDRINFO", "DLG_ADDRNEW"};
+    std::vector<Dialog> dialogs = ReadDialogs("resources/dialogs.rc");
+    for (Dialog& d : ReadDialogs("resources/addressbook.rc")) dialogs.push_back(std::move(d));
+    ASSERT_EQ(dialogs.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(dialogs[i].name, names[i]);
+        EXPECT_GT(dialogs[i].controls.size(), 0u) << names[i];
+        for (const std::string& problem : Problems(dialogs[i])) ADD_FAILURE() << problem;
+    }
+}
+
+// The compose window is no dialog: Tab moves by its own cycle, and each mnemonic is an Alt
+// accelerator of the resource script that must reach its control (a label's: its field).
+TEST(KeyboardAccess, ComposeWindow) {
+    Dialog window{"compose window", {}};
+    std::vector<int> ids;
+    for (int row = 0; row < kPlainControlCount; ++row) {
+        const ControlRow& r = kControlRows[static_cast<std::size_t>(row)];
+        if (row == RowBody) {
+            window.controls.push_back({Kind::Label, std::string(kBodyLabelText), "3020", false, false});
+            ids.push_back(0);
+        }
+        const Kind kind = r.controlClass == ControlClass::Edit     ? Kind::Field
+                          : r.controlClass == ControlClass::Static ? Kind::Label
+                                                                   : Kind::Button;
+        window.controls.push_back({kind, std::string(r.text), std::to_string(r.id), true, false});
+        ids.push_back(r.id);
+    }
+    for (const std::string& problem : Problems(window)) ADD_FAILURE() << problem;
+
+    // Tab from the To button visits every button and field of rows 0 to 12.
+    std::vector<int> visited;
+    for (int row = NextTabRow(RowToButton, false); row != RowToButton; row = NextTabRow(row, false))
+        visited.push_back(row);
+    EXPECT_EQ(visited, (std::vector<int>{RowTo, RowCcButton, RowCc, RowBccButton, RowBcc, RowSubject, RowBody,
+                                         RowSend, RowCancel, RowAttach}));
+
+    const std::string script = ReadSource("resources/velmar1.rc");
+    std::map<char, std::string> altKeys;
+    const std::regex alt(R"re("(\w)",\s*(\w+),\s*VIRTKEY,\s*ALT)re");
+    for (std::sregex_iterator it(script.begin(), script.end(), alt), end; it != end; ++it)
+        altKeys[static_cast<char>(std::tolower(static_cast<unsigned char>((*it)[1].str()[0])))] = (*it)[2];
+    const std::map<std::string, std::string> idNames = {
+        {"3000", "IDC_TO_BUTTON"}, {"3002", "IDC_CC_BUTTON"}, {"3004", "IDC_BCC_BUTTON"}, {"3007", "IDC_SUBJECT"},
+        {"3008", "IDC_BODY"},      {"3009", "IDC_SEND"},      {"3010", "IDC_CANCEL"},     {"3012", "IDC_ATTACH"}};
+    std::vector<char> menuKeys;
+    const std::regex popup(R"re(POPUP\s+"([^"]*)")re");
+    for (std::sregex_iterator it(script.begin(), script.end(), popup), end; it != end; ++it)
+        menuKeys.push_back(Mnemonic((*it)[1]));
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        const Control& c = window.controls[i];
+        const char key = Mnemonic(c.text);
+        if (key == 0) continue;
+        // A label's mnemonic focuses the field after it.
+        const std::string target = c.kind == Kind::Label ? window.controls[i + 1].id : c.id;
+        EXPECT_EQ(altKeys[key], idNames.at(target)) << "Alt+" << key << " for " << c.text;
+        for (char menuKey : menuKeys) EXPECT_NE(key, menuKey) << c.text << " takes a menu's mnemonic";
+    }
+}
+
+}  // namespace
+}  // namespace velmar
