@@ -17,7 +17,8 @@ screen_setup() {
     local display=90
     while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
     export DISPLAY=":$display"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # VELMAR_SCREEN: the screen's size and depth (a window at 200 % needs more than 1024x768).
+    Xvfb "$DISPLAY" -screen 0 "${VELMAR_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     export WINEPREFIX="$1"
     export WINEDEBUG=-all

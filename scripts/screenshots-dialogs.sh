@@ -15,6 +15,8 @@ mkdir -p "$out"
 handshake=$(mktemp -d)
 # shellcheck source=screen-env.sh
 source "$root/scripts/screen-env.sh"
+# Room for the window and its dialogs at 200 %.
+export VELMAR_SCREEN=${VELMAR_SCREEN:-1920x1200x24}
 test_pid=
 screen_extra_cleanup() {
     [ -n "$test_pid" ] && kill "$test_pid" 2>/dev/null || true

@@ -13,6 +13,8 @@ command -v import >/dev/null || { echo "screenshots: import (imagemagick) is mis
 mkdir -p "$out"
 # shellcheck source=screen-env.sh
 source "$root/scripts/screen-env.sh"
+# Room for the window and its dialogs at 200 %.
+export VELMAR_SCREEN=${VELMAR_SCREEN:-1920x1200x24}
 client_pid=
 screen_extra_cleanup() { [ -n "$client_pid" ] && kill "$client_pid" 2>/dev/null || true; }
 screen_setup "$root/build/wineprefix-screens"
