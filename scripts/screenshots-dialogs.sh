@@ -34,6 +34,7 @@ pictures() {
     for name in "$@"; do
         for _ in $(seq 300); do [ -f "$handshake/$name.ready" ] && break; sleep 0.1; done
         [ -f "$handshake/$name.ready" ] || { echo "screenshots: $name never opened" >&2; cat "$handshake.log" >&2; exit 1; }
+        [ -z "${suffix:-}" ] || sleep 1  # the first dialog at a new scale takes longer to paint
         import -window root "$out/dialog-$name${suffix:-}.png"
         echo "screenshots: $out/dialog-$name${suffix:-}.png"
         touch "$handshake/$name.done"
@@ -48,6 +49,8 @@ pictures AddressBookTest.ShowcaseForPictures address-book address-entry address-
 # The same dialogs at 150 % and 200 % display scale ("LogPixels", read by each program
 # started after the change): dialog-*-144.png and dialog-*-192.png.
 for dpi in 144 192; do
+    wineserver -k 2>/dev/null || true  # Wine's desktop process starts again at the new scale
+    wineserver -w 2>/dev/null || true
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     wineserver -w
     suffix=-$dpi

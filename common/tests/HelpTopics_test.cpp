@@ -28,8 +28,11 @@ TEST(HelpTopics, EveryPageIsInTheHelpProject) {
     std::stringstream project;
     project << in.rdbuf();
     EXPECT_NE(project.str().find("Compiled file=VELMAR.CHM"), std::string::npos);
-    for (const HelpTopic& topic : kHelpTopics)
-        EXPECT_NE(project.str().find("\n" + std::string(topic.page) + "\n"), std::string::npos) << topic.page;
+    for (const HelpTopic& topic : kHelpTopics) {
+        std::string line(1, '\n');
+        line.append(topic.page).push_back('\n');
+        EXPECT_NE(project.str().find(line), std::string::npos) << topic.page;
+    }
 }
 
 }  // namespace
