@@ -34,8 +34,13 @@ pictures() {
     for name in "$@"; do
         for _ in $(seq 300); do [ -f "$handshake/$name.ready" ] && break; sleep 0.1; done
         [ -f "$handshake/$name.ready" ] || { echo "screenshots: $name never opened" >&2; cat "$handshake.log" >&2; exit 1; }
-        [ -z "${suffix:-}" ] || sleep 1  # the first dialog at a new scale takes longer to paint
-        import -window root "$out/dialog-$name${suffix:-}.png"
+        # Under load, Wine at a new scale may not have drawn anything yet: an all-black
+        # picture is taken again.
+        for _ in $(seq 5); do
+            import -window root "$out/dialog-$name${suffix:-}.png"
+            [ "$(identify -format %k "$out/dialog-$name${suffix:-}.png")" != 1 ] && break
+            sleep 1
+        done
         echo "screenshots: $out/dialog-$name${suffix:-}.png"
         touch "$handshake/$name.done"
     done
