@@ -3,8 +3,6 @@
 // monitor or the scale is changed (WM_DPICHANGED).
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "compose/ComposeWindow_win.h"
 #include "compose/DisplayScale.h"
 
