@@ -47,7 +47,7 @@ LRESULT CALLBACK FieldProc(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     if (key == FieldKey::Other) return CallWindowProcA(own, control, message, wParam, lParam);
 
     const bool shift = GetKeyState(VK_SHIFT) < 0;
-    const KeyDecision decision = DecideFieldKey(row, key, shift, w->context.config.optTab != 0);
+    const KeyDecision decision = DecideFieldKey(row, key, shift, w->context.config.optTab != 0, w->replyRow);
     switch (decision.action) {
     case KeyAction::Pass:
         return CallWindowProcA(own, control, message, wParam, lParam);

@@ -2,16 +2,26 @@
 
 namespace velmar {
 
-int NextTabRow(int row, bool backwards) {
+namespace {
+
+// The rows Tab passes over: labels and the attachment display.
+constexpr bool SkippedByTab(int row) {
+    return row == RowSubjectLabel || row == RowAttachmentDisplay || row == RowReplyLabel || row == RowIncludeLabel;
+}
+
+}  // namespace
+
+int NextTabRow(int row, bool backwards, bool replyRow) {
+    const int count = ControlCount(replyRow);
     const int step = backwards ? -1 : 1;
     int next = row + step;
-    if (next == RowSubjectLabel || next == RowAttachmentDisplay) next += step;
-    if (next >= kPlainControlCount) next = RowToButton;
-    if (next < 0) next = RowAttach;
+    while (next >= 0 && next < count && SkippedByTab(next)) next += step;
+    if (next >= count) next = RowToButton;
+    if (next < 0) next = count - 1;
     return next;
 }
 
-KeyDecision DecideFieldKey(int row, FieldKey key, bool shift, bool tabInBody) {
+KeyDecision DecideFieldKey(int row, FieldKey key, bool shift, bool tabInBody, bool replyRow) {
     const bool bodyTakesTab = row == RowBody && tabInBody;
     switch (key) {
     case FieldKey::TabKey:
@@ -27,7 +37,7 @@ KeyDecision DecideFieldKey(int row, FieldKey key, bool shift, bool tabInBody) {
         return {KeyAction::Pass};  // the body gets a new line
     case FieldKey::TabChar:
         if (bodyTakesTab) return {KeyAction::Pass};
-        return {KeyAction::MoveFocus, 0, NextTabRow(row, shift)};
+        return {KeyAction::MoveFocus, 0, NextTabRow(row, shift, replyRow)};
     case FieldKey::Other:
         break;
     }

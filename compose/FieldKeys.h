@@ -8,11 +8,11 @@
 namespace velmar {
 
 // The row the Tab character moves to from `row`: the next row, or the previous one when
-// Shift is held, passing over the Subject label (6) and the attachment display (11), and
-// wrapping from past 12 to 0 and from below 0 to 12. The cycle is therefore
-// 0 1 2 3 4 5 7 8 9 10 12 and never enters the reply row; Tab from a reply control goes to
-// row 0.
-[[nodiscard]] int NextTabRow(int row, bool backwards);
+// Shift is held, passing over the labels and the attachment display. The cycle is
+// 0 1 2 3 4 5 7 8 9 10 12; in a reply start (`replyRow`) the reply row's buttons follow
+// Attach: ... 12 14 15 17 18 19, then 0. Without a reply row, Tab from a reply control goes
+// to row 0.
+[[nodiscard]] int NextTabRow(int row, bool backwards, bool replyRow = false);
 
 // The key messages the fields treat specially. Key down and key up of a key are handled
 // alike; the characters are those of WM_CHAR.
@@ -47,6 +47,7 @@ struct KeyDecision {
 
 // What a key message to the control of `row` does. `shift` is the Shift key's state when
 // the message arrives; `tabInBody` is the optTab option (Tab types a tab in the body).
-[[nodiscard]] KeyDecision DecideFieldKey(int row, FieldKey key, bool shift, bool tabInBody);
+// `replyRow`: the window has the reply row, which Tab then reaches.
+[[nodiscard]] KeyDecision DecideFieldKey(int row, FieldKey key, bool shift, bool tabInBody, bool replyRow = false);
 
 }  // namespace velmar

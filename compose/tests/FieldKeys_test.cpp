@@ -7,11 +7,11 @@
 namespace velmar {
 namespace {
 
-std::vector<int> Cycle(int from, bool backwards) {
+std::vector<int> Cycle(int from, bool backwards, bool replyRow = false) {
     std::vector<int> rows;
     int row = from;
     do {
-        row = NextTabRow(row, backwards);
+        row = NextTabRow(row, backwards, replyRow);
         rows.push_back(row);
     } while (row != from && rows.size() < 20);
     return rows;
@@ -22,6 +22,9 @@ TEST(NextTabRow, CyclesBothWaysAndLeavesTheReplyRow) {
     EXPECT_EQ(Cycle(0, true), (std::vector<int>{12, 10, 9, 8, 7, 5, 4, 3, 2, 1, 0}));
     EXPECT_EQ(NextTabRow(RowReplyAll, false), RowToButton);
     EXPECT_EQ(NextTabRow(RowSaveDefault, true), RowToButton);
+    // A reply start: the reply row's buttons follow Attach.
+    EXPECT_EQ(Cycle(0, false, true), (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 14, 15, 17, 18, 19, 0}));
+    EXPECT_EQ(Cycle(0, true, true), (std::vector<int>{19, 18, 17, 15, 14, 12, 10, 9, 8, 7, 5, 4, 3, 2, 1, 0}));
 }
 
 TEST(DecideFieldKey, KeysByRow) {
