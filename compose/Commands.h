@@ -13,7 +13,7 @@ namespace velmar {
 enum class CommandGroup {
     None,           // not a command of the window: nothing happens
     Ignored,        // a known id that does nothing
-    Focus,          // Alt+U and Alt+M: the Subject field and the message text take the focus
+    Focus,          // Alt+U, Alt+M, and the reply row labels' Alt+R and Alt+I: focus a field or button
     Close,          // Exit and Cancel close the window
     Edit,           // cut, copy, paste, delete, undo, the toolbar's redo, select all
     BodyFile,       // load the body, save it, paste a whole file
@@ -53,6 +53,8 @@ inline constexpr std::array kCommandTable = {
     CommandEntry{IDC_ATTACH, CommandGroup::Attachments},
     CommandEntry{IDC_SUBJECT, CommandGroup::Focus},
     CommandEntry{IDC_BODY, CommandGroup::Focus},
+    CommandEntry{IDC_REPLY_LABEL, CommandGroup::Focus},
+    CommandEntry{IDC_INCLUDE_LABEL, CommandGroup::Focus},
     CommandEntry{IDC_TO_BUTTON, CommandGroup::AddressBook},
     CommandEntry{IDC_CC_BUTTON, CommandGroup::AddressBook},
     CommandEntry{IDC_BCC_BUTTON, CommandGroup::AddressBook},

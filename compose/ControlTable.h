@@ -96,13 +96,13 @@ inline constexpr std::array<ControlRow, kControlCount> kControlRows = [] {
         // Written by the attachment list; a tab stop, though the Tab key passes over it.
         {RowAttachmentDisplay, 3011, C::Static, TraitTabStop, "", false},
         {RowAttach, 3012, C::Button, kActionButton, "&Attach", false},
-        {RowReplyLabel, 3013, C::Static, TraitNone, "Reply to:", true},
-        {RowReplyAll, 3014, C::Button, kReplyChoice, "All", true},
-        {RowReplySender, 3015, C::Button, kReplyChoice, "Sender", true},
-        {RowIncludeLabel, 3016, C::Static, TraitNone, "Include text:", true},
-        {RowIncludeYes, 3017, C::Button, kReplyChoice, "Yes", true},
+        {RowReplyLabel, 3013, C::Static, TraitNone, "&Reply to:", true},
+        {RowReplyAll, 3014, C::Button, kReplyChoice, "A&ll", true},
+        {RowReplySender, 3015, C::Button, kReplyChoice, "Sen&der", true},
+        {RowIncludeLabel, 3016, C::Static, TraitNone, "&Include text:", true},
+        {RowIncludeYes, 3017, C::Button, kReplyChoice, "&Yes", true},
         {RowIncludeNo, 3018, C::Button, kReplyChoice, "No", true},
-        {RowSaveDefault, 3019, C::Button, kPlainButton, "Save as Default", true},
+        {RowSaveDefault, 3019, C::Button, kPlainButton, "Sa&ve as Default", true},
     }};
 }();
 

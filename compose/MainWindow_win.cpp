@@ -24,7 +24,9 @@ namespace {
 void RunCommand(ComposeWindow& w, int id, bool fromControl) {
     switch (CommandGroupOf(id)) {
     case CommandGroup::Focus:
-        if (!fromControl) FocusField(w, RowOfControlId(id));
+        // A label's mnemonic focuses what follows it.
+        if (const int row = RowOfControlId(id); !fromControl)
+            FocusField(w, kControlRows[static_cast<std::size_t>(row)].controlClass == ControlClass::Static ? row + 1 : row);
         break;
     case CommandGroup::Close: DestroyWindow(w.window); break;
     case CommandGroup::Edit: RunEditCommand(w, id); break;
@@ -34,7 +36,9 @@ void RunCommand(ComposeWindow& w, int id, bool fromControl) {
     case CommandGroup::Attachments: RunAttachmentCommand(w, id); break;
     case CommandGroup::OptionDialogs: RunOptionDialogCommand(w, id); break;
     case CommandGroup::Send: if (SendFromWindow(w)) DestroyWindow(w.window); break;
-    case CommandGroup::Reply: RunReplyCommand(w, id); break;
+    case CommandGroup::Reply:
+        if (w.replyRow || fromControl) RunReplyCommand(w, id);  // the row's keys need the row
+        break;
     case CommandGroup::AddressBook: RunAddressBookCommand(w, id); break;
     case CommandGroup::NameCheck: RunNameCheckCommand(w, id); break;
     case CommandGroup::Ignored:
