@@ -49,10 +49,10 @@ void SelectOnly(HWND book, const char* text) {
     SendMessageA(book, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-class AddressBookTest : public ::testing::Test {
+class AddressBookTest : public wintest::CleanMachineTest {
 protected:
     void SetUp() override {
-        wintest::ForgetServerConfiguration();
+        CleanMachineTest::SetUp();
         personalDir = users.Path() + "\\bob";
         CreateDirectoryA(personalDir.c_str(), nullptr);
         config.hostName = "host";
@@ -81,7 +81,7 @@ protected:
         DestroyWindow(owner);
         for (const auto& name : wintest::ListFiles(personalDir)) DeleteFileA((personalDir + "\\" + name).c_str());
         RemoveDirectoryA(personalDir.c_str());
-        wintest::ForgetServerConfiguration();
+        CleanMachineTest::TearDown();
     }
     std::string PersonalPath() const { return personalDir + "\\aliases.txt"; }
 
@@ -282,23 +282,6 @@ TEST_F(AddressBookTest, ListEntryDialogRefusals) {
     EXPECT_TRUE(stayed);
     EXPECT_FALSE(wintest::FileExists(cfg / "tmplist.lst"));
     EXPECT_TRUE(notices.empty());
-}
-
-TEST_F(AddressBookTest, ShowcaseForPictures) {
-    const std::string dir = wintest::ShowcaseDir();
-    if (dir.empty()) GTEST_SKIP() << "pictures only";
-    const auto hold = [&](const char* name) { driver.Then([&, name](HWND d) { wintest::HoldForPicture(d, dir, name); }); };
-    hold("address-book");
-    std::string field = "a@x.com,\"Lee, Ann\" <ann>,co";
-    ShowAddressBook(owner, context, "&TO:", field);
-    hold("address-entry");
-    EntryDraft entry{"Ann Lee", "ann", EntryPersonal};
-    ShowEntryDialog(owner, context, entry, {});
-    hold("address-list");
-    EntryDraft list{cfg / "tmplist.lst", "newlist", EntryNewList};
-    ShowEntryDialog(owner, context, list, {"a@x.com", "\"Lee, Ann\" <ann>"});
-    hold("address-new-kind");
-    AskNewKind(owner, context);
 }
 
 }  // namespace

@@ -19,12 +19,8 @@ namespace {
 using wintest::ChildProcess;
 using wintest::ExpectGolden;
 
-constexpr char rootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
-
-class BatchSendTest : public ::testing::Test {
+class BatchSendTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
 
     // "%W" stands for the scratch directory.
     std::string Expand(std::string text) const {
@@ -88,22 +84,14 @@ TEST_F(BatchSendTest, QueueFileSetsMatchTheGoldenFiles) {
         wintest::ForgetServerConfiguration();
         spool.Empty();
         for (const auto& [setting, value] : c.rootSettings)
-            ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(value[0]))
-                            ? wintest::SetRegistryDword(rootUserKey, setting, std::stoul(value))
-                            : wintest::SetRegistryString(rootUserKey, setting, value));
+            ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, setting, value));
         for (const auto& [file, text] : c.files) ASSERT_TRUE(wintest::WriteWholeFile(work / file, Expand(text)));
         EXPECT_EQ(Send(c.arguments), 0);
-        const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
-        ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2)
-            << "one set, no temporary file left behind";
-        EXPECT_TRUE(std::regex_match(control[0], std::regex("Q[0-9a-f]{16}\\.GSC"))) << control[0];
-        EXPECT_EQ(control[0].substr(1), data[0].substr(1));
-        ExpectGolden(std::string(c.name) + ".Q.ref", spool.Read(control[0]));
-        ExpectGolden(std::string(c.name) + ".D.ref", spool.Read(data[0]));
+        const std::string control = wintest::ExpectOneGoldenSet(spool, c.name);
         // The delivery side was told the control file's path; the caller's files stay.
         const auto received = delivery.Received(++told);
         ASSERT_EQ(received.size(), told);
-        EXPECT_EQ(received.back(), spool.Path() + "\\" + control[0]);
+        EXPECT_EQ(received.back(), spool.Path() + "\\" + control);
         for (const auto& file : c.files) EXPECT_TRUE(wintest::FileExists(work / file.first)) << file.first;
     }
 }
@@ -135,7 +123,7 @@ TEST_F(BatchSendTest, FailuresEndWithTheirExitCodes) {
     // No spool directory: nothing can be queued, the caller's body stays, the exit code says so.
     const std::string body = work / "x.tmp";
     ASSERT_TRUE(wintest::WriteWholeFile(body, "keep me\r\n"));
-    ASSERT_TRUE(wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\Global", "SpoolDir", work / "missing"));
+    ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SpoolDir", work / "missing"));
     EXPECT_EQ(Send("-t bob@example.com -f \"" + body + "\""), 5);
     EXPECT_TRUE(wintest::FileExists(body));
 

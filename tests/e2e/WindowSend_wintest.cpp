@@ -18,7 +18,6 @@
 namespace velmar {
 namespace {
 
-constexpr char rootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
 constexpr char attachDir[] = "C:\\velmar-attach";  // fixed: an attached file's full path is its name
 
 struct Typed {
@@ -33,24 +32,12 @@ void Type(HWND window, const Typed& t) {
 
 // Settings of the user root (digits: a number), with the send prompt off.
 void StoreRootSettings(const std::vector<std::pair<const char*, std::string>>& settings) {
-    ASSERT_TRUE(wintest::SetRegistryDword(rootUserKey, "OPT_SENDPROMPT", 0));
-    for (const auto& [name, value] : settings)
-        ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(value[0]))
-                        ? wintest::SetRegistryDword(rootUserKey, name, std::stoul(value))
-                        : wintest::SetRegistryString(rootUserKey, name, value));
+    ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "OPT_SENDPROMPT", "0"));
+    for (const auto& [name, value] : settings) ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, name, value));
 }
 
-void ExpectOneGoldenSet(const wintest::DefaultSpool& spool, const std::string& name) {
-    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
-    ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
-    wintest::ExpectGolden(name + ".Q.ref", spool.Read(control[0]));
-    wintest::ExpectGolden(name + ".D.ref", spool.Read(data[0]));
-}
-
-class WindowSendTest : public ::testing::Test {
+class WindowSendTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
     wintest::RecordDir records;
     wintest::DefaultSpool spool;
 };
@@ -83,7 +70,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
         Type(window, c.typed);
         PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
         EXPECT_EQ(client.Wait(), 0) << "the window closes once the message is queued";
-        ExpectOneGoldenSet(spool, c.name);
+        wintest::ExpectOneGoldenSet(spool, c.name);
         EXPECT_EQ(delivery.Received(++told).size(), told);
     }
 }
@@ -144,7 +131,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(app.draft.attachments.Count(), 0u) << "emptied once the message is queued";
-    ExpectOneGoldenSet(spool, "window_signature_attachment");
+    wintest::ExpectOneGoldenSet(spool, "window_signature_attachment");
     EXPECT_EQ(delivery.Received(1).size(), 1u);
 
     wintest::Pump();

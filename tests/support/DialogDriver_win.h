@@ -116,23 +116,4 @@ private:
     std::set<HWND> seen_;
 };
 
-// The directory named by VELMAR_SHOWCASE_DIR (set by scripts/screenshots-dialogs.sh), empty
-// when it is not set.
-inline std::string ShowcaseDir() {
-    char dir[MAX_PATH] = {};
-    return GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0 ? std::string() : std::string(dir);
-}
-
-// Not a check: holds a dialog open for a picture, writes "<name>.ready" in the showcase
-// directory, and closes the dialog once "<name>.done" appears there.
-inline void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
-    const auto pump = [](DWORD ms) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20)) Pump();
-    };
-    pump(500);
-    WriteWholeFile(dir + "\\" + name + ".ready", name);
-    for (int waited = 0; waited < 200 && !FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
-    Click(dialog, IDCANCEL);
-}
-
 }  // namespace velmar::wintest
