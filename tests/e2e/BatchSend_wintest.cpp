@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
-#include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
 
@@ -17,11 +15,9 @@ namespace velmar {
 namespace {
 
 using wintest::ChildProcess;
-using wintest::ExpectGolden;
 
 class BatchSendTest : public wintest::CleanMachineTest {
 protected:
-
     // "%W" stands for the scratch directory.
     std::string Expand(std::string text) const {
         for (std::size_t at; (at = text.find("%W")) != std::string::npos;) text.replace(at, 2, work.Path());

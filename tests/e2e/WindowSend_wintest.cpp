@@ -11,7 +11,6 @@
 
 #include "resources/resource.h"
 #include "tests/support/ComposeRig_win.h"
-#include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
 
