@@ -26,14 +26,15 @@ TEST_F(StartKinds, EachKindOfCommandLine) {
     const struct {
         std::string arguments;  // after "velmar1.exe "; empty: the program name alone
         Start want;
-        const char *to = "", *body = "";  // the fields a window start shows
+        std::string shown = "|||||";  // "to|cc|bcc|subject|body|" of a window start
     } cases[] = {{"", Start::Window},
                  {"send", Start::HandOff},
                  {" mailto:a@example.com", Start::HandOff},
                  {"-t a@example.com", Start::Batch},
-                 {"mailto:bob@example.com", Start::Window, "bob@example.com"},
-                 {"-i \"" + bodyFile + "\" -t carol@example.com", Start::Window, "carol@example.com",
-                  "Hello Bob,\r\nsee you.\r\n"}};
+                 {"mailto:bob@example.com", Start::Window, "bob@example.com|||||"},
+                 {"-i \"" + bodyFile + "\" -t \"carol@example.com\" -c \"dave@example.org\" -b \"erin@example.net\" -s Hi",
+                  Start::Window,
+                  "carol@example.com|dave@example.org|erin@example.net|Hi|Hello Bob,\r\nsee you.\r\n|"}};
     ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SendName", "C:\\nowhere\\deliver.exe"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -49,8 +50,9 @@ TEST_F(StartKinds, EachKindOfCommandLine) {
                                               : client.WaitForWindow("VELMAR1", 5000);
         if (c.want == Start::Window) {
             ASSERT_TRUE(window != nullptr && IsWindowVisible(window));
-            EXPECT_EQ(wintest::ControlText(window, IDC_TO), c.to);
-            EXPECT_EQ(wintest::ControlText(window, IDC_BODY), c.body);
+            std::string shown;
+            for (int id : {IDC_TO, IDC_CC, IDC_BCC, IDC_SUBJECT, IDC_BODY}) shown += wintest::ControlText(window, id) + "|";
+            EXPECT_EQ(shown, c.shown);
         }
         if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
         const long code = client.Wait();
