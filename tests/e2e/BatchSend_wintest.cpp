@@ -41,7 +41,7 @@ struct GoldenCase {
     const char* name;  // golden files <name>.Q.ref (control file) and <name>.D.ref (data file)
     std::vector<std::pair<std::string, std::string>> files;  // scratch files, "%W" in their text too
     const char* arguments;
-    std::vector<std::pair<const char*, const char*>> rootSettings;  // user root's values; digits: a DWORD
+    std::vector<std::pair<const char*, const char*>> rootSettings;  // user root's values ("#1": a DWORD)
 };
 
 const GoldenCase goldenCases[] = {
@@ -56,7 +56,7 @@ const GoldenCase goldenCases[] = {
      "%W\\job~NEX.txt", {}},
     // The stored blind copy is a recipient in the control file, never in the header.
     {"stored_bcc", {{"body.txt", "x\r\n"}, {"bcc~NEX", "T:bob@example.com\r\nF:%W\\body.txt\r\n"}}, "%W\\bcc~NEX",
-     {{"OPT_BCC", "1"}, {"BCC", "archive@example.com"}}},
+     {{"OPT_BCC", "#1"}, {"BCC", "archive@example.com"}}},
     // The encoder's own leading and closing line feeds come out as CR LF.
     {"latin1_qp", {{"latin.txt", "caf\xE9 = ok\r\n"}}, "-t bob@example.com -f \"%W\\latin.txt\"", {}},
     {"attachment_base64",
@@ -66,7 +66,7 @@ const GoldenCase goldenCases[] = {
     {"attachment_uuencode",
      {{"b.txt", "see attached\r\n"}, {"data.bin", std::string("\x00\x01\x02\xFF", 4)},
       {"att~NEX", "T:bob@example.com\r\nF:%W\\b.txt\r\nA:%W\\data.bin\r\n"}},
-     "%W\\att~NEX", {{"UUENCODE", "1"}}},
+     "%W\\att~NEX", {{"UUENCODE", "#1"}}},
     // "-a" names the attachment by its last component; "-u" the sending user.
     {"switch_attachment", {{"b.txt", "body\r\n"}, {"notes.txt", "plain notes\r\n"}},
      "-u alice -t bob@example.com -f \"%W\\b.txt\" -a \"%W\\notes.txt\"", {}},

@@ -29,9 +29,9 @@ void Type(HWND window, const Typed& t) {
     for (const auto& [id, text] : fields) SetDlgItemTextA(window, id, text);
 }
 
-// Settings of the user root (digits: a number), with the send prompt off.
+// Settings of the user root ("#1": a number), with the send prompt off.
 void StoreRootSettings(const std::vector<std::pair<const char*, std::string>>& settings) {
-    ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "OPT_SENDPROMPT", "0"));
+    ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "OPT_SENDPROMPT", "#0"));
     for (const auto& [name, value] : settings) ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, name, value));
 }
 
@@ -53,7 +53,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
          {"bob@example.com", "", "", "Wrapped",
           "This line is far longer than the wrap column, so it is cut at the last blank before it and goes "
           "on.\r\nshort\r\n"},
-         {{"OPT_WRAP", "1"}, {"SENDWRAP", "40"}}},
+         {{"OPT_WRAP", "#1"}, {"SENDWRAP", "#40"}}},
         {"window_mailaddr", {"bob@example.com", "", "", "From sales", "Hi\r\n"}, {{"MAILADDR", "sales@example.com"}}},
     };
     wintest::ListeningPipeServer delivery(records);
@@ -100,7 +100,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     const std::string attachment = std::string(attachDir) + "\\notes.txt", signature = std::string(attachDir) + "\\sig.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(attachment, "plain notes\r\n"));
     ASSERT_TRUE(wintest::WriteWholeFile(signature, "-- \r\nRoot, sales\r\n"));
-    StoreRootSettings({{"OPT_SIG", "1"}, {"SIGFILE", signature}});
+    StoreRootSettings({{"OPT_SIG", "#1"}, {"SIGFILE", signature}});
     Application app;
     ASSERT_TRUE(wintest::StartInProcess(app));
     HWND window = wintest::OpenMainWindow(app);

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -103,11 +102,11 @@ protected:
 inline constexpr char kGlobalKey[] = "SOFTWARE\\Brindle\\Velmar\\Global";
 inline constexpr char kRootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
 
-// Stores `value` under `keyPath`: a value of digits as a REG_DWORD, any other as a REG_SZ.
+// Stores `value` under `keyPath` as the settings tables of the native tests write them (see
+// FakeSettingsBackend::Apply): "#<number>" as a REG_DWORD, any other text as a REG_SZ.
 inline bool SetSetting(const std::string& keyPath, const std::string& name, const std::string& value) {
-    return !value.empty() && std::isdigit(static_cast<unsigned char>(value[0]))
-               ? SetRegistryDword(keyPath, name, std::stoul(value))
-               : SetRegistryString(keyPath, name, value);
+    return value.starts_with('#') ? SetRegistryDword(keyPath, name, std::stoul(value.substr(1), nullptr, 0))
+                                  : SetRegistryString(keyPath, name, value);
 }
 
 inline std::string ReadWholeFile(const std::string& path) {
