@@ -49,15 +49,9 @@ HFONT SelectBodyFont(ComposeWindow& w, HDC dc);
 // The About box, modal over `w`.
 void ShowAbout(ComposeWindow& w);
 
-// Centres `window` on its parent's client area (the desktop when it has none), moved down
-// by `offset` pixels; nothing happens while the parent is minimised.
-void CenterOverParentClient(HWND window, int offset);
-
 // A two-pixel frame around `control` in its parent's client coordinates; the pen selected
 // before is selected again.
 void DrawFrame3D(HDC dc, HWND control, HPEN topLeft, HPEN bottomRight);
-
-[[nodiscard]] int WindowHeight(HWND window);
 
 // Pastes the clipboard's text into `field`, leaving the caret where the selection ended
 // before the paste.
