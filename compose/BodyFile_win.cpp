@@ -19,6 +19,7 @@
 #include "compose/BodyText.h"
 #include "compose/WindowTexts.h"
 #include "encoding/AttachmentParts_win.h"
+#include "queue/ConsumedBody.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -164,7 +165,7 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
         return IncludeResult::Unchanged;
     }
     SetWindowTextA(field, text.c_str());
-    if (IsConsumedOnLoad(path)) {
+    if (IsConsumedBody(path)) {
         DeleteFileA(path.c_str());
         path.clear();
     }

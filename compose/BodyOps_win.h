@@ -22,7 +22,7 @@ enum class IncludeResult {
 // Replaces the text of `field` by the text of the file at `path`. A file over 60000 bytes
 // makes the window ask whether to attach it instead: Yes adds it to the attachment list
 // (refreshing the display) and leaves the field alone; No loads its first 60000 bytes. A
-// loaded file whose name ends in ".tmp" is deleted and `path` emptied; an attached one is
+// loaded temporary file (IsConsumedBody) is deleted and `path` emptied; an attached one is
 // kept, since the send still needs it.
 IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path);
 

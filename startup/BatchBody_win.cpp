@@ -11,6 +11,7 @@
 #include "common/Text.h"
 #include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
+#include "queue/ConsumedBody.h"
 #include "queue/PreparedBody_win.h"
 #include "queue/SpoolNames.h"
 
@@ -37,7 +38,7 @@ bool CopyBody(BufferedFile& in, BufferedFile& out) {
 }  // namespace
 
 bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir) {
-    if (path.find(".tmp") != std::string_view::npos) return true;
+    if (IsConsumedBody(path, TmpMark::Anywhere)) return true;
     if (spoolDir.empty()) return false;
     return IsSpoolCopy(FullPathName(std::string(path)), FullPathName(std::string(spoolDir)));
 }
