@@ -132,7 +132,7 @@ TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {
     backend.SetString(aliases, "staff", "C:\\lists\\staff.lst");
     EXPECT_EQ(Envelope("staff@example.com"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
     EXPECT_EQ(Envelope("C:\\lists\\staff.lst"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
-    // An alias that names itself is written as it stands; a loop ends at the depth limit.
+    // An alias that names itself is written as it stands.
     backend.SetString(aliases, "me", "me");
     EXPECT_EQ(Envelope("me"), "N<me>\nR<me>\n");
     backend.SetString(aliases, "loop", "loop2");
