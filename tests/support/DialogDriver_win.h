@@ -12,16 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "common/WindowText_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar::wintest {
 
-inline std::string Caption(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-inline std::string ItemText(HWND dialog, int id) { return Caption(GetDlgItem(dialog, id)); }
+inline std::string Caption(HWND window) { return WindowText(window); }
+inline std::string ItemText(HWND dialog, int id) { return DlgItemText(dialog, id); }
 inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
