@@ -19,18 +19,21 @@ rm -rf "$logs" && mkdir -p "$logs/times" "$logs/claims"
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 run_started=$(now_ms)
 
-# Runs one stage with its output in its log and records when it started and how long it
-# took. A failing stage shows its log, fails its lane and stops the other lanes at their
-# next stage.
+# Runs one stage with its output in its log and records when it started, how long it took
+# and the processor time its processes used (on a busy machine the seconds grow, the
+# processor time hardly). A failing stage shows its log, fails its lane and stops the other
+# lanes at their next stage.
 stage() {
-    local name=$1 slug start status=0
+    local name=$1 slug start cpu status=0 TIMEFORMAT='%U %S'
     shift
     [ -e "$logs/failed" ] && return 1
     slug=${name//[^A-Za-z0-9_.-]/_}
     start=$(now_ms)
     echo "test: $name"
-    "$@" >"$logs/$slug.log" 2>&1 || status=$?
-    printf '%s\t%s\t%s\t%s\n' "$name" $((start - run_started)) $(($(now_ms) - start)) \
+    { time "$@" >"$logs/$slug.log" 2>&1; } 2>"$logs/times/$slug.cpu" || status=$?
+    cpu=$(awk '{ printf "%.1f", $1 + $2 }' "$logs/times/$slug.cpu")
+    rm -f "$logs/times/$slug.cpu"
+    printf '%s\t%s\t%s\t%s\t%s\n' "$name" $((start - run_started)) $(($(now_ms) - start)) "$cpu" \
         "$([ $status -eq 0 ] && echo ok || echo FAILED)" >"$logs/times/$slug"
     if [ $status -ne 0 ]; then
         touch "$logs/failed"
@@ -46,13 +49,14 @@ summary() {
     local status=$?
     "$root/scripts/wine-prefix.sh" stop 2>/dev/null || true
     echo
-    echo "stage                                          start s   seconds"
-    sort -t$'\t' -k2,2n "$logs"/times/* 2>/dev/null | while IFS=$'\t' read -r name start ms result; do
-        printf '%-46s %7d %9d.%d  %s\n' "$name" $((start / 1000)) $((ms / 1000)) $((ms % 1000 / 100)) \
+    echo "stage                                          start s   seconds     cpu s"
+    sort -t$'\t' -k2,2n "$logs"/times/* 2>/dev/null | while IFS=$'\t' read -r name start ms cpu result; do
+        printf '%-46s %7d %9d.%d %9s  %s\n' "$name" $((start / 1000)) $((ms / 1000)) $((ms % 1000 / 100)) "$cpu" \
             "$([ "$result" = ok ] || echo "$result")"
     done
     local ms=$(($(now_ms) - run_started))
     printf '%-46s %7s %9d.%d\n' "whole run" "" $((ms / 1000)) $((ms % 1000 / 100))
+    echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
     exit $status
 }
 
