@@ -49,13 +49,13 @@ summary() {
     local status=$?
     "$root/scripts/wine-prefix.sh" stop 2>/dev/null || true
     echo
-    echo "stage                                          start s   seconds     cpu s"
+    echo "stage                                                start s   seconds     cpu s"
     sort -t$'\t' -k2,2n "$logs"/times/* 2>/dev/null | while IFS=$'\t' read -r name start ms cpu result; do
-        printf '%-46s %7d %9d.%d %9s  %s\n' "$name" $((start / 1000)) $((ms / 1000)) $((ms % 1000 / 100)) "$cpu" \
+        printf '%-52s %7d %9d.%d %9s  %s\n' "$name" $((start / 1000)) $((ms / 1000)) $((ms % 1000 / 100)) "$cpu" \
             "$([ "$result" = ok ] || echo "$result")"
     done
     local ms=$(($(now_ms) - run_started))
-    printf '%-46s %7s %9d.%d\n' "whole run" "" $((ms / 1000)) $((ms % 1000 / 100))
+    printf '%-52s %7s %9d.%d\n' "whole run" "" $((ms / 1000)) $((ms % 1000 / 100))
     echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
     exit $status
 }
