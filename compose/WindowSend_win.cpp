@@ -9,6 +9,7 @@
 #include "common/TextMode.h"
 #include "common/WinHandles_win.h"
 #include "common/WholeFiles_win.h"
+#include "compose/BodyText.h"
 #include "compose/OptionDialogs.h"
 #include "compose/OptionDialogs_win.h"
 #include "compose/Signature.h"
@@ -82,9 +83,11 @@ Outcome PrepareAndSubmit(ComposeWindow& w) {
     fields.cc = ControlText(w.Control(RowCc));
     fields.bcc = ControlText(w.Control(RowBcc));
     fields.sender = SenderAddress(c);
+    // A file left out silently would be shown as sent.
+    if (Outcome readable = CheckAttachmentFiles(c.draft.attachments, c.config.spoolDir); !readable) return readable;
 
-    const std::string body = WrapBodyText(ControlText(w.Body()), c.config.optWrap != 0,
-                                          static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0));
+    const std::string body = BodyFileText(WrapBodyText(
+        ControlText(w.Body()), c.config.optWrap != 0, static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0)));
     std::string bodyPath;
     if (Outcome written = WriteBodyFile(c.instance, c.config.spoolDir, body, bodyPath); !written) return written;
 
