@@ -1,6 +1,7 @@
 #include "addressbook/AddressModel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "addressbook/StoreFiles.h"
 #include "common/Text.h"
@@ -14,8 +15,8 @@ bool LessNoCase(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::string> LinesOf(AliasStores& stores, const std::string& path) {
-    auto lines = stores.ReadLines(path);
-    return lines ? std::move(*lines) : std::vector<std::string>{};
+    const auto bytes = stores.ReadBytes(path);
+    return bytes ? SplitTextLines(*bytes) : std::vector<std::string>{};
 }
 
 std::string LocalUserText(AliasStores& stores, const std::string& userId) {
@@ -65,7 +66,7 @@ void AddressModel::LoadAliasFile(const std::string& path, EntryKind kind) {
 }
 
 void AddressModel::Load() {
-    modified_ = false;
+    modified_ = sharedChanged_ = personalChanged_ = false;
     items_.clear();
     LoadAliasFile(stores_.PersonalAliasPath(), EntryPersonal);
     LoadAliasFile(stores_.SharedAliasPath(), EntryShared);
@@ -92,7 +93,7 @@ std::optional<std::size_t> AddressModel::Store(EntryDraft draft, std::optional<s
         if (old.kind == EntryAlias || old.kind == EntryList || draft.kind == EntryList)
             ForgetServerAlias(AliasNameOf(old.text, old.kind));
         else
-            modified_ = true;
+            MarkChanged(old.kind);
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(*oldIndex));
     } else {
         oldIndex.reset();
@@ -111,7 +112,7 @@ std::optional<std::size_t> AddressModel::Store(EntryDraft draft, std::optional<s
     }
     if (text.empty() || Find(text)) return std::nullopt;
     const std::size_t place = Insert({std::move(text), draft.kind}, oldIndex);
-    if (draft.kind == EntryShared || draft.kind == EntryPersonal) modified_ = true;
+    if (draft.kind == EntryShared || draft.kind == EntryPersonal) MarkChanged(draft.kind);
     return place;
 }
 
@@ -128,7 +129,7 @@ std::vector<std::size_t> AddressModel::Delete(std::vector<std::size_t> indexes) 
         case EntryAlias:
         case EntryList:
         case EntryNewList: ForgetServerAlias(AliasNameOf(item.text, item.kind)); break;
-        default: modified_ = true; break;
+        default: MarkChanged(item.kind); break;
         }
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(*it));
     }
@@ -159,14 +160,23 @@ std::optional<std::size_t> AddressModel::Find(std::string_view text) const {
     return std::nullopt;
 }
 
+void AddressModel::MarkChanged(EntryKind kind) {
+    modified_ = true;
+    if (kind == EntryShared) sharedChanged_ = true;
+    if (kind == EntryPersonal) personalChanged_ = true;
+}
+
 std::vector<std::string> AddressModel::Save() {
     std::vector<std::string> failed;
-    for (const auto& [kind, path] : {std::pair{EntryShared, stores_.SharedAliasPath()},
-                                     std::pair{EntryPersonal, stores_.PersonalAliasPath()}}) {
-        std::vector<std::string> lines;
+    for (const auto& [kind, changed, path] : {std::tuple{EntryShared, &sharedChanged_, stores_.SharedAliasPath()},
+                                              std::tuple{EntryPersonal, &personalChanged_, stores_.PersonalAliasPath()}}) {
+        if (!*changed) continue;  // a store left alone is not rewritten
+        std::vector<std::string> entries;
         for (const AddressItem& item : items_)
-            if (item.kind == kind) lines.push_back(item.text);
-        if (!stores_.ReplaceFile(path, TextFileBytes(lines))) failed.push_back(path);
+            if (item.kind == kind) entries.push_back(item.text);
+        const std::string old = stores_.ReadBytes(path).value_or(std::string());
+        if (stores_.ReplaceFile(path, AliasFileWith(old, entries))) *changed = false;  // else tried again next time
+        else failed.push_back(path);
     }
     modified_ = false;
     return failed;

@@ -65,24 +65,28 @@ public:
     // The place of the entry with exactly this text.
     [[nodiscard]] std::optional<std::size_t> Find(std::string_view text) const;
 
-    // Writes the shared and personal entries back to their files, one display text a
-    // line; returns the paths that could not be written (each file is tried). Clears the
-    // modified flag.
+    // Writes the shared or personal entries back to their file when they changed since the
+    // load or the last save (AliasFileWith: the lines not changed stay byte for byte);
+    // returns the paths that could not be written (each file is tried; a failed one is
+    // tried again by the next save). Clears the modified flag.
     std::vector<std::string> Save();
 
     [[nodiscard]] const std::vector<AddressItem>& Items() const { return items_; }
     [[nodiscard]] bool Modified() const { return modified_; }
-    void ClearModified() { modified_ = false; }
+    void ClearModified() { modified_ = sharedChanged_ = personalChanged_ = false; }
     [[nodiscard]] bool Sorted() const { return sorted_; }
 
 private:
     std::size_t Insert(AddressItem item, std::optional<std::size_t> at);
     void LoadAliasFile(const std::string& path, EntryKind kind);
     void ForgetServerAlias(const std::string& name);
+    void MarkChanged(EntryKind kind);
 
     AliasStores& stores_;
     bool sorted_;
     bool modified_ = false;
+    bool sharedChanged_ = false;
+    bool personalChanged_ = false;
     std::vector<AddressItem> items_;
 };
 

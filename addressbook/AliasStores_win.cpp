@@ -80,12 +80,6 @@ std::string Win32AliasStores::SharedAliasPath() {
     return shared.empty() ? context_.config.cfgDir + "\\aliases.txt" : shared;
 }
 
-std::optional<std::vector<std::string>> Win32AliasStores::ReadLines(const std::string& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return std::nullopt;
-    return SplitTextLines(*bytes);
-}
-
 std::vector<std::pair<std::string, std::string>> Win32AliasStores::ListServerAliases() {
     std::vector<std::pair<std::string, std::string>> aliases;
     UniqueRegKey key;

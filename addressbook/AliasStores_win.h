@@ -62,7 +62,7 @@ public:
     std::string PersonalAliasPath() override;
     std::string SharedAliasPath() override;
     std::string HostName() override { return context_.config.hostName; }
-    std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+    std::optional<std::string> ReadBytes(const std::string& path) override { return ReadFileBytes(path); }
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
         return ReplaceFileSafely(path, bytes);
     }
