@@ -23,6 +23,40 @@ std::string LocalUserText(AliasStores& stores, const std::string& userId) {
     return LocalUserDisplay(userId, CutCopy(stores.FullName(userId), cap::fullName));
 }
 
+std::vector<std::string> ParseAliasFile(AliasStores& stores, const std::string& path) {
+    std::vector<std::string> texts;
+    for (const std::string& line : LinesOf(stores, path)) {
+        std::string text = AliasLineDisplay(line);
+        if (!text.empty()) texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+// The display texts of an alias file's entries; from the cache while the file is unchanged.
+std::vector<std::string> ShownTexts(AliasStores& stores, const std::string& path, AddressCache* cache) {
+    if (cache == nullptr) return ParseAliasFile(stores, path);
+    const std::string stamp = stores.FileStamp(path);
+    AddressCache::ShownFile& file = cache->aliasFiles[path];
+    if (file.stamp != stamp || stamp.empty()) file = {stamp, ParseAliasFile(stores, path)};
+    return file.texts;
+}
+
+// Every candidate of completion, in its order, into `index`.
+void IndexCandidates(AliasStores& stores, CompletionIndex& index, AddressCache* cache) {
+    index.Clear();
+    for (const std::string& user : LinesOf(stores, stores.LocalUsersPath()))
+        if (!user.empty()) index.Add(LocalUserText(stores, user));
+    const std::string host = stores.HostName();
+    for (const std::string& line : LinesOf(stores, stores.NameIndexPath())) {
+        const std::string name = line.substr(0, line.find(' '));
+        if (name.empty()) continue;
+        const std::string target = CutCopy(stores.ServerAliasTarget(name), cap::aliasTarget - 1);
+        index.Add(target.empty() ? name : ServerAliasEntry(name, target, host).text);
+    }
+    for (const std::string& path : {stores.SharedAliasPath(), stores.PersonalAliasPath()})
+        for (std::string& text : ShownTexts(stores, path, cache)) index.Add(std::move(text));
+}
+
 }  // namespace
 
 EntryButtons ButtonsFor(std::size_t selectedCount, EntryKind currentKind, bool modified) {
@@ -58,26 +92,25 @@ std::size_t AddressModel::Insert(AddressItem item, std::optional<std::size_t> at
     return place;
 }
 
-void AddressModel::LoadAliasFile(const std::string& path, EntryKind kind) {
-    for (const std::string& line : LinesOf(stores_, path)) {
-        std::string text = AliasLineDisplay(line);
-        if (!text.empty()) Insert({std::move(text), kind}, std::nullopt);
-    }
-}
-
 void AddressModel::Load() {
     modified_ = sharedChanged_ = personalChanged_ = false;
     items_.clear();
-    LoadAliasFile(stores_.PersonalAliasPath(), EntryPersonal);
-    LoadAliasFile(stores_.SharedAliasPath(), EntryShared);
+    // Appended in load order, then sorted once: the order inserting each in its sorted
+    // place gives, without moving the list once per entry.
+    for (const auto& [path, kind] : {std::pair{stores_.PersonalAliasPath(), EntryPersonal},
+                                     std::pair{stores_.SharedAliasPath(), EntryShared}})
+        for (std::string& text : ShownTexts(stores_, path, cache_)) items_.push_back({std::move(text), kind});
     const std::string host = stores_.HostName();
     for (const auto& [name, target] : stores_.ListServerAliases()) {
         if (IsProgramTarget(target)) continue;
         ShownEntry shown = ServerAliasEntry(name, target, host);
-        Insert({std::move(shown.text), shown.kind}, std::nullopt);
+        items_.push_back({std::move(shown.text), shown.kind});
     }
     for (const std::string& user : LinesOf(stores_, stores_.LocalUsersPath()))
-        if (!user.empty()) Insert({LocalUserText(stores_, user), EntryLocalUser}, std::nullopt);
+        if (!user.empty()) items_.push_back({LocalUserText(stores_, user), EntryLocalUser});
+    if (sorted_)
+        std::stable_sort(items_.begin(), items_.end(),
+                         [](const AddressItem& a, const AddressItem& b) { return LessNoCase(a.text, b.text); });
 }
 
 void AddressModel::ForgetServerAlias(const std::string& name) {
@@ -182,26 +215,21 @@ std::vector<std::string> AddressModel::Save() {
     return failed;
 }
 
-std::vector<std::string> CompletionCandidates(AliasStores& stores, std::string_view typed) {
-    std::vector<std::string> found;
-    auto consider = [&](std::string text) {
-        if (ContainsNoCase(text, typed)) found.push_back(std::move(text));
-    };
-    for (const std::string& user : LinesOf(stores, stores.LocalUsersPath()))
-        if (!user.empty()) consider(LocalUserText(stores, user));
-    const std::string host = stores.HostName();
-    for (const std::string& line : LinesOf(stores, stores.NameIndexPath())) {
-        const std::string name = line.substr(0, line.find(' '));
-        if (name.empty()) continue;
-        const std::string target = CutCopy(stores.ServerAliasTarget(name), cap::aliasTarget - 1);
-        consider(target.empty() ? name : ServerAliasEntry(name, target, host).text);
+std::vector<std::string> CompletionCandidates(AliasStores& stores, std::string_view typed, AddressCache* cache) {
+    if (cache == nullptr) {
+        CompletionIndex index;
+        IndexCandidates(stores, index, nullptr);
+        return index.Matching(typed);
     }
-    for (const std::string& path : {stores.SharedAliasPath(), stores.PersonalAliasPath()})
-        for (const std::string& line : LinesOf(stores, path)) {
-            std::string text = AliasLineDisplay(line);
-            if (!text.empty()) consider(std::move(text));
-        }
-    return found;
+    std::string stamp;
+    for (const std::string& path : {stores.LocalUsersPath(), stores.NameIndexPath(), stores.SharedAliasPath(),
+                                    stores.PersonalAliasPath()})
+        stamp.append(stores.FileStamp(path)).append("|");
+    if (stamp != cache->completionStamp || cache->completion.Size() == 0) {
+        IndexCandidates(stores, cache->completion, cache);
+        cache->completionStamp = stamp;
+    }
+    return cache->completion.Matching(typed);
 }
 
 }  // namespace velmar

@@ -21,6 +21,9 @@ public:
 
     // The bytes of a file; nothing for a missing file.
     [[nodiscard]] virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+    // What changes whenever the file changes (its size and time of change); empty for a
+    // missing file.
+    [[nodiscard]] virtual std::string FileStamp(const std::string& path) = 0;
     // Replaces a file with `bytes` so that it holds either its old or its new content,
     // never a part. False (and the old file untouched) when that was not possible.
     [[nodiscard]] virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;

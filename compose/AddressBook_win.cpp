@@ -16,7 +16,8 @@ std::string TextOf(HWND control) {
 }
 
 AddressBookContext ContextOf(ComposeWindow& w) {
-    return AddressBookContext{w.context.instance, w.context.appTitle, w.context.config, w.context.settings, {}};
+    return AddressBookContext{w.context.instance, w.context.appTitle, w.context.config, w.context.settings, {},
+                              &w.addressCache};
 }
 
 }  // namespace

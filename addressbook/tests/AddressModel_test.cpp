@@ -1,4 +1,5 @@
 #include "addressbook/AddressModel.h"
+#include "addressbook/CompletionIndex.h"
 #include "addressbook/StoreFiles.h"
 
 #include <gtest/gtest.h>
@@ -167,12 +168,30 @@ TEST_F(AddressModelTest, CompletionCandidatesInSourceOrder) {
         {"one match", "ann", {"\"Ann Lee\" <ann>"}},
         {"nothing typed finds nothing", "", {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(CompletionCandidates(stores, c.typed), c.want);
-    }
+    AddressCache cache;  // read once, then searched again: the same answers
+    for (AddressCache* kept : {static_cast<AddressCache*>(nullptr), &cache, &cache})
+        for (const auto& c : cases) EXPECT_EQ(CompletionCandidates(stores, c.typed, kept), c.want) << c.name;
     stores.files["C\\ALIASES.SYS"] = "ghost\r\n";
-    EXPECT_EQ(CompletionCandidates(stores, "ghost"), (std::vector<std::string>{"ghost"}));
+    EXPECT_EQ(CompletionCandidates(stores, "ghost", &cache), (std::vector<std::string>{"ghost"})) << "a changed file";
+    stores.files["U\\me\\aliases.txt"] = "zed@x\r\n";
+    AddressModel model(stores, false, &cache);
+    model.Load();
+    EXPECT_EQ(model.Items().front(), (AddressItem{"<zed@x>", EntryPersonal})) << "the cache follows the file";
+}
+
+TEST(CompletionIndex, EveryTextHoldingTheTypedTextOnce) {
+    CompletionIndex index;
+    for (const char* text : {"\"Ann Lee\" <ann>", "<zed@x>", "ANNA <anna@x>"}) index.Add(text);
+    const struct {
+        const char* typed;
+        std::vector<std::string> want;
+    } cases[] = {
+        {"ann", {"\"Ann Lee\" <ann>", "ANNA <anna@x>"}},  // twice in one text, listed once
+        {"X>", {"<zed@x>", "ANNA <anna@x>"}},
+        {">\"", {}},  // never across two texts
+        {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(index.Matching(c.typed), c.want) << c.typed;
 }
 
 TEST(ButtonsFor, Cases) {

@@ -32,6 +32,10 @@ public:
         if (it == files.end()) return std::nullopt;
         return it->second;
     }
+    std::string FileStamp(const std::string& path) override {
+        const auto it = files.find(path);
+        return it == files.end() ? std::string() : "=" + it->second;
+    }
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
         for (const auto& p : failingPaths)
             if (p == path) return false;
