@@ -14,7 +14,7 @@ using wintest::ChildProcess;
 struct PrefillCase {
     const char* name;
     std::string arguments;
-    const char* to;
+    std::string to;
     const char* body;
 };
 
@@ -23,8 +23,12 @@ TEST(ComposeStartTest, BatchStartsShowTheirFieldsInTheWindow) {
     wintest::ScratchDir dir("prefill");
     const std::string bodyFile = dir / "body.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, "Hello Bob,\r\nsee you.\r\n"));
+    // Character 510 falls inside "ceo@example.com.au": the lists are shown whole.
+    const std::string longList = std::string(495, 'a') + "@x.org,ceo@example.com.au";
     const PrefillCase cases[] = {
         {"mailto URL", "mailto:bob@example.com", "bob@example.com", ""},
+        {"long mailto list", "mailto:" + longList, longList, ""},
+        {"long -t list", "-i \"" + bodyFile + "\" -t " + longList, longList, "Hello Bob,\r\nsee you.\r\n"},
         {"body file for the window", "-i \"" + bodyFile + "\" -t carol@example.com", "carol@example.com",
          "Hello Bob,\r\nsee you.\r\n"},
     };
