@@ -526,7 +526,8 @@ bool BrowseListFile(HWND owner, const AddressBookContext& context, std::string& 
 
 bool CompleteAddress(HWND owner, const AddressBookContext& context, std::string_view label, std::string& field) {
     Win32AliasStores stores(context, NoticeFor(context, owner));
-    const std::vector<std::string> found = CompletionCandidates(stores, CutCopy(field, cap::fieldForBook), context.cache);
+    const std::vector<std::string> found =
+        CompletionCandidates(stores, CutCopy(field, cap::fieldForBook), context.cache);
     if (found.size() == 1) {
         field = found.front();
         return true;

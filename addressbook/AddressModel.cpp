@@ -201,8 +201,9 @@ void AddressModel::MarkChanged(EntryKind kind) {
 
 std::vector<std::string> AddressModel::Save() {
     std::vector<std::string> failed;
-    for (const auto& [kind, changed, path] : {std::tuple{EntryShared, &sharedChanged_, stores_.SharedAliasPath()},
-                                              std::tuple{EntryPersonal, &personalChanged_, stores_.PersonalAliasPath()}}) {
+    for (const auto& [kind, changed, path] :
+         {std::tuple{EntryShared, &sharedChanged_, stores_.SharedAliasPath()},
+          std::tuple{EntryPersonal, &personalChanged_, stores_.PersonalAliasPath()}}) {
         if (!*changed) continue;  // a store left alone is not rewritten
         std::vector<std::string> entries;
         for (const AddressItem& item : items_)

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         Win32AliasStores stores(context, [](unsigned, const std::string&) {});
         AddressModel model(stores, true, &cache);
         const double load = Milliseconds([&] { model.Load(); });
-        std::printf("  run %d: complete a name %.1f, open the address book %.1f (reading and sorting the entries: %.1f)\n",
+        std::printf("  run %d: complete a name %.1f, open the address book %.1f (of it reading and sorting: %.1f)\n",
                     run + 1, complete, open, load);
         std::fflush(stdout);
     }
