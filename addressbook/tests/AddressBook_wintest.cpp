@@ -189,7 +189,7 @@ TEST_F(AddressBookTest, DeletingAListForgetsItsAliasAndIndexLine) {
 // Saving rewrites the changed files, keeping their other lines as they were; a file that
 // cannot be replaced keeps its old content, "Open failed" names it, and the other file is
 // still written.
-TEST_F(AddressBookTest, SaveWritesDisplayTextsAndKeepsALockedFile) {
+TEST_F(AddressBookTest, SaveRewritesTheChangedFilesAndKeepsALockedOne) {
     const std::string shared = cfg / "aliases.txt";
     HANDLE lock = CreateFileA(shared.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
