@@ -36,9 +36,4 @@ std::string BodyFileText(std::string text) {
     return text;
 }
 
-bool IsConsumedOnLoad(std::string_view path) {
-    constexpr std::string_view suffix = ".tmp";
-    return path.size() >= suffix.size() && EqualsNoCase(path.substr(path.size() - suffix.size()), suffix);
-}
-
 }  // namespace velmar

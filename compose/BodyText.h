@@ -36,10 +36,6 @@ struct IncludePlan {
 // part after it arrives.
 [[nodiscard]] std::string BodyFileText(std::string text);
 
-// A loaded body file whose name ends in ".tmp" (any case) was handed over to be consumed:
-// it is deleted once its text is in the field.
-[[nodiscard]] bool IsConsumedOnLoad(std::string_view path);
-
 // Whether a path chosen in a file dialog fits the shared file name.
 [[nodiscard]] constexpr bool FitsFileName(std::string_view path) { return path.size() <= kFileNameCapacity; }
 

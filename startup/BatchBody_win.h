@@ -21,8 +21,9 @@ struct BatchBody {
     bool temporary = false;   // out: path is a temporary file of ours, removed after the send
 };
 
-// Whether the body file `path` is the sender's to consume: a name holding ".tmp", or a
-// file whose full path lies inside the spool directory (compared without regard to case).
+// Whether the body file `path` is the sender's to consume: a temporary file marked anywhere
+// in its path (IsConsumedBody), or a file whose full path lies inside the spool directory
+// (compared without regard to case).
 [[nodiscard]] bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir);
 
 // The files of a batch send that must not go out: an attachment path that was too long
