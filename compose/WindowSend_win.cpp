@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/BufferedFile_win.h"
 #include "common/ResourceStrings_win.h"
@@ -10,6 +11,7 @@
 #include "common/WinHandles_win.h"
 #include "common/WholeFiles_win.h"
 #include "common/WindowText_win.h"
+#include "compose/BodyText.h"
 #include "compose/OptionDialogs.h"
 #include "compose/OptionDialogs_win.h"
 #include "compose/Signature.h"
@@ -75,9 +77,12 @@ Outcome PrepareAndSubmit(ComposeWindow& w) {
     fields.cc = WindowText(w.Control(RowCc));
     fields.bcc = WindowText(w.Control(RowBcc));
     fields.sender = SenderAddress(c);
+    // A file left out silently would be shown as sent.
+    if (Outcome readable = CheckAttachmentFiles(c.draft.attachments, c.config.spoolDir); !readable) return readable;
 
-    const std::string body = WrapBodyText(WindowText(w.Body()), c.config.optWrap != 0,
-                                          static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0));
+    std::string body = WrapBodyText(WindowText(w.Body()), c.config.optWrap != 0,
+                                    static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0));
+    body = BodyFileText(std::move(body));  // a 0x1A would end the queue's copy of it
     std::string bodyPath;
     if (Outcome written = WriteBodyFile(c.instance, c.config.spoolDir, body, bodyPath); !written) return written;
 

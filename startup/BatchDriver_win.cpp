@@ -141,9 +141,10 @@ void PrefillFromRequest(Application& app, HWND window, const CommandRequest& req
     } else {
         app.windowBodyPath = request.bodyPath;
     }
-    if (request.toText) app.draft.fields.to = CutCopy(*request.toText, cap::addressField);
-    if (request.ccText) app.draft.fields.cc = CutCopy(*request.ccText, cap::addressField);
-    if (request.bccText) app.draft.fields.bcc = CutCopy(*request.bccText, cap::addressField);
+    // The lists whole: the field holds any length, and a cut would name another address.
+    if (request.toText) app.draft.fields.to = *request.toText;
+    if (request.ccText) app.draft.fields.cc = *request.ccText;
+    if (request.bccText) app.draft.fields.bcc = *request.bccText;
     if (app.draft.fields.bcc.empty() && autoBcc > 0)
         app.settings.GetConfigString(app.config.userId, "BCC", "", app.draft.fields.bcc, storedBccCapacity, ProfileUser);
 }
