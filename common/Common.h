@@ -4,9 +4,10 @@
 // (LineText.h), outcomes of steps that can fail (Outcome.h), the help file's pages
 // (HelpTopics.h). Windows shell: handle
 // owners (WinHandles_win.h), file streams (FileStreams_win.h), buffered files
-// (BufferedFile_win.h), string-table texts (ResourceStrings_win.h) and the one way another
-// program is started (RunDetached_win.h), the help file opened through HTML Help
-// (HelpViewer_win.h).
+// (BufferedFile_win.h), string-table texts (ResourceStrings_win.h), the one way another
+// program is started (RunDetached_win.h), a window's text (WindowText_win.h), the state
+// kept with a dialog (DialogState_win.h), the centring of a dialog (CentreWindow_win.h)
+// and the help file opened through HTML Help (HelpViewer_win.h).
 #pragma once
 
 #include "common/ByteSearch.h"
@@ -21,9 +22,12 @@
 
 #ifdef _WIN32
 #include "common/BufferedFile_win.h"
+#include "common/CentreWindow_win.h"
+#include "common/DialogState_win.h"
 #include "common/FileStreams_win.h"
 #include "common/HelpViewer_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/RunDetached_win.h"
 #include "common/WinHandles_win.h"
+#include "common/WindowText_win.h"
 #endif

@@ -14,10 +14,12 @@
 #include "common/ResourceStrings_win.h"
 #include "common/WholeFiles_win.h"
 #include "common/WinHandles_win.h"
+#include "common/WindowText_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/BodyText.h"
 #include "compose/WindowTexts.h"
 #include "encoding/AttachmentParts_win.h"
+#include "queue/ConsumedBody.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -111,14 +113,6 @@ ReadStatus ConvertForEditControl(const std::string& bytes, std::string& text) {
     return ReadStatus::Ok;
 }
 
-std::string WindowTextOf(HWND control) {
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int got = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 void LoadBody(ComposeWindow& w) {
     std::optional<std::string> path = ChooseFile(w, false, IDS_MESSAGE_FILTER, IDS_LOAD_TITLE);
     if (!path || w.Body() == nullptr) return;
@@ -171,7 +165,7 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
         return IncludeResult::Unchanged;
     }
     SetWindowTextA(field, text.c_str());
-    if (IsConsumedOnLoad(path)) {
+    if (IsConsumedBody(path)) {
         DeleteFileA(path.c_str());
         path.clear();
     }
@@ -181,7 +175,7 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
 bool WriteBodyToFile(ComposeWindow& w, const std::string& path) {
     std::string text;
     try {
-        text = WindowTextOf(w.Body());
+        text = WindowText(w.Body());
     } catch (const std::bad_alloc&) {
         ShowWindowText(w, IDS_ALLOC_FAILED, MB_OK | MB_ICONEXCLAMATION);
         return false;

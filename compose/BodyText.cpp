@@ -1,5 +1,7 @@
 #include "compose/BodyText.h"
 
+#include <algorithm>
+
 #include "common/Text.h"
 
 namespace velmar {
@@ -29,9 +31,9 @@ std::string TextForEditControl(std::string_view bytes) {
     return text;
 }
 
-bool IsConsumedOnLoad(std::string_view path) {
-    constexpr std::string_view suffix = ".tmp";
-    return path.size() >= suffix.size() && EqualsNoCase(path.substr(path.size() - suffix.size()), suffix);
+std::string BodyFileText(std::string text) {
+    std::replace(text.begin(), text.end(), '\x1a', ' ');
+    return text;
 }
 
 }  // namespace velmar

@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "addressbook/AddressCache.h"
 #include "compose/ControlTable.h"
 #include "compose/DisplayScale.h"
 #include "compose/Layout.h"
@@ -61,6 +62,7 @@ struct ComposeWindow {
     BaseUnits baseUnits;              // measured with fieldFont; zero: the platform's units
     HWND bodyLabel = nullptr;         // hidden "&Message text" before the body: its name for screen readers
     HCURSOR waitCursor = nullptr;
+    AddressCache addressCache;  // the address book's files as read for this window
 
     [[nodiscard]] HWND Control(int row) const { return row >= 0 && row < kControlCount ? controls[row] : nullptr; }
     [[nodiscard]] HWND Body() const { return controls[RowBody]; }

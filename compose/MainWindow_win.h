@@ -35,9 +35,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // with the window's field font made for that scale.
 [[nodiscard]] LONG SystemDialogBaseUnits();
 
-// The context a main window works with (null before WM_NCCREATE).
-ComposeContext* ComposeContextOf(HWND window);
-
 // Shows a batch start's message in the window before it is first shown: the draft's To,
 // CC, BCC and Subject in their fields (a To makes the body the current field), and the
 // body file given for the window, if any, in the body.

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/BufferedFile_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/TextMode.h"
 #include "common/WinHandles_win.h"
 #include "common/WholeFiles_win.h"
+#include "common/WindowText_win.h"
+#include "compose/BodyText.h"
 #include "compose/OptionDialogs.h"
 #include "compose/OptionDialogs_win.h"
 #include "compose/Signature.h"
@@ -29,14 +32,6 @@ constexpr std::size_t senderCapacity = 120;
 std::string FileSendError(HINSTANCE instance, std::string_view path) {
     const std::string format = LoadResourceString(instance, idsFileSendError, 255, "File send error of %s");
     return FormatWithText(format, path, failureCapacity);
-}
-
-// The whole text of a control, however long.
-std::string ControlText(HWND control) {
-    if (control == nullptr) return {};
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The body text as the body file holds it, in a new temporary file of the spool directory.
@@ -77,14 +72,17 @@ std::string SenderAddress(const ComposeContext& c) {
 Outcome PrepareAndSubmit(ComposeWindow& w) {
     ComposeContext& c = w.context;
     MessageFields& fields = c.draft.fields;
-    fields.to = ControlText(w.Control(RowTo));
-    fields.subject = ControlText(w.Control(RowSubject));
-    fields.cc = ControlText(w.Control(RowCc));
-    fields.bcc = ControlText(w.Control(RowBcc));
+    fields.to = WindowText(w.Control(RowTo));
+    fields.subject = WindowText(w.Control(RowSubject));
+    fields.cc = WindowText(w.Control(RowCc));
+    fields.bcc = WindowText(w.Control(RowBcc));
     fields.sender = SenderAddress(c);
+    // A file left out silently would be shown as sent.
+    if (Outcome readable = CheckAttachmentFiles(c.draft.attachments, c.config.spoolDir); !readable) return readable;
 
-    const std::string body = WrapBodyText(ControlText(w.Body()), c.config.optWrap != 0,
-                                          static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0));
+    std::string body = WrapBodyText(WindowText(w.Body()), c.config.optWrap != 0,
+                                    static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0));
+    body = BodyFileText(std::move(body));  // a 0x1A would end the queue's copy of it
     std::string bodyPath;
     if (Outcome written = WriteBodyFile(c.instance, c.config.spoolDir, body, bodyPath); !written) return written;
 

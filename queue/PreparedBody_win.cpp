@@ -4,11 +4,14 @@
 
 #include <array>
 
+#include "common/Paths_win.h"
 #include "common/Text.h"
+#include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts_win.h"
 #include "encoding/QuotedPrintable_win.h"
 #include "encoding/ShiftJis_win.h"
 #include "message/MessagePlatform_win.h"
+#include "queue/SpoolNames.h"
 #include "queue/SubmitMessage_win.h"
 
 namespace velmar {
@@ -19,9 +22,9 @@ Outcome FileSendError(const std::string& path) { return Outcome::Failure("File s
 
 bool AppendBytes(const std::string& path, std::string_view bytes) {
     BufferedFile file;
-    if (!OpenBufferedFile(file, path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_EXISTING)) return false;
-    const bool written = WriteBuffered(file, bytes);
-    return CloseBufferedFile(file) && written;
+    if (!file.Open(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_EXISTING)) return false;
+    const bool written = file.Write(bytes);
+    return file.Close() && written;
 }
 
 }  // namespace
@@ -36,6 +39,26 @@ bool EncodeBody(BufferedFile& in, BufferedFile& out, std::string_view charset) {
     return EqualsNoCase(charset, "ISO-2022-JP") ? SjisToJisHandle(in, out) : QpEncodeHandle(in, out);
 }
 
+bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir) {
+    if (spoolDir.empty() || path.empty()) return false;
+    const std::string full = FullPathName(std::string(path));
+    const std::size_t slash = full.find_last_of("\\/");
+    if (slash == std::string::npos || !IsQueueFileName(std::string_view(full).substr(slash + 1))) return false;
+    std::string dir = FullPathName(std::string(spoolDir));
+    while (!dir.empty() && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
+    return EqualsNoCase(std::string_view(full).substr(0, slash), dir);
+}
+
+Outcome CheckAttachmentFiles(const AttachmentList& attachments, std::string_view spoolDir) {
+    Win32AttachmentFiles files;
+    for (const AttachmentEntry& entry : attachments.Entries()) {
+        if (IsSpoolQueueFile(entry.path, spoolDir))
+            return Outcome::Failure("A queued message cannot be attached: " + entry.path);
+        if (!files.OpenForReading(entry.path)) return Outcome::Failure("Cannot read the attachment " + entry.path);
+    }
+    return Outcome::Success();
+}
+
 Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const std::string& spoolDir,
                        std::string& encodedPath) {
     encodedPath.clear();
@@ -44,13 +67,12 @@ Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const 
     bool written = false;
     {
         BufferedFile in, out;
-        if (!OpenBufferedFile(in, path.c_str()) ||
-            !OpenBufferedFile(out, temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
+        if (!in.Open(path.c_str()) || !out.Open(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
             DeleteFileA(temp.c_str());
             return Outcome::Success();
         }
         written = EncodeBody(in, out, charset);
-        written = CloseBufferedFile(out) && written;
+        written = out.Close() && written;
     }
     if (!written) {
         DeleteFileA(temp.c_str());

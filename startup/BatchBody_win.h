@@ -21,17 +21,14 @@ struct BatchBody {
     bool temporary = false;   // out: path is a temporary file of ours, removed after the send
 };
 
-// Whether the body file `path` is the sender's to consume: a name holding ".tmp", or a
-// file whose full path lies inside the spool directory (compared without regard to case).
+// Whether the body file `path` is the sender's to consume: a temporary file marked anywhere
+// in its path (IsConsumedBody), or a file whose full path lies inside the spool directory
+// (compared without regard to case).
 [[nodiscard]] bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir);
-
-// Whether `path`, resolved to its full path, names a queue file ("Q…" or "D….GSC") directly
-// in the spool directory: a message already queued, which must not be sent or consumed.
-[[nodiscard]] bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir);
 
 // The files of a batch send that must not go out: an attachment path that was too long
 // for its field (it would name another file), a body or attachment that is a queued
-// message of the spool directory, an attachment that cannot be read.
+// message of the spool directory, an attachment that cannot be read (CheckAttachmentFiles).
 Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachments, bool attachmentPathCut,
                         std::string_view spoolDir);
 

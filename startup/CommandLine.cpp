@@ -25,10 +25,11 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePa
     }
 
     if (StartsWithNoCase(copy, "mailto:")) {
-        std::string_view url = std::string_view(copy).substr(7);
+        // The whole URL: the address list is never cut inside an address.
+        std::string_view url = commandLine.substr(7);
         url = url.substr(0, url.find_first_of("\r\n"));
         const std::size_t query = url.find('?');
-        parsed.fields.to = CutCopy(url.substr(0, query), cap::addressField);
+        parsed.fields.to = std::string(url.substr(0, query));
         if (query != std::string_view::npos) parsed.fields.subject = CutCopy(url.substr(query + 1), cap::subjectField);
         return parsed;
     }

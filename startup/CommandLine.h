@@ -15,9 +15,9 @@ namespace velmar {
 using FileOpener = std::function<std::unique_ptr<ByteSource>(const std::string& path)>;
 
 // Tried in this order on the command line (of which the first 511 characters count for
-// the first three forms): "RPL" anywhere makes a reply start; "mailto:" (any case) at the
-// start gives the To field up to the first "?" and the Subject after it, exactly as
-// written; "~NEX" anywhere names a parameter file when a file of exactly that name opens;
+// the reply and parameter-file forms): "RPL" anywhere makes a reply start; "mailto:" (any
+// case) at the start gives the To field, whole, up to the first "?" and the Subject after
+// it, exactly as written; "~NEX" anywhere names a parameter file when a file of exactly that name opens;
 // otherwise the command line is read as switches. A mailto: URL ends at its first CR or LF.
 [[nodiscard]] ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePage,
                                                  const FileOpener& openFile);

@@ -12,10 +12,8 @@
 namespace velmar {
 namespace {
 
-class BatchRefusalTest : public ::testing::Test {
+class BatchRefusalTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
 
     long Send(const std::string& arguments) {
         wintest::ChildProcess client("velmar1.exe", "velmar1.exe " + arguments);
@@ -111,6 +109,15 @@ TEST_F(BatchRefusalTest, AListWithNoAddressGoesBackToTheSender) {
         EXPECT_NE(control.find("\r\nR<"), std::string::npos) << to << control;
         EXPECT_NE(OnlyFile('D').find("Subject: Message ERROR: No \"To:\" address"), std::string::npos);
     }
+}
+
+// A distribution list file with CR-only line ends reaches every member.
+TEST_F(BatchRefusalTest, AListFileWithCrOnlyLineEndsReachesEveryMember) {
+    const std::string list = File("crew.lst", "; crew\rann@example.org\rbob@example.org\r");
+    ASSERT_EQ(Send("-t " + list + " -f " + File("b.txt", "x\r\n")), 0);
+    const std::string control = OnlyFile('Q');
+    for (const char* member : {"R<ann@example.org>\r\n", "R<bob@example.org>\r\n"})
+        EXPECT_NE(control.find(member), std::string::npos) << member << control;
 }
 
 }  // namespace

@@ -11,14 +11,12 @@
 
 #include "resources/resource.h"
 #include "tests/support/ComposeRig_win.h"
-#include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
 
-constexpr char rootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
 constexpr char attachDir[] = "C:\\velmar-attach";  // fixed: an attached file's full path is its name
 
 struct Typed {
@@ -31,26 +29,14 @@ void Type(HWND window, const Typed& t) {
     for (const auto& [id, text] : fields) SetDlgItemTextA(window, id, text);
 }
 
-// Settings of the user root (digits: a number), with the send prompt off.
+// Settings of the user root ("#1": a number), with the send prompt off.
 void StoreRootSettings(const std::vector<std::pair<const char*, std::string>>& settings) {
-    ASSERT_TRUE(wintest::SetRegistryDword(rootUserKey, "OPT_SENDPROMPT", 0));
-    for (const auto& [name, value] : settings)
-        ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(value[0]))
-                        ? wintest::SetRegistryDword(rootUserKey, name, std::stoul(value))
-                        : wintest::SetRegistryString(rootUserKey, name, value));
+    ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "OPT_SENDPROMPT", "#0"));
+    for (const auto& [name, value] : settings) ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, name, value));
 }
 
-void ExpectOneGoldenSet(const wintest::DefaultSpool& spool, const std::string& name) {
-    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
-    ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
-    wintest::ExpectGolden(name + ".Q.ref", spool.Read(control[0]));
-    wintest::ExpectGolden(name + ".D.ref", spool.Read(data[0]));
-}
-
-class WindowSendTest : public ::testing::Test {
+class WindowSendTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
     wintest::RecordDir records;
     wintest::DefaultSpool spool;
 };
@@ -67,7 +53,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
          {"bob@example.com", "", "", "Wrapped",
           "This line is far longer than the wrap column, so it is cut at the last blank before it and goes "
           "on.\r\nshort\r\n"},
-         {{"OPT_WRAP", "1"}, {"SENDWRAP", "40"}}},
+         {{"OPT_WRAP", "#1"}, {"SENDWRAP", "#40"}}},
         {"window_mailaddr", {"bob@example.com", "", "", "From sales", "Hi\r\n"}, {{"MAILADDR", "sales@example.com"}}},
     };
     wintest::ListeningPipeServer delivery(records);
@@ -83,7 +69,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
         Type(window, c.typed);
         PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
         EXPECT_EQ(client.Wait(), 0) << "the window closes once the message is queued";
-        ExpectOneGoldenSet(spool, c.name);
+        wintest::ExpectOneGoldenSet(spool, c.name);
         EXPECT_EQ(delivery.Received(++told).size(), told);
     }
 }
@@ -114,7 +100,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     const std::string attachment = std::string(attachDir) + "\\notes.txt", signature = std::string(attachDir) + "\\sig.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(attachment, "plain notes\r\n"));
     ASSERT_TRUE(wintest::WriteWholeFile(signature, "-- \r\nRoot, sales\r\n"));
-    StoreRootSettings({{"OPT_SIG", "1"}, {"SIGFILE", signature}});
+    StoreRootSettings({{"OPT_SIG", "#1"}, {"SIGFILE", signature}});
     Application app;
     ASSERT_TRUE(wintest::StartInProcess(app));
     HWND window = wintest::OpenMainWindow(app);
@@ -144,12 +130,70 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(app.draft.attachments.Count(), 0u) << "emptied once the message is queued";
-    ExpectOneGoldenSet(spool, "window_signature_attachment");
+    wintest::ExpectOneGoldenSet(spool, "window_signature_attachment");
     EXPECT_EQ(delivery.Received(1).size(), 1u);
 
     wintest::Pump();
     UnregisterClassA(app.appTitle.c_str(), app.instance);
     for (const auto& name : wintest::ListFiles(attachDir)) DeleteFileA((std::string(attachDir) + "\\" + name).c_str());
+    RemoveDirectoryA(attachDir);
+}
+
+// What the window cannot send whole it refuses, and keeps everything: a queued message's
+// file dropped on it (left as it is), an attachment gone at Send. What it sends goes out
+// whole: the body after a 0x1A, the address after a line break in To, a 100 KB subject
+// folded into lines of at most 998 octets.
+TEST_F(WindowSendTest, RefusesWhatItCannotSendAndSendsTheRestWhole) {
+    CreateDirectoryA(attachDir, nullptr);
+    const std::string notes = std::string(attachDir) + "\\notes.txt", other = spool.Path() + "\\D0000000000000001.GSC";
+    const std::string otherBytes = "Subject: queued before\r\n\r\nqueued body\r\n";
+    ASSERT_TRUE(wintest::WriteWholeFile(notes, "plain notes\r\n") && wintest::WriteWholeFile(other, otherBytes));
+    StoreRootSettings({});
+    Application app;
+    ASSERT_TRUE(wintest::StartInProcess(app));
+    HWND window = wintest::OpenMainWindow(app);
+    ASSERT_NE(window, nullptr);
+    std::string subject;
+    while (subject.size() < 100000) subject += "word" + std::to_string(subject.size()) + " ";
+    Type(window, {"bob@example.com\r\ncarol@example.org", "", "", subject.c_str(), "before\r\n\x1A" "after\r\n"});
+    std::vector<std::string> boxes;
+    wintest::DialogDriver driver;
+    const auto close = [&](HWND box) {
+        boxes.push_back(wintest::ItemText(box, 0xFFFF));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    };
+    driver.Then(close);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({other, notes})), 0);
+    EXPECT_EQ(wintest::ItemText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + notes + ", ");
+    ASSERT_TRUE(DeleteFileA(notes.c_str()));
+    driver.Then(close);
+    SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    ASSERT_TRUE(IsWindow(window)) << "a file left out would be shown as sent";
+    EXPECT_EQ(boxes, (std::vector<std::string>{"A queued message cannot be attached: " + other,
+                                               "Cannot read the attachment " + notes}));
+    EXPECT_EQ(spool.Files(), std::vector<std::string>{"D0000000000000001.GSC"}) << "nothing queued";
+
+    ASSERT_TRUE(wintest::WriteWholeFile(notes, "plain notes\r\n"));
+    wintest::ListeningPipeServer delivery(records);
+    SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(spool.Read("D0000000000000001.GSC"), otherBytes) << "another message's file untouched";
+    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
+    ASSERT_TRUE(control.size() == 1 && data.size() == 2);
+    for (const char* to : {"R<bob@example.com>\r\n", "R<carol@example.org>\r\n"})
+        EXPECT_NE(spool.Read(control[0]).find(to), std::string::npos) << to;
+    const std::string sent = spool.Read(data[0] == "D0000000000000001.GSC" ? data[1] : data[0]);
+    std::string header = sent.substr(0, sent.find("\r\n\r\n") + 2);
+    for (std::size_t at = 0, end; (end = header.find("\r\n", at)) != std::string::npos; at = end + 2)
+        ASSERT_LE(end - at, 998u) << header.substr(at, 80);
+    for (std::size_t at; (at = header.find("\r\n ")) != std::string::npos;) header.erase(at, 2);
+    EXPECT_NE(header.find("\r\nSubject: " + subject + "\r\n"), std::string::npos) << "unfolds to the whole subject";
+    for (const char* whole : {"\r\n\r\nbefore\r\n after\r\n", "\r\n\r\nplain notes\r\n", "\r\n--==Velmar_v8.2==--\r\n"})
+        EXPECT_NE(sent.find(whole), std::string::npos) << whole;
+
+    wintest::Pump();
+    UnregisterClassA(app.appTitle.c_str(), app.instance);
+    DeleteFileA(notes.c_str());
     RemoveDirectoryA(attachDir);
 }
 
