@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "encoding/Charset.h"
+#include "startup/MailtoLink.h"
 #include "startup/ParameterFile.h"
 #include "startup/Switches.h"
 
@@ -16,6 +17,7 @@ constexpr std::size_t replyPathCapacity = 255;
 ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePage, const FileOpener& openFile) {
     ParsedCommandLine parsed;
     parsed.request.charset = CutCopy(CharsetForCodePage(codePage), cap::charset);
+    parsed.fields.utf8 = codePage == 65001;
     const std::string copy = CutCopy(commandLine, cap::commandCopy);
 
     if (copy.find("RPL") != std::string::npos) {
@@ -25,11 +27,21 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePa
     }
 
     if (StartsWithNoCase(copy, "mailto:")) {
-        std::string_view url = std::string_view(copy).substr(7);
+        // Pairs are read from the whole link (a body runs long); a plain query from the
+        // examined copy, as it always was.
+        std::string_view url = commandLine.substr(7);
         url = url.substr(0, url.find_first_of("\r\n"));
-        const std::size_t query = url.find('?');
-        parsed.fields.to = CutCopy(url.substr(0, query), cap::addressField);
-        if (query != std::string_view::npos) parsed.fields.subject = CutCopy(url.substr(query + 1), cap::subjectField);
+        MailtoFields link = ParseMailto(url);
+        if (!link.pairs) {
+            url = std::string_view(copy).substr(7);
+            link = ParseMailto(url.substr(0, url.find_first_of("\r\n")));
+        }
+        parsed.fields.utf8 = link.pairs || codePage == 65001;
+        parsed.fields.to = CutUtf8(link.to, cap::addressField);
+        parsed.fields.subject = CutUtf8(link.subject, cap::subjectField);
+        if (link.cc) parsed.request.ccText = std::move(link.cc);
+        if (link.bcc) parsed.request.bccText = std::move(link.bcc);
+        parsed.bodyText = std::move(link.body);
         return parsed;
     }
 
