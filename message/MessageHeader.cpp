@@ -98,7 +98,7 @@ std::string TextPartHeaders(std::string_view charset, bool charsetGiven, bool en
 MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& settings, RecipientDirectory& directory,
                                     const WritingMoment& moment, std::string_view dataPath) {
     const std::string& host = settings.hostName;
-    const unsigned codePage = moment.codePage;
+    const unsigned codePage = input.codePage != 0 ? input.codePage : moment.codePage;
     EndAtLineBreak(input.sender);
     EndAtLineBreak(input.to);
     EndAtLineBreak(input.cc);
@@ -107,7 +107,9 @@ MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& se
     CutTo(input.sender, cap::senderAddress);
 
     const bool charsetGiven = input.headerCharset.has_value() && input.bodyCharset.has_value();
-    const std::string charset = charsetGiven ? *input.bodyCharset : std::string(CharsetForCodePage(codePage));
+    const std::string charset = charsetGiven             ? *input.bodyCharset
+                                : input.bodyBeyondIsoLabel ? std::string(WindowsCharsetForCodePage(codePage))
+                                                           : std::string(CharsetForCodePage(codePage));
     const std::string zoneText = FormatZoneText(moment.zone);
 
     // Who is sending.
