@@ -4,7 +4,8 @@
 // (LineText.h), outcomes of steps that can fail (Outcome.h). Windows shell: handle
 // owners (WinHandles_win.h), file streams (FileStreams_win.h), buffered files
 // (BufferedFile_win.h), string-table texts (ResourceStrings_win.h) and the one way another
-// program is started (RunDetached_win.h).
+// program is started (RunDetached_win.h), window text as UTF-16 and its conversions
+// (WideText_win.h).
 #pragma once
 
 #include "common/ByteSearch.h"
@@ -21,5 +22,6 @@
 #include "common/FileStreams_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/RunDetached_win.h"
+#include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
 #endif

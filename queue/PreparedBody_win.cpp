@@ -74,11 +74,18 @@ Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments,
 Outcome SubmitWithStoredSettings(const MessageInput& message, const std::string& bodyPath, SettingsStore& settings,
                                  ServerLibrary& library, const AppConfig& config, std::string senderName,
                                  bool queueForLater) {
-    const WriterSettings writer = ReadWriterSettings(settings, config, std::move(senderName));
+    // The stored name and the attachment names are in the ANSI code page: a UTF-8 message
+    // gets them in UTF-8.
+    const PlatformAnsiCodec codec;
+    const WriterSettings writer =
+        ReadWriterSettings(settings, config, AnsiInMessage(senderName, message.codePage, codec));
     Win32ListFiles listFiles;
     StoreDirectory directory(settings, library, listFiles);
     QueueContext queue{config, writer, directory, queueForLater};
-    return SubmitMessage(message, bodyPath, queue);
+    if (message.codePage != utf8CodePage) return SubmitMessage(message, bodyPath, queue);
+    MessageInput converted = message;
+    for (std::string& name : converted.attachmentNames) name = AnsiInMessage(name, utf8CodePage, codec);
+    return SubmitMessage(converted, bodyPath, queue);
 }
 
 }  // namespace velmar

@@ -42,7 +42,9 @@ Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments,
 
 // SubmitMessage with the writer's settings read for the configured user and host
 // (`senderName` shown beside the sender's address), the recipient directory over the
-// settings store, the server library and the list files on disk.
+// settings store, the server library and the list files on disk. For a message in UTF-8
+// (message.codePage 65001) the sender's name and the attachment names, which are in the
+// ANSI code page, are converted to UTF-8 first.
 Outcome SubmitWithStoredSettings(const MessageInput& message, const std::string& bodyPath, SettingsStore& settings,
                                  ServerLibrary& library, const AppConfig& config, std::string senderName,
                                  bool queueForLater);
