@@ -3,7 +3,11 @@ cleanly with Python's email package and decode to what was sent:
 - a parameter file with a Latin-1 body (sent quoted-printable), a binary and a text
   attachment and an 8-bit subject with a given charset;
 - on a Japanese system (code page 932, a private locale built by localedef) a Shift-JIS
-  body sent as ISO-2022-JP and a Japanese subject as encoded words, half-width katakana widened."""
+  body sent as ISO-2022-JP and a Japanese subject as encoded words, half-width katakana widened;
+- a Cyrillic "-s" switch beyond the ANSI code page: the whole message in UTF-8, the ANSI body
+  file converted;
+- the window's golden files of Unicode typed into the fields (WindowSend_wintest.cpp): the
+  texts come back exactly, and an en dash of code page 1252 is labelled windows-1252."""
 import email
 import email.policy
 import os
@@ -92,7 +96,31 @@ if got.strip("\n") != unicodedata.normalize("NFKC", jtext).strip("\n"):
 if str(message["Subject"]) != subject + " ":
     failures.append(f"Japanese subject decodes to {message['Subject']!r}")
 
+cyrillic = "Привет, мир"
+raw, message = send({"body.txt": b"caf\xe9 \x96 ok\r\n"}, "-t", "bob@example.com", "-s", cyrillic, "-f",
+                    r"C:\mailcheck\body.txt")
+if str(message["Subject"]) != cyrillic + " " or message.get_content_charset() != "utf-8":
+    failures.append(f"Cyrillic switch: subject {message['Subject']!r}, charset {message.get_content_charset()!r}")
+if message.get_content().strip("\r\n") != "café – ok":
+    failures.append(f"Cyrillic switch: body {message.get_content()!r}")
+
+golden = os.path.join(ROOT, "tests", "e2e", "golden")
+expected = {
+    "window_utf8": ("Łukasz Żółw <alice@example.com>, Иван <ivan@example.com>",
+                    "Zażółć gęślą jaźń, Привет, Γειά, 会議 😀",
+                    "Здравствуйте!\nbring the 📎 files. 東京で… Καλημέρα\n", "utf-8"),
+    "window_cp1252_dash": ("bob@example.com", "Plan – €5", "See you at 10 – bring…\n", "windows-1252"),
+}
+for name, (to, subject, text, charset) in expected.items():
+    with open(os.path.join(golden, name + ".D.ref"), "rb") as f:
+        message = email.message_from_bytes(f.read(), policy=email.policy.default)
+    defects = [d for part in message.walk() for d in part.defects]
+    got = (str(message["To"]), str(message["Subject"]), message.get_content().replace("\r\n", "\n").strip("\n") + "\n",
+           message.get_content_charset())
+    if defects or got != (to, subject, text, charset):
+        failures.append(f"{name}: {got!r}, defects {defects}")
+
 if failures:
     print("client_email_check: " + "; ".join(failures))
     sys.exit(1)
-print("client_email_check: ok (Latin-1 and Japanese messages decode to what was sent)")
+print("client_email_check: ok (Latin-1, Japanese and Unicode messages decode to what was sent)")
