@@ -99,7 +99,8 @@ if str(message["Subject"]) != subject + " ":
 cyrillic = "Привет, мир"
 raw, message = send({"body.txt": b"caf\xe9 \x96 ok\r\n"}, "-t", "bob@example.com", "-s", cyrillic, "-f",
                     r"C:\mailcheck\body.txt")
-if str(message["Subject"]) != cyrillic + " " or message.get_content_charset() != "utf-8":
+# Wine quotes an argument that holds a blank: the quoted value has no trailing blank.
+if str(message["Subject"]) != cyrillic or message.get_content_charset() != "utf-8":
     failures.append(f"Cyrillic switch: subject {message['Subject']!r}, charset {message.get_content_charset()!r}")
 if message.get_content().strip("\r\n") != "café – ok":
     failures.append(f"Cyrillic switch: body {message.get_content()!r}")
