@@ -4,8 +4,9 @@ cleanly with Python's email package and decode to what was sent:
   attachment and an 8-bit subject with a given charset;
 - on a Japanese system (code page 932, a private locale built by localedef) a Shift-JIS
   body sent as ISO-2022-JP and a Japanese subject as encoded words, half-width katakana widened;
-- a Cyrillic "-s" switch beyond the ANSI code page: the whole message in UTF-8, the ANSI body
-  file converted;
+- a Cyrillic "-s" switch and a body file with a Cyrillic name, beyond the ANSI code page: the
+  whole message in UTF-8, the ANSI body file converted; a parameter file with a UTF-8
+  byte-order mark and a Greek subject likewise;
 - the window's golden files of Unicode typed into the fields (WindowSend_wintest.cpp): the
   texts come back exactly, and an en dash of code page 1252 is labelled windows-1252."""
 import email
@@ -97,13 +98,19 @@ if str(message["Subject"]) != subject + " ":
     failures.append(f"Japanese subject decodes to {message['Subject']!r}")
 
 cyrillic = "Привет, мир"
-raw, message = send({"body.txt": b"caf\xe9 \x96 ok\r\n"}, "-t", "bob@example.com", "-s", cyrillic, "-f",
-                    r"C:\mailcheck\body.txt")
+raw, message = send({"тело.txt": b"caf\xe9 \x96 ok\r\n"}, "-t", "bob@example.com", "-s", cyrillic, "-f",
+                    r"C:\mailcheck\тело.txt")
 # Wine quotes an argument that holds a blank: the quoted value has no trailing blank.
 if str(message["Subject"]) != cyrillic or message.get_content_charset() != "utf-8":
     failures.append(f"Cyrillic switch: subject {message['Subject']!r}, charset {message.get_content_charset()!r}")
 if message.get_content().strip("\r\n") != "café – ok":
     failures.append(f"Cyrillic switch: body {message.get_content()!r}")
+
+# A parameter file with a UTF-8 byte-order mark, its Greek subject beyond the code page.
+job = "\ufeffT:bob@example.com\r\nS:Καλημέρα\r\nF:C:\\mailcheck\\body.txt\r\n".encode("utf-8")
+_, message = send({"body.txt": b"caf\xe9\r\n", "job~NEX.txt": job}, r"C:\mailcheck\job~NEX.txt")
+if str(message["Subject"]) != "Καλημέρα" or message.get_content().strip("\r\n") != "café":
+    failures.append(f"marked parameter file: {message['Subject']!r}, {message.get_content()!r}")
 
 golden = os.path.join(ROOT, "tests", "e2e", "golden")
 expected = {
