@@ -106,6 +106,11 @@ if str(message["Subject"]) != cyrillic or message.get_content_charset() != "utf-
 if message.get_content().strip("\r\n") != "café – ok":
     failures.append(f"Cyrillic switch: body {message.get_content()!r}")
 
+# A batch body of code page 1252 with an en dash is announced as windows-1252.
+_, message = send({"body.txt": b"10 \x96 12\r\n"}, "-t", "bob@example.com", "-s", "Dash", "-f", r"C:\mailcheck\body.txt")
+if message.get_content_charset() != "windows-1252" or message.get_content().strip("\r\n") != "10 – 12":
+    failures.append(f"1252 batch body: {message.get_content_charset()!r}, {message.get_content()!r}")
+
 # A parameter file with a UTF-8 byte-order mark, its Greek subject beyond the code page.
 job = "\ufeffT:bob@example.com\r\nS:Καλημέρα\r\nF:C:\\mailcheck\\body.txt\r\n".encode("utf-8")
 _, message = send({"body.txt": b"caf\xe9\r\n", "job~NEX.txt": job}, r"C:\mailcheck\job~NEX.txt")
