@@ -113,7 +113,8 @@ Outcome PrepareAndSubmit(ComposeWindow& w) {
         else bodyPath = encodedPath;
     }
     if (Outcome appended = AppendMessageParts(bodyPath, c.draft.attachments, c.settings, c.config, mimeBoundary,
-                                              SignatureTrailer(c, charset, texts.codePage));
+                                              SignatureTrailer(c, charset, texts.codePage),
+                                              utf8 ? texts.codePage : 0);
         !appended) {
         DeleteFileA(bodyPath.c_str());
         return appended;

@@ -62,8 +62,9 @@ Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const 
 }
 
 Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments, SettingsStore& settings,
-                           const AppConfig& config, std::string_view boundary, std::string_view trailer) {
-    if (!attachments.Empty() && !WriteAttachmentParts(attachments, settings, config, path, boundary))
+                           const AppConfig& config, std::string_view boundary, std::string_view trailer,
+                           unsigned codePage) {
+    if (!attachments.Empty() && !WriteAttachmentParts(attachments, settings, config, path, boundary, codePage))
         return FileSendError(path);
     std::string rest(trailer);
     if (!attachments.Empty() && config.uuencode == 0) rest += "\r\n--" + std::string(boundary) + "--\r\n";

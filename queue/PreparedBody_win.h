@@ -38,7 +38,8 @@ Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const 
 // written; with neither the file is not opened. Fails with "File send error of <path>"
 // when the file cannot be opened or a write fails.
 Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments, SettingsStore& settings,
-                           const AppConfig& config, std::string_view boundary, std::string_view trailer = {});
+                           const AppConfig& config, std::string_view boundary, std::string_view trailer = {},
+                           unsigned codePage = 0);
 
 // SubmitMessage with the writer's settings read for the configured user and host
 // (`senderName` shown beside the sender's address), the recipient directory over the

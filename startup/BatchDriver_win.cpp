@@ -234,6 +234,7 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
         body.path = request.bodyPath;
         body.encoded = request.encodeBody;
         body.charset = charsetsGiven ? CutCopy(request.bodyCharset, cap::charset) : request.charset;
+        body.codePage = codePage == utf8CodePage ? utf8CodePage : 0;
         std::string converted;  // a UTF-8 message's body file, converted
         if (codePage == utf8CodePage && !body.path.empty()) {
             if (const Outcome made = BodyInUtf8(body.path, app.config.spoolDir, converted); !made) {

@@ -98,13 +98,14 @@ if str(message["Subject"]) != subject + " ":
     failures.append(f"Japanese subject decodes to {message['Subject']!r}")
 
 cyrillic = "Привет, мир"
-raw, message = send({"тело.txt": b"caf\xe9 \x96 ok\r\n"}, "-t", "bob@example.com", "-s", cyrillic, "-f",
-                    r"C:\mailcheck\тело.txt")
+raw, message = send({"тело.txt": b"caf\xe9 \x96 ok\r\n", "café.txt": b"notes\r\n"}, "-t", "bob@example.com",
+                    "-s", cyrillic, "-a", r"C:\mailcheck\café.txt", "-f", r"C:\mailcheck\тело.txt")
+parts = list(message.iter_parts())
 # Wine quotes an argument that holds a blank: the quoted value has no trailing blank.
-if str(message["Subject"]) != cyrillic or message.get_content_charset() != "utf-8":
-    failures.append(f"Cyrillic switch: subject {message['Subject']!r}, charset {message.get_content_charset()!r}")
-if message.get_content().strip("\r\n") != "café – ok":
-    failures.append(f"Cyrillic switch: body {message.get_content()!r}")
+if str(message["Subject"]) != cyrillic or len(parts) != 2 or parts[0].get_content_charset() != "utf-8":
+    failures.append(f"Cyrillic switch: subject {message['Subject']!r}, {len(parts)} parts")
+elif parts[0].get_content().strip("\r\n") != "café – ok" or parts[1].get_filename() != "café.txt":
+    failures.append(f"Cyrillic switch: body {parts[0].get_content()!r}, attachment {parts[1].get_filename()!r}")
 
 # A batch body of code page 1252 with an en dash is announced as windows-1252.
 _, message = send({"body.txt": b"10 \x96 12\r\n"}, "-t", "bob@example.com", "-s", "Dash", "-f", r"C:\mailcheck\body.txt")
