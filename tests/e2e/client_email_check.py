@@ -7,6 +7,7 @@ cleanly with Python's email package and decode to what was sent:
 - a Cyrillic "-s" switch and a body file with a Cyrillic name, beyond the ANSI code page: the
   whole message in UTF-8, the ANSI body file converted; a parameter file with a UTF-8
   byte-order mark and a Greek subject likewise;
+- a foreign command line beyond the ANSI code page handed to the delivery program whole;
 - the window's golden files of Unicode typed into the fields (WindowSend_wintest.cpp): the
   texts come back exactly, and an en dash of code page 1252 is labelled windows-1252."""
 import email
@@ -16,6 +17,7 @@ import random
 import shutil
 import subprocess
 import sys
+import time
 import unicodedata
 
 ROOT = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -117,6 +119,23 @@ job = "\ufeffT:bob@example.com\r\nS:Καλημέρα\r\nF:C:\\mailcheck\\body.tx
 _, message = send({"body.txt": b"caf\xe9\r\n", "job~NEX.txt": job}, r"C:\mailcheck\job~NEX.txt")
 if str(message["Subject"]) != "Καλημέρα" or message.get_content().strip("\r\n") != "café":
     failures.append(f"marked parameter file: {message['Subject']!r}, {message.get_content()!r}")
+
+# A foreign command line beyond the code page is handed to the delivery program whole.
+env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEARCH="win64", VELMAR_RECORD_DIR=r"C:\mailcheck")
+env.pop("DISPLAY", None)
+os.makedirs(WORK, exist_ok=True)
+client = os.path.join(ROOT, "build", os.environ.get("VELMAR_WINDOWS_BUILD", "windows"), "bin", "velmar1.exe")
+subprocess.run(["wine", client, "Привет", "мир"], env=env, capture_output=True, timeout=120)
+log = os.path.join(WORK, "mqsend.log")
+for _ in range(100):
+    if os.path.exists(log):
+        break
+    time.sleep(0.1)
+time.sleep(0.3)
+handed = open(log, "rb").read().decode("utf-8", "replace") if os.path.exists(log) else None
+if handed != "mqsend Привет мир\r\n":
+    failures.append(f"hand-off recorded {handed!r}")
+shutil.rmtree(WORK, ignore_errors=True)
 
 golden = os.path.join(ROOT, "tests", "e2e", "golden")
 expected = {
