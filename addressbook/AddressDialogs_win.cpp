@@ -7,9 +7,12 @@
 #include <optional>
 
 #include "addressbook/RecipientPicks.h"
+#include "common/CentreWindow_win.h"
+#include "common/DialogState_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/Text.h"
 #include "common/WideText_win.h"
+#include "common/WindowText_win.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -18,25 +21,10 @@ namespace {
 constexpr DWORD kHelpContext = 300;
 constexpr int kSearchListExtraHeight = 7;  // the search-result list reaches a little lower than the address list
 
-template <class Dialog>
-Dialog* DialogOf(HWND dialog) {
-    return reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
-template <class Dialog>
-Dialog& KeepDialog(HWND dialog, LPARAM lParam) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    return *reinterpret_cast<Dialog*>(lParam);
-}
-
-std::string WindowText(HWND window, std::size_t maxChars) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(window, text.data(), length + 1))));
+std::string ItemText(HWND dialog, int id, std::size_t maxChars) {
+    std::string text = DlgItemText(dialog, id);
     return CutTo(text, maxChars);
 }
-
-std::string ItemText(HWND dialog, int id, std::size_t maxChars) { return WindowText(GetDlgItem(dialog, id), maxChars); }
 
 std::string ListText(HWND list, int row) {
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
@@ -306,12 +294,12 @@ void AddressBookCommand(AddressBook& book, int id, int notification, HWND contro
 
 INT_PTR CALLBACK AddressBookProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        AddressBook& book = KeepDialog<AddressBook>(dialog, lParam);
+        AddressBook& book = KeepState<AddressBook>(dialog, lParam);
         book.dialog = dialog;
         OpenAddressBook(book);
         return FALSE;  // the focus is set
     }
-    AddressBook* book = DialogOf<AddressBook>(dialog);
+    AddressBook* book = StateOf<AddressBook>(dialog);
     if (book == nullptr) return FALSE;
     switch (message) {
     case WM_COMMAND:
@@ -436,11 +424,11 @@ void EntryDialogCommand(HWND dialog, EntryDialog& d, int id) {
 
 INT_PTR CALLBACK EntryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        EntryDialog& d = KeepDialog<EntryDialog>(dialog, lParam);
+        EntryDialog& d = KeepState<EntryDialog>(dialog, lParam);
         if (!OpenEntryDialog(dialog, d)) EndDialog(dialog, 0);
         return FALSE;
     }
-    EntryDialog* d = DialogOf<EntryDialog>(dialog);
+    EntryDialog* d = StateOf<EntryDialog>(dialog);
     if (d == nullptr) return FALSE;
     if (message == WM_COMMAND) {
         EntryDialogCommand(dialog, *d, LOWORD(wParam));
@@ -475,17 +463,6 @@ INT_PTR CALLBACK NewKindProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 }  // namespace
-
-void CenterOverParent(HWND dialog, HWND parent) {
-    RECT outer{};
-    if (parent == nullptr || !GetWindowRect(parent, &outer)) GetWindowRect(GetDesktopWindow(), &outer);
-    RECT box{};
-    GetWindowRect(dialog, &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    const int x = std::max(0L, outer.left + ((outer.right - outer.left) - width) / 2);
-    const int y = std::max(0L, outer.top + ((outer.bottom - outer.top) - height) / 2);
-    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 bool ShowAddressBook(HWND owner, const AddressBookContext& context, std::string_view label, std::string& field) {
     const bool sorted = context.settings.GetConfigInt("_MAIL", "ADDRSORT", 1, ProfileShared) != 0;

@@ -34,9 +34,6 @@ int AskNewKind(HWND owner, const AddressBookContext& context);
 // a file was chosen; its path is then in `path`.
 bool BrowseListFile(HWND owner, const AddressBookContext& context, std::string& path);
 
-// Centres `dialog` over `parent`, never above or left of the screen's origin.
-void CenterOverParent(HWND dialog, HWND parent);
-
 // Completes the address typed in a header field: when exactly one known address contains
 // it, ignoring case, that address becomes the field's text; otherwise the address book
 // opens for the field. True when the field's text changed.

@@ -8,6 +8,7 @@
 #include "common/ResourceStrings_win.h"
 #include "common/Text.h"
 #include "common/WholeFiles_win.h"
+#include "common/WindowText_win.h"
 #include "common/WinHandles_win.h"
 #include "resources/resource.h"
 
@@ -61,10 +62,8 @@ void CopyRecipientsToContents(HWND box, const std::vector<std::string>& recipien
 }
 
 bool SaveListContents(HWND box, const std::string& aliasName, const std::string& path, const FailureNotice& notice) {
-    const int length = GetWindowTextLengthA(box);
-    if (aliasName.empty() || path.empty() || length <= 0) return false;
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(box, text.data(), length + 1))));
+    const std::string text = WindowText(box);
+    if (aliasName.empty() || path.empty() || text.empty()) return false;
     if (ReplaceFileSafely(path, text)) return true;
     notice(IDS_LIST_OPEN_FAILED, path);
     return false;

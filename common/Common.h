@@ -3,9 +3,10 @@
 // search (ByteSearch.h), the processor's vector level (SimdLevel.h), line-end helpers
 // (LineText.h), outcomes of steps that can fail (Outcome.h). Windows shell: handle
 // owners (WinHandles_win.h), file streams (FileStreams_win.h), buffered files
-// (BufferedFile_win.h), string-table texts (ResourceStrings_win.h) and the one way another
-// program is started (RunDetached_win.h), window text as UTF-16 and its conversions
-// (WideText_win.h).
+// (BufferedFile_win.h), string-table texts (ResourceStrings_win.h), the one way another
+// program is started (RunDetached_win.h), a window's text (WindowText_win.h), window text
+// as UTF-16 and its conversions (WideText_win.h), the state kept with a dialog
+// (DialogState_win.h) and the centring of a dialog (CentreWindow_win.h).
 #pragma once
 
 #include "common/ByteSearch.h"
@@ -19,9 +20,12 @@
 
 #ifdef _WIN32
 #include "common/BufferedFile_win.h"
+#include "common/CentreWindow_win.h"
+#include "common/DialogState_win.h"
 #include "common/FileStreams_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/RunDetached_win.h"
 #include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
+#include "common/WindowText_win.h"
 #endif

@@ -1,5 +1,7 @@
 // The Help menu: the About box and the help file's topics.
 #include "compose/AboutText.h"
+#include "common/CentreWindow_win.h"
+#include "common/DialogState_win.h"
 #include "common/ResourceStrings_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/Commands.h"
@@ -59,11 +61,10 @@ void PaintPicture(HWND box, const AboutBox& state) {
 }
 
 INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<AboutBox*>(GetWindowLongPtrA(box, DWLP_USER));
+    auto* state = StateOf<AboutBox>(box);
     switch (message) {
     case WM_INITDIALOG: {
-        state = reinterpret_cast<AboutBox*>(lParam);
-        SetWindowLongPtrA(box, DWLP_USER, lParam);
+        state = &KeepState<AboutBox>(box, lParam);
         state->background.Reset(CreateSolidBrush(kLightGrey));
         FillTexts(box, state->instance);
         state->picture.Reset(LoadBitmapA(state->instance, "IDB_ABOUTBMP"));

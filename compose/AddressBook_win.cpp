@@ -1,19 +1,12 @@
 // The address book and the name check of the To, CC and BCC fields: the window's side of
 // them, handing the field's label and text to the address book and showing what comes back.
 #include "addressbook/AddressDialogs_win.h"
+#include "common/WindowText_win.h"
 #include "compose/ComposeWindow_win.h"
 #include "resources/resource.h"
 
 namespace velmar {
 namespace {
-
-std::string TextOf(HWND control) {
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int got = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
 
 AddressBookContext ContextOf(ComposeWindow& w) {
     return AddressBookContext{w.context.instance, w.context.appTitle, w.context.config, w.context.settings, {}};
@@ -27,9 +20,9 @@ void RunAddressBookCommand(ComposeWindow& w, int id) {
     const int buttonRow = id - IDC_TO_BUTTON;
     HWND field = w.Control(buttonRow + 1);
     if (field == nullptr) return;
-    std::string text = TextOf(field);
+    std::string text = WindowText(field);
     const AddressBookContext context = ContextOf(w);
-    if (ShowAddressBook(w.window, context, TextOf(w.Control(buttonRow)), text)) SetWindowTextA(field, text.c_str());
+    if (ShowAddressBook(w.window, context, WindowText(w.Control(buttonRow)), text)) SetWindowTextA(field, text.c_str());
 }
 
 // Enter in the To, CC or BCC field (command 4000 + its row): one known address containing
@@ -39,9 +32,9 @@ void RunNameCheckCommand(ComposeWindow& w, int id) {
     const int row = id - 4000;
     HWND field = w.Control(row);
     if (field == nullptr) return;
-    std::string text = TextOf(field);
+    std::string text = WindowText(field);
     const AddressBookContext context = ContextOf(w);
-    if (CompleteAddress(w.window, context, TextOf(w.Control(row - 1)), text)) SetWindowTextA(field, text.c_str());
+    if (CompleteAddress(w.window, context, WindowText(w.Control(row - 1)), text)) SetWindowTextA(field, text.c_str());
     if (HWND next = w.Control(row + 2)) SetFocus(next);
 }
 

@@ -15,11 +15,13 @@
 #include "common/WholeFiles_win.h"
 #include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
+#include "common/WindowText_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/BodyText.h"
 #include "compose/WindowTexts.h"
 #include "encoding/AttachmentParts_win.h"
 #include "encoding/UnicodeText.h"
+#include "queue/ConsumedBody.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -168,7 +170,7 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
     // A file with a byte-order mark is Unicode text; any other is in the ANSI code page.
     if (DetectBom(bytes) != TextBom::None) SetWindowTextW(field, Utf8ToWide(text).c_str());
     else SetWindowTextA(field, text.c_str());
-    if (IsConsumedOnLoad(path)) {
+    if (IsConsumedBody(path)) {
         DeleteFileA(path.c_str());
         path.clear();
     }

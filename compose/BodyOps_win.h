@@ -23,7 +23,7 @@ enum class IncludeResult {
 // text behind a UTF-8 or UTF-16 LE byte-order mark). A file over 60000 bytes
 // makes the window ask whether to attach it instead: Yes adds it to the attachment list
 // (refreshing the display) and leaves the field alone; No loads its first 60000 bytes. A
-// loaded file whose name ends in ".tmp" is deleted and `path` emptied; an attached one is
+// loaded temporary file (IsConsumedBody) is deleted and `path` emptied; an attached one is
 // kept, since the send still needs it.
 IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path);
 
@@ -52,15 +52,9 @@ HFONT SelectBodyFont(ComposeWindow& w, HDC dc);
 // The About box, modal over `w`.
 void ShowAbout(ComposeWindow& w);
 
-// Centres `window` on its parent's client area (the desktop when it has none), moved down
-// by `offset` pixels; nothing happens while the parent is minimised.
-void CenterOverParentClient(HWND window, int offset);
-
 // A two-pixel frame around `control` in its parent's client coordinates; the pen selected
 // before is selected again.
 void DrawFrame3D(HDC dc, HWND control, HPEN topLeft, HPEN bottomRight);
-
-[[nodiscard]] int WindowHeight(HWND window);
 
 // Pastes the clipboard's text into `field`, leaving the caret where the selection ended
 // before the paste.

@@ -29,9 +29,4 @@ std::string TextForEditControl(std::string_view bytes) {
     return text;
 }
 
-bool IsConsumedOnLoad(std::string_view path) {
-    constexpr std::string_view suffix = ".tmp";
-    return path.size() >= suffix.size() && EqualsNoCase(path.substr(path.size() - suffix.size()), suffix);
-}
-
 }  // namespace velmar

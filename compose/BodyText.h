@@ -31,10 +31,6 @@ struct IncludePlan {
 // end-of-file mark (0x1A) at the very end is dropped. Every other byte is kept.
 [[nodiscard]] std::string TextForEditControl(std::string_view fileBytes);
 
-// A loaded body file whose name ends in ".tmp" (any case) was handed over to be consumed:
-// it is deleted once its text is in the field.
-[[nodiscard]] bool IsConsumedOnLoad(std::string_view path);
-
 // Whether a path chosen in a file dialog fits the shared file name.
 [[nodiscard]] constexpr bool FitsFileName(std::string_view path) { return path.size() <= kFileNameCapacity; }
 

@@ -117,9 +117,6 @@ inline constexpr std::array<ControlRow, kControlCount> kControlRows = [] {
 // The single-line address fields whose Enter runs the name check (rows 1, 3, 5).
 [[nodiscard]] constexpr bool IsAddressField(int row) { return row == RowTo || row == RowCc || row == RowBcc; }
 
-// The text fields the edit commands act on (To, CC, BCC, Subject, body).
-[[nodiscard]] constexpr bool IsTextField(int row) { return IsAddressField(row) || row == RowSubject || row == RowBody; }
-
 static_assert([] {
     for (int i = 0; i < kControlCount; ++i) {
         const ControlRow& r = kControlRows[static_cast<std::size_t>(i)];

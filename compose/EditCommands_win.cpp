@@ -1,5 +1,6 @@
 // The Edit menu's commands, acting on the field that last had the focus, and the Edit
 // menu's item states.
+#include "common/WindowText_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/ComposeWindow_win.h"
 #include "compose/MenuState.h"
@@ -82,11 +83,11 @@ void UpdateEditMenu(ComposeWindow& w, HMENU menu) {
         const Selection selection = SelectionOf(field);
         s.canUndo = SendMessageA(field, EM_CANUNDO, 0, 0) != 0;
         s.selectionEmpty = selection.start == selection.end;
-        s.fieldHasText = GetWindowTextLengthA(field) > 0;
+        s.fieldHasText = HasWindowText(field);
     }
     s.clipboardHasText = IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_DSPTEXT) ||
                          IsClipboardFormatAvailable(CF_OEMTEXT);
-    s.bodyHasText = w.Body() != nullptr && GetWindowTextLengthA(w.Body()) > 0;
+    s.bodyHasText = HasWindowText(w.Body());
     s.currentIsBody = w.currentRow == RowBody && w.Body() != nullptr;
     s.userProgramSet = !w.context.config.specProg.empty();
     for (const MenuItemState& item : EditMenuState(s))

@@ -1,5 +1,6 @@
 #include "compose/MainWindow_win.h"
 
+#include "common/DialogState_win.h"
 #include "compose/Commands.h"
 #include "compose/ComposeWindow_win.h"
 #include "compose/FieldControls_win.h"
@@ -8,14 +9,7 @@
 
 namespace velmar {
 
-ComposeWindow* ComposeWindowOf(HWND window) {
-    return reinterpret_cast<ComposeWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-ComposeContext* ComposeContextOf(HWND window) {
-    ComposeWindow* state = ComposeWindowOf(window);
-    return state != nullptr ? &state->context : nullptr;
-}
+ComposeWindow* ComposeWindowOf(HWND window) { return StateOf<ComposeWindow, GWLP_USERDATA>(window); }
 
 namespace {
 
@@ -64,7 +58,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* state = new ComposeWindow(*static_cast<ComposeContext*>(create->lpCreateParams));
         state->window = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+        KeepState<ComposeWindow, GWLP_USERDATA>(window, reinterpret_cast<LPARAM>(state));
         return DefWindowProcA(window, message, wParam, lParam);
     }
     ComposeWindow* w = ComposeWindowOf(window);
@@ -100,7 +94,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         RunCommand(*w, LOWORD(wParam));
         return 0;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        ForgetState<GWLP_USERDATA>(window);
         delete w;
         break;
     default:

@@ -29,9 +29,6 @@ struct ComposeContext {
 // parameter and is kept in the window's user data.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The context a main window works with (null before WM_NCCREATE).
-ComposeContext* ComposeContextOf(HWND window);
-
 // Shows a batch start's message in the window before it is first shown: the draft's To,
 // CC, BCC and Subject in their fields (a To makes the body the current field), and the
 // body file given for the window, if any, in the body, else `bodyText` (UTF-8: a mailto:

@@ -28,13 +28,9 @@ inline constexpr std::string_view smtpSection = "_SMTP";
 inline constexpr std::int32_t defaultWrapColumn = 72;
 inline constexpr std::int32_t minimumWrapColumn = 30;
 
-// Heights of the send options dialog in dialog units: its "Attachments" group lies below
-// the normal height and shows only when the dialog is made taller by the group's height.
-inline constexpr int sendDialogHeight = 98;
+// The send options dialog's "Attachments" group lies below its normal height and shows
+// only when the dialog is made taller by the group's height, in dialog units.
 inline constexpr int attachmentsGroupHeight = 31;
-[[nodiscard]] constexpr int SendDialogHeight(bool attachmentsShown) {
-    return attachmentsShown ? sendDialogHeight + attachmentsGroupHeight : sendDialogHeight;
-}
 
 // One setting a dialog writes: a number (PutConfigInt) or a text (PutConfigString).
 struct SettingWrite {

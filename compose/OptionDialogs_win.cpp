@@ -1,6 +1,9 @@
 #include "compose/OptionDialogs_win.h"
 
+#include "common/CentreWindow_win.h"
+#include "common/DialogState_win.h"
 #include "common/RunDetached_win.h"
+#include "common/WindowText_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/OptionDialogs.h"
 #include "resources/resource.h"
@@ -25,25 +28,8 @@ struct SpecialProgramDialog {
     SpecialProgramState state;
 };
 
-template <class Dialog>
-Dialog& DialogOf(HWND dialog) {
-    return *reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
-template <class Dialog>
-Dialog& KeepDialog(HWND dialog, LPARAM lParam) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    return *reinterpret_cast<Dialog*>(lParam);
-}
-
 void SetCheck(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-std::string ItemText(HWND dialog, int id) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(GetDlgItem(dialog, id))) + 1, '\0');
-    text.resize(GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size())));
-    return text;
-}
 
 // A text field takes no more than its setting holds, so what is shown is what is kept.
 void ShowText(HWND dialog, int id, const std::string& text, std::size_t limit) {
@@ -65,7 +51,7 @@ void ShowSendState(HWND dialog, const SendOptionsState& s) {
 
 SendOptionsState ReadSendState(HWND dialog, const SendOptionsState& opened) {
     SendOptionsState s = opened;
-    s.replyAddress = ItemText(dialog, IDC_SEND_REPLY_ADDRESS);
+    s.replyAddress = DlgItemText(dialog, IDC_SEND_REPLY_ADDRESS);
     s.includeSignature = Checked(dialog, IDC_SEND_INCLUDE_SIGNATURE);
     s.registered = Checked(dialog, IDC_SEND_REGISTERED);
     s.showStatus = Checked(dialog, IDC_SEND_SHOW_STATUS);
@@ -99,14 +85,14 @@ void FitAttachmentsGroup(HWND dialog, bool shown) {
 
 INT_PTR CALLBACK SendOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        auto& d = KeepDialog<SendOptionsDialog>(dialog, lParam);
+        auto& d = KeepState<SendOptionsDialog>(dialog, lParam);
         FitAttachmentsGroup(dialog, d.state.attachmentsShown);
         CenterOverParentClient(dialog, 0);
         ShowSendState(dialog, d.state);
         return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;
-    auto& d = DialogOf<SendOptionsDialog>(dialog);
+    auto& d = *StateOf<SendOptionsDialog>(dialog);
     ComposeContext& c = d.w.context;
     switch (LOWORD(wParam)) {
     case IDOK:
@@ -154,15 +140,15 @@ MessageOptionsState ReadMessageState(HWND dialog) {
     s.registered = Checked(dialog, IDC_OPT_REGISTERED);
     s.allowTab = Checked(dialog, IDC_OPT_ALLOW_TAB);
     s.autoWrap = Checked(dialog, IDC_OPT_AUTO_WRAP);
-    s.wrapColumn = ItemText(dialog, IDC_OPT_WRAP_COLUMN);
+    s.wrapColumn = DlgItemText(dialog, IDC_OPT_WRAP_COLUMN);
     s.autoBcc = Checked(dialog, IDC_OPT_AUTO_BCC);
-    s.bccAddresses = ItemText(dialog, IDC_OPT_BCC_ADDRESSES);
+    s.bccAddresses = DlgItemText(dialog, IDC_OPT_BCC_ADDRESSES);
     s.showStatus = Checked(dialog, IDC_OPT_SHOW_STATUS);
     s.sendPrompt = Checked(dialog, IDC_OPT_SEND_PROMPT);
     s.useUuencode = Checked(dialog, IDC_OPT_UUENCODE);
     s.encodeTextFiles = Checked(dialog, IDC_OPT_ENCODE_TEXT);
     s.includeSignature = Checked(dialog, IDC_OPT_INCLUDE_SIGNATURE);
-    s.signatureFile = ItemText(dialog, IDC_OPT_SIGNATURE_FILE);
+    s.signatureFile = DlgItemText(dialog, IDC_OPT_SIGNATURE_FILE);
     return s;
 }
 
@@ -182,13 +168,13 @@ void SetSendOptionsFromMessageOptions(HWND dialog, ComposeWindow& w) {
 
 INT_PTR CALLBACK MessageOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        auto& d = KeepDialog<MessageOptionsDialog>(dialog, lParam);
+        auto& d = KeepState<MessageOptionsDialog>(dialog, lParam);
         CenterOverParentClient(dialog, 0);
         ShowMessageState(dialog, d.state);
         return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;
-    auto& d = DialogOf<MessageOptionsDialog>(dialog);
+    auto& d = *StateOf<MessageOptionsDialog>(dialog);
     ComposeContext& c = d.w.context;
     switch (LOWORD(wParam)) {
     case IDC_OPT_SET_SEND_OPTIONS:
@@ -196,7 +182,7 @@ INT_PTR CALLBACK MessageOptionsProc(HWND dialog, UINT message, WPARAM wParam, LP
         return TRUE;
     case IDC_OPT_EDIT_SIGNATURE:
         // The editor runs on its own; one that cannot be started is ignored.
-        RunDetached(SignatureEditorCommand(ItemText(dialog, IDC_OPT_SIGNATURE_FILE)), SW_SHOWNORMAL);
+        RunDetached(SignatureEditorCommand(DlgItemText(dialog, IDC_OPT_SIGNATURE_FILE)), SW_SHOWNORMAL);
         return TRUE;
     case IDOK:
         StoreSettings(c.settings, AcceptMessageOptions(ReadMessageState(dialog), c.config));
@@ -214,18 +200,18 @@ INT_PTR CALLBACK MessageOptionsProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 INT_PTR CALLBACK SpecialProgramProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        auto& d = KeepDialog<SpecialProgramDialog>(dialog, lParam);
+        auto& d = KeepState<SpecialProgramDialog>(dialog, lParam);
         ShowText(dialog, IDC_SPECIAL_PROGRAM, d.state.program, cap::specProg);
         SetCheck(dialog, IDC_SPECIAL_AUTO_PASTE, d.state.autoPaste);
         SetFocus(GetDlgItem(dialog, IDC_SPECIAL_PROGRAM));
         return FALSE;  // the focus is set
     }
     if (message != WM_COMMAND) return FALSE;
-    auto& d = DialogOf<SpecialProgramDialog>(dialog);
+    auto& d = *StateOf<SpecialProgramDialog>(dialog);
     ComposeContext& c = d.w.context;
     switch (LOWORD(wParam)) {
     case IDOK: {
-        const SpecialProgramState s{ItemText(dialog, IDC_SPECIAL_PROGRAM), Checked(dialog, IDC_SPECIAL_AUTO_PASTE)};
+        const SpecialProgramState s{DlgItemText(dialog, IDC_SPECIAL_PROGRAM), Checked(dialog, IDC_SPECIAL_AUTO_PASTE)};
         StoreSettings(c.settings, AcceptSpecialProgram(s, c.config));
         EndDialog(dialog, 1);
         return TRUE;

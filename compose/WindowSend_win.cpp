@@ -10,6 +10,7 @@
 #include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
 #include "common/WholeFiles_win.h"
+#include "common/WindowText_win.h"
 #include "compose/OptionDialogs.h"
 #include "compose/OptionDialogs_win.h"
 #include "compose/Signature.h"

@@ -9,12 +9,12 @@
 
 namespace velmar {
 
-struct WindowText {
+struct FallbackText {
     int id;
     std::string_view fallback;
 };
 
-inline constexpr WindowText kWindowTexts[] = {
+inline constexpr FallbackText kWindowTexts[] = {
     {IDS_OPEN_FAILED, "open failed"},
     {IDS_INCLUDE_TRUNCATED, "Included file will be trunctated at 60000 characters. Include as attachment instead?"},
     {IDS_MESSAGE_FILTER, "Text Files(*.txt)|*.txt|Messages(*.msg)|*.msg|All Files(*.*)|*.*||"},
@@ -35,7 +35,7 @@ inline constexpr WindowText kWindowTexts[] = {
 
 // The fallback literal of a window text, or an empty text for an id not listed.
 [[nodiscard]] constexpr std::string_view WindowTextFallback(int id) {
-    for (const WindowText& t : kWindowTexts)
+    for (const FallbackText& t : kWindowTexts)
         if (t.id == id) return t.fallback;
     return {};
 }

@@ -69,7 +69,6 @@ public:
     // an alias that feeds a program (value starting with "|") counts as no alias.
     std::size_t LookupAlias(std::string_view aliasName, std::string& out, int programAliasFlag);
 
-    [[nodiscard]] const AppConfig& Config() const { return config_; }
     [[nodiscard]] SettingsBackend& Backend() { return backend_; }
 
 private:

@@ -28,8 +28,7 @@ std::string BinaryExtensionListPath(SettingsStore& settings) {
 bool WriteAttachmentParts(AttachmentList& list, SettingsStore& settings, const AppConfig& config,
                           std::string_view messagePath, std::string_view boundary, unsigned codePage) {
     BufferedFile message;
-    if (!OpenBufferedFile(message, std::string(messagePath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS))
-        return false;
+    if (!message.Open(std::string(messagePath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS)) return false;
     BufferedFileSink raw(message);
     TextModeSink text(raw);
 
@@ -45,7 +44,7 @@ bool WriteAttachmentParts(AttachmentList& list, SettingsStore& settings, const A
 
     Win32AttachmentFiles files;
     const bool written = WriteAttachmentParts(list, text, files, options);
-    const bool closed = CloseBufferedFile(message);
+    const bool closed = message.Close();
     return written && closed;
 }
 

@@ -5,8 +5,7 @@
 
 namespace velmar {
 
-// The same bytes as QpEncodeStream, from `in` (its unread line buffer first, then its
-// handle) to `out` through WriteBuffered, yielding the processor once per 64 KiB read.
+// The same bytes as QpEncodeStream, read from `in` and written to `out`, yielding the processor once per 64 KiB read.
 // True when every read and write succeeded; callers may ignore it.
 bool QpEncodeHandle(BufferedFile& in, BufferedFile& out);
 

@@ -95,6 +95,137 @@ std::string TextPartHeaders(std::string_view charset, bool charsetGiven, bool en
     return text;
 }
 
+namespace {
+
+// Who sends: the name shown, the address the message is from, and the user's own address.
+struct Sender {
+    std::string fullName;
+    std::string address;
+    std::string own;
+};
+
+Sender SenderOf(const MessageInput& input, const WriterSettings& settings) {
+    const std::string& host = settings.hostName;
+    Sender sender;
+    if (EqualsNoCase(input.sender, "postmaster")) {
+        sender.fullName = "Postmaster";
+        sender.address = CutCopy("postmaster@" + host, cap::senderAddress);
+        sender.own = sender.address;
+    } else {
+        sender.own = HasAt(settings.userId) ? settings.userId : settings.userId + "@" + host;
+        sender.fullName = settings.fullName;
+        EndAtLineBreak(sender.fullName);
+        sender.address = input.sender;
+    }
+    return sender;
+}
+
+// An address without a domain gets the host's.
+std::string Qualified(const std::string& address, const std::string& host) {
+    return !HasAt(address) && !host.empty() ? address + "@" + host : address;
+}
+
+// The From, Reply-To and X-Sender lines in the stored style, then the receipt lines.
+// `givenSender` is the sender as given, which X-Sender names with the host's domain.
+void WriteSenderLines(std::string& text, std::string givenSender, const Sender& sender, bool receiptRequested,
+                      const WriterSettings& settings, unsigned codePage) {
+    const std::string& host = settings.hostName;
+    const bool xSenderDue = !sender.own.empty() && !EqualsNoCase(sender.own, sender.address);
+    if (xSenderDue && !HasAt(givenSender)) givenSender += "@" + host;
+    if (settings.fromStyle != 1) {
+        const std::string close = !HasAt(sender.address) && !host.empty() ? "@" + host + ">\n" : ">\n";
+        if (sender.fullName.empty()) text += "From: <" + sender.address + close;
+        else text += "From: \"" + DisplayName(sender.fullName, 4080, codePage) + "\" <" + sender.address + close;
+        text += "Reply-To: <" + sender.address + close;
+        if (xSenderDue) text += "X-Sender: <" + givenSender + ">\n";
+    } else {
+        // Each line may be replaced by a line of the user's; an empty one leaves its line
+        // out rather than ending the header block.
+        auto overridden = [&](const std::optional<std::string>& stored, std::string composed) {
+            CutTo(composed, composedLine);
+            std::string value = stored ? *stored : CutCopy(composed, overrideCapacity - 1);
+            EndAtLineBreak(value);
+            if (!value.empty()) text += value + "\n";
+        };
+        overridden(settings.fromHeader, sender.fullName.empty()
+                                            ? "From: " + sender.address
+                                            : "From: " + sender.address + " (" +
+                                                  DisplayName(sender.fullName, 255, codePage) + ")");
+        overridden(settings.replyHeader, "Reply-To: " + Qualified(sender.address, host));
+        overridden(settings.senderHeader, xSenderDue ? "X-Sender: " + givenSender : std::string());
+    }
+    if (receiptRequested) {
+        const std::string address = Qualified(sender.address, host);
+        text += "X-Confirm-Reading-To: " + address + "\nReturn-receipt-to: " + address + "\nRegistered:   \n";
+    }
+}
+
+// The Subject line. An 8-bit subject becomes encoded words that carry their own CR LF
+// folds: the header text so far goes into `data` and the line follows byte for byte.
+void WriteSubject(std::string& data, std::string& text, const MessageInput& input, unsigned codePage) {
+    if (input.subject.empty()) return;
+    if (!HasEightBit(input.subject)) {
+        text += "Subject: " + input.subject + "\n";
+        return;
+    }
+    std::string encoded;
+    if (input.headerCharset && *input.headerCharset != "ISO-2022-JP") {
+        encoded = QEncodeFolded(input.subject, 4096, *input.headerCharset, codePage);
+    } else {
+        std::string source = input.subject;
+        encoded = EncodeWordAfterAscii(source, 4095, codePage);
+    }
+    TrimEncoderLineEnd(encoded);
+    text += "Subject: ";
+    AppendText(data, text);
+    text.clear();
+    data += encoded;
+    data += "\r\n";
+}
+
+// The X-Attachments list: the names, each ended by ";", as many as fit.
+void WriteAttachmentNames(std::string& text, RecipientWriter& lists, const std::vector<std::string>& attachmentNames,
+                          unsigned codePage) {
+    if (attachmentNames.empty()) return;
+    std::string names;
+    for (std::string name : attachmentNames) {
+        // A line break in a name would start a header line of its own.
+        for (char& c : name)
+            if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+        if (names.size() + name.size() + 2 < cap::attachmentNames + 1) names += name + ";";
+    }
+    if (HasEightBit(names)) {
+        std::string source = names;
+        names = EncodeWordWhole(source, cap::attachmentNames + 1, codePage);
+        std::erase(names, '\r');
+        while (!names.empty() && names.back() == '\n') names.pop_back();
+        if (!names.empty() && names.back() != ';') {
+            const std::size_t last = names.rfind(';');
+            if (last != std::string::npos) names.erase(last + 1);
+        }
+    }
+    lists.WriteFoldedList(text, "X-Attachments:", names, ';');
+}
+
+// The control file's text: the data file, host, sender and every recipient.
+std::string ControlText(MessageInput& input, const std::string& senderAddress, RecipientWriter& lists,
+                        const WriterSettings& settings, std::string_view dataPath) {
+    ReduceToBareAddresses(input.to);
+    if (input.cc) ReduceToBareAddresses(*input.cc);
+    if (input.bcc) ReduceToBareAddresses(*input.bcc);
+    std::string envelope = "Q";
+    envelope.append(dataPath).append("\nH").append(settings.hostName).append("\nA").append(senderAddress).append("\n");
+    lists.WriteEnvelopeLine(envelope, 'S', senderAddress);
+    lists.WriteEnvelopeRecipients(envelope, input.to);
+    if (input.cc && !input.cc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.cc);
+    if (input.bcc && !input.bcc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.bcc);
+    if (settings.copyAllMail != 0 && !settings.copyAddress.empty())
+        lists.WriteEnvelopeRecipients(envelope, settings.copyAddress);
+    return envelope;
+}
+
+}  // namespace
+
 MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& settings, RecipientDirectory& directory,
                                     const WritingMoment& moment, std::string_view dataPath) {
     const std::string& host = settings.hostName;
@@ -110,125 +241,28 @@ MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& se
     const std::string charset = charsetGiven             ? *input.bodyCharset
                                 : input.bodyBeyondIsoLabel ? std::string(WindowsCharsetForCodePage(codePage))
                                                            : std::string(CharsetForCodePage(codePage));
-    const std::string zoneText = FormatZoneText(moment.zone);
-
-    // Who is sending.
-    std::string fullName;
-    std::string senderAddress;
-    std::string ownAddress;
-    if (EqualsNoCase(input.sender, "postmaster")) {
-        fullName = "Postmaster";
-        senderAddress = CutCopy("postmaster@" + host, cap::senderAddress);
-        ownAddress = senderAddress;
-    } else {
-        ownAddress = HasAt(settings.userId) ? settings.userId : settings.userId + "@" + host;
-        fullName = settings.fullName;
-        EndAtLineBreak(fullName);
-        senderAddress = input.sender;
-    }
-    auto qualified = [&](const std::string& address) {
-        return !HasAt(address) && !host.empty() ? address + "@" + host : address;
-    };
-
+    const Sender sender = SenderOf(input, settings);
     RecipientWriter lists(directory, settings, codePage);
     const bool multipart = !input.attachmentNames.empty() && settings.uuencode == 0;
     std::string data;
     std::string text;  // header text with "\n" line ends, flushed into `data` in text mode
 
     for (const auto& line : input.rawHeaderLines) text += line;
-    text += FormatDateLine(moment.now, zoneText) + "\n";
+    text += FormatDateLine(moment.now, FormatZoneText(moment.zone)) + "\n";
     text += Printf("Message-Id: <%04d%02d%02d%02d%02d.AA%05llu@", moment.now.year % 10000, moment.now.month,
                    moment.now.day, moment.now.hour, moment.now.minute,
                    static_cast<unsigned long long>(moment.messageNumber)) +
             host + ">\n";
     text += "Mime-Version: 1.0\n";
-
     if (multipart) text += "Content-Type: multipart/mixed;boundary=\"" + std::string(mimeBoundary) + "\"\n";
     else text += TextPartHeaders(charset, charsetGiven, input.bodyEncoded, false);
 
-    // Sender lines.
-    const bool xSenderDue = !ownAddress.empty() && !EqualsNoCase(ownAddress, senderAddress);
-    auto extendSender = [&] {
-        if (!HasAt(input.sender)) input.sender += "@" + host;
-    };
-    if (settings.fromStyle != 1) {
-        const std::string close = !HasAt(senderAddress) && !host.empty() ? "@" + host + ">\n" : ">\n";
-        if (fullName.empty()) text += "From: <" + senderAddress + close;
-        else text += "From: \"" + DisplayName(fullName, 4080, codePage) + "\" <" + senderAddress + close;
-        text += "Reply-To: <" + senderAddress + close;
-        if (xSenderDue) {
-            extendSender();
-            text += "X-Sender: <" + input.sender + ">\n";
-        }
-    } else {
-        // Each line may be replaced by a line of the user's; an empty one leaves its line
-        // out rather than ending the header block.
-        auto overridden = [&](const std::optional<std::string>& stored, std::string composed) {
-            CutTo(composed, composedLine);
-            std::string value = stored ? *stored : CutCopy(composed, overrideCapacity - 1);
-            EndAtLineBreak(value);
-            if (!value.empty()) text += value + "\n";
-        };
-        overridden(settings.fromHeader, fullName.empty() ? "From: " + senderAddress
-                                                         : "From: " + senderAddress + " (" +
-                                                               DisplayName(fullName, 255, codePage) + ")");
-        overridden(settings.replyHeader, "Reply-To: " + qualified(senderAddress));
-        std::string composed;
-        if (xSenderDue) {
-            extendSender();
-            composed = "X-Sender: " + input.sender;
-        }
-        overridden(settings.senderHeader, composed);
-    }
-    if (input.receiptRequested) {
-        const std::string address = qualified(senderAddress);
-        text += "X-Confirm-Reading-To: " + address + "\nReturn-receipt-to: " + address + "\nRegistered:   \n";
-    }
+    WriteSenderLines(text, input.sender, sender, input.receiptRequested, settings, codePage);
     if (!input.to.empty()) lists.WriteAddressHeader(text, "To:", input.to, ',');
     if (input.cc && !input.cc->empty()) lists.WriteAddressHeader(text, "CC:", *input.cc, ',');
-
-    if (!input.subject.empty()) {
-        if (!HasEightBit(input.subject)) {
-            text += "Subject: " + input.subject + "\n";
-        } else {
-            std::string encoded;
-            if (input.headerCharset && *input.headerCharset != "ISO-2022-JP") {
-                encoded = QEncodeFolded(input.subject, 4096, *input.headerCharset, codePage);
-            } else {
-                std::string source = input.subject;
-                encoded = EncodeWordAfterAscii(source, 4095, codePage);
-            }
-            TrimEncoderLineEnd(encoded);
-            // The encoded words carry their own CR LF folds: written byte for byte.
-            text += "Subject: ";
-            AppendText(data, text);
-            text.clear();
-            data += encoded;
-            data += "\r\n";
-        }
-    }
+    WriteSubject(data, text, input, codePage);
     text += "X-Mailer: <Velmar v8.22>\n";
-
-    if (!input.attachmentNames.empty()) {
-        std::string names;
-        for (std::string name : input.attachmentNames) {
-            // A line break in a name would start a header line of its own.
-            for (char& c : name)
-                if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-            if (names.size() + name.size() + 2 < cap::attachmentNames + 1) names += name + ";";
-        }
-        if (HasEightBit(names)) {
-            std::string source = names;
-            names = EncodeWordWhole(source, cap::attachmentNames + 1, codePage);
-            std::erase(names, '\r');
-            while (!names.empty() && names.back() == '\n') names.pop_back();
-            if (!names.empty() && names.back() != ';') {
-                const std::size_t last = names.rfind(';');
-                if (last != std::string::npos) names.erase(last + 1);
-            }
-        }
-        lists.WriteFoldedList(text, "X-Attachments:", names, ';');
-    }
+    WriteAttachmentNames(text, lists, input.attachmentNames, codePage);
     text += "\n";
 
     if (multipart) {
@@ -238,22 +272,9 @@ MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& se
     }
     AppendText(data, text);
 
-    // The envelope.
-    ReduceToBareAddresses(input.to);
-    if (input.cc) ReduceToBareAddresses(*input.cc);
-    if (input.bcc) ReduceToBareAddresses(*input.bcc);
-    std::string envelope = "Q";
-    envelope.append(dataPath).append("\nH").append(host).append("\nA").append(senderAddress).append("\n");
-    lists.WriteEnvelopeLine(envelope, 'S', senderAddress);
-    lists.WriteEnvelopeRecipients(envelope, input.to);
-    if (input.cc && !input.cc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.cc);
-    if (input.bcc && !input.bcc->empty()) lists.WriteEnvelopeRecipients(envelope, *input.bcc);
-    if (settings.copyAllMail != 0 && !settings.copyAddress.empty())
-        lists.WriteEnvelopeRecipients(envelope, settings.copyAddress);
-
     MessageFileBytes files;
     files.data = std::move(data);
-    AppendText(files.control, envelope);
+    AppendText(files.control, ControlText(input, sender.address, lists, settings, dataPath));
     return files;
 }
 

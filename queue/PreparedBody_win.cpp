@@ -19,9 +19,9 @@ Outcome FileSendError(const std::string& path) { return Outcome::Failure("File s
 
 bool AppendBytes(const std::string& path, std::string_view bytes) {
     BufferedFile file;
-    if (!OpenBufferedFile(file, path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_EXISTING)) return false;
-    const bool written = WriteBuffered(file, bytes);
-    return CloseBufferedFile(file) && written;
+    if (!file.Open(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_EXISTING)) return false;
+    const bool written = file.Write(bytes);
+    return file.Close() && written;
 }
 
 }  // namespace
@@ -44,13 +44,12 @@ Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const 
     bool written = false;
     {
         BufferedFile in, out;
-        if (!OpenBufferedFile(in, path.c_str()) ||
-            !OpenBufferedFile(out, temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
+        if (!in.Open(path.c_str()) || !out.Open(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
             DeleteFileA(temp.c_str());
             return Outcome::Success();
         }
         written = EncodeBody(in, out, charset);
-        written = CloseBufferedFile(out) && written;
+        written = out.Close() && written;
     }
     if (!written) {
         DeleteFileA(temp.c_str());

@@ -12,6 +12,7 @@
 #include "common/TextMode.h"
 #include "common/WinHandles_win.h"
 #include "message/MessagePlatform_win.h"
+#include "queue/ConsumedBody.h"
 #include "queue/DeliveryPipe_win.h"
 #include "queue/SpoolNames.h"
 
@@ -132,8 +133,7 @@ Outcome SubmitMessage(const MessageInput& message, const std::string& bodyPathIn
     }
 
     if (!context.queueForLater) Notify(controlPath, context);
-    if (bodyPath.size() >= 4 && EqualsNoCase(std::string_view(bodyPath).substr(bodyPath.size() - 4), ".tmp"))
-        DeleteFileA(bodyPath.c_str());
+    if (IsConsumedBody(bodyPath)) DeleteFileA(bodyPath.c_str());
     return Outcome::Success();
 }
 

@@ -23,7 +23,7 @@ struct QueueContext {
 // whole (header block and body) before the control file appears under its "Q" name, and
 // no existing file is ever replaced. On failure every file this call created is removed
 // and the outcome carries "File send error of <body path>". After a successful submission
-// a body file whose name ends in ".tmp" (any case) is deleted. The caller empties the raw
+// a temporary body file (IsConsumedBody) is deleted. The caller empties the raw
 // header lines it handed in once the message is queued.
 Outcome SubmitMessage(const MessageInput& message, const std::string& bodyPath, QueueContext& context);
 

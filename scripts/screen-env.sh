@@ -35,7 +35,7 @@ screen_setup() {
         cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
     # Wine draws the window frames itself: there is no window manager on this display.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f /reg:64 >/dev/null 2>&1
+    wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f /reg:64 >/dev/null 2>&1 || true
     wineserver -w
 }

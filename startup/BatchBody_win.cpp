@@ -11,6 +11,7 @@
 #include "common/Text.h"
 #include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
+#include "queue/ConsumedBody.h"
 #include "queue/PreparedBody_win.h"
 #include "queue/SpoolNames.h"
 
@@ -28,7 +29,7 @@ bool CopyBody(BufferedFile& in, BufferedFile& out) {
     for (std::size_t n; (n = source.Read(block.data(), block.size())) > 0;) {
         const std::string_view bytes(block.data(), n);
         const std::size_t end = FindByte(bytes, '\x1A');
-        if (!WriteBuffered(out, bytes.substr(0, end))) return false;
+        if (!out.Write(bytes.substr(0, end))) return false;
         if (end != std::string_view::npos) return true;
     }
     return true;
@@ -37,7 +38,7 @@ bool CopyBody(BufferedFile& in, BufferedFile& out) {
 }  // namespace
 
 bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir) {
-    if (path.find(".tmp") != std::string_view::npos) return true;
+    if (IsConsumedBody(path, TmpMark::Anywhere)) return true;
     if (spoolDir.empty()) return false;
     return IsSpoolCopy(FullPathName(std::string(path)), FullPathName(std::string(spoolDir)));
 }
@@ -74,7 +75,7 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
         // A plain body with nothing after it goes to the queue as it is: the queue's
         // text-mode copy into the data file is the only copy made.
         BufferedFile in;
-        if (!OpenBufferedFile(in, body.path.c_str())) return Outcome::Failure("Cannot read the body file " + body.path);
+        if (!in.Open(body.path.c_str())) return Outcome::Failure("Cannot read the body file " + body.path);
         return Outcome::Success();
     }
     const std::string temp = NewSpoolTempFile(config.spoolDir);
@@ -90,7 +91,7 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
 
     {
         BufferedFile out;
-        if (!OpenBufferedFile(out, temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
+        if (!out.Open(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS)) {
             DeleteFileA(temp.c_str());
             body.encoded = false;
             return Outcome::Success();
@@ -98,21 +99,21 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
         bool written = true;
         if (!body.path.empty()) {
             BufferedFile in;
-            if (!OpenBufferedFile(in, body.path.c_str())) {
-                CloseBufferedFile(out);
+            if (!in.Open(body.path.c_str())) {
+                (void)out.Close();
                 return fail("Cannot read the body file " + body.path);
             }
             if (!body.encoded) {
                 written = CopyBody(in, out);
             } else {
-                if (!attachments.Empty()) written = WriteBuffered(out, "\r\n");
+                if (!attachments.Empty()) written = out.Write("\r\n");
                 if (written) written = EncodeBody(in, out, body.charset);
             }
         } else {
             // No body file at all: an empty body.
             body.encoded = false;
         }
-        if (!CloseBufferedFile(out) || !written) return fail("File send error of " + temp);
+        if (!out.Close() || !written) return fail("File send error of " + temp);
     }
 
     if (Outcome appended = AppendMessageParts(temp, attachments, settings, config, boundary, {}, body.codePage); !appended)

@@ -22,8 +22,9 @@ struct BatchBody {
     unsigned codePage = 0;    // 65001 for a message in UTF-8 (attachment names converted); else 0
 };
 
-// Whether the body file `path` is the sender's to consume: a name holding ".tmp", or a
-// file whose full path lies inside the spool directory (compared without regard to case).
+// Whether the body file `path` is the sender's to consume: a temporary file marked anywhere
+// in its path (IsConsumedBody), or a file whose full path lies inside the spool directory
+// (compared without regard to case).
 [[nodiscard]] bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir);
 
 // Whether `path`, resolved to its full path, names a queue file ("Q…" or "D….GSC") directly

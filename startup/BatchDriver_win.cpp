@@ -91,18 +91,15 @@ MessageInput MessageOf(const Application& app, const CommandRequest& request, bo
 }
 
 // Sends the prepared message; the caller's body file is consumed only once it is queued.
-void Send(Application& app, const SenderIdentity& sender, const MessageInput& message, const BatchBody& body,
-          const std::string& givenBody) {
+Outcome Send(Application& app, const SenderIdentity& sender, const MessageInput& message, const BatchBody& body,
+             const std::string& givenBody) {
     const Outcome queued = SubmitWithStoredSettings(message, body.path, app.settings, app.library, app.config,
                                                     sender.fullName, app.draft.queueForLater);
     if (body.temporary) DeleteFileA(body.path.c_str());
-    if (!queued) {
-        app.messageBuffer = queued.failure;
-        app.exitCode = exitcode::notQueued;
-        return;
-    }
+    if (!queued) return queued;
     app.draft.rawHeaderLines.clear();  // they belonged to this message
     if (!givenBody.empty() && IsConsumedBodyFile(givenBody, app.config.spoolDir)) DeleteFileA(givenBody.c_str());
+    return Outcome::Success();
 }
 
 // The text of a parameter file that starts with a UTF-8 byte-order mark, without the mark:
@@ -167,6 +164,79 @@ Outcome BodyInUtf8(const std::string& path, const std::string& spoolDir, std::st
     return Outcome::Success();
 }
 
+// A message with no address in its To list goes back to its sender instead.
+MessageInput NoToReport(const MessageInput& message, const std::string& sender) {
+    MessageInput report;
+    report.sender = "postmaster";
+    report.to = sender;
+    report.cc = "";
+    report.bcc = "";
+    report.subject = "Message ERROR: No \"To:\" address";
+    report.bodyEncoded = message.bodyEncoded;
+    report.attachmentNames = message.attachmentNames;
+    report.rawHeaderLines = message.rawHeaderLines;
+    report.codePage = message.codePage;
+    report.bodyBeyondIsoLabel = message.bodyBeyondIsoLabel;
+    return report;
+}
+
+// The batch send: the named files checked, the body prepared, the message queued. A
+// failure carries the text the program reports.
+Outcome SendBatch(Application& app, const SenderIdentity& sender, const ParsedCommandLine& parsed,
+                  const CommandRequest& request, bool haveTo, unsigned codePage) {
+    const bool attachmentPathCut =
+        request.attachPathCut ||
+        std::any_of(parsed.attachments.begin(), parsed.attachments.end(), [](const auto& a) { return a.pathCut; });
+    if (const Outcome checked =
+            CheckBatchFiles(request.bodyPath, app.draft.attachments, attachmentPathCut, app.config.spoolDir);
+        !checked)
+        return Outcome::Failure(CutCopy(checked.failure, cap::commandCopy));
+    const bool utf8 = codePage == utf8CodePage;
+    const bool charsetsGiven = !request.headerCharset.empty() && !request.bodyCharset.empty();
+    BatchBody body;
+    body.path = request.bodyPath;
+    body.encoded = request.encodeBody;
+    body.charset = charsetsGiven ? CutCopy(request.bodyCharset, cap::charset) : request.charset;
+    body.codePage = utf8 ? utf8CodePage : 0;
+    std::string converted;  // a UTF-8 message's body file, converted
+    if (utf8 && !body.path.empty()) {
+        if (const Outcome made = BodyInUtf8(body.path, app.config.spoolDir, converted); !made)
+            return Outcome::Failure(CutCopy(made.failure, cap::commandCopy));
+        body.path = converted;
+    }
+    const Outcome prepared = PrepareBatchBody(body, app.draft.attachments, app.settings, app.config, mimeBoundary);
+    if (!converted.empty() && body.path != converted) DeleteFileA(converted.c_str());
+    if (!prepared) return Outcome::Failure(CutCopy(prepared.failure, cap::commandCopy));
+    MessageInput message = MessageOf(app, request, body.encoded);
+    message.codePage = utf8 ? utf8CodePage : 0;
+    message.bodyBeyondIsoLabel = !utf8 && body.encoded && !charsetsGiven && FileBeyondIsoLabel(request.bodyPath, codePage);
+    if (!haveTo) message = NoToReport(message, app.draft.fields.sender);
+    Outcome sent = Send(app, sender, message, body, request.bodyPath);
+    if (!converted.empty()) DeleteFileA(converted.c_str());  // gone already when it was the submitted file
+    return sent;
+}
+
+// The window opens with the request's fields and body file (start-up shows them).
+void PrefillFromRequest(Application& app, HWND window, const CommandRequest& request,
+                        const std::optional<std::string>& bodyText, int autoBcc) {
+    if (request.bodyPathCut) {
+        // A cut path names another file, which must be neither loaded nor consumed.
+        app.messageBuffer = "The body file name is too long: " + CutCopy(request.bodyPath, 400);
+        MessageBoxA(window, app.messageBuffer.c_str(), app.appTitle.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        app.windowBodyPath = request.bodyPath;
+    }
+    const auto cut = [&](const std::string& text) {
+        return app.draft.fields.utf8 ? CutUtf8(text, cap::addressField) : CutCopy(text, cap::addressField);
+    };
+    if (request.toText) app.draft.fields.to = cut(*request.toText);
+    if (request.ccText) app.draft.fields.cc = cut(*request.ccText);
+    if (request.bccText) app.draft.fields.bcc = cut(*request.bccText);
+    if (bodyText) app.windowBodyText = *bodyText;
+    if (app.draft.fields.bcc.empty() && autoBcc > 0)
+        app.settings.GetConfigString(app.config.userId, "BCC", "", app.draft.fields.bcc, storedBccCapacity, ProfileUser);
+}
+
 }  // namespace
 
 int ProcessCommandLine(Application& app, HWND window, std::string_view commandLine) {
@@ -219,79 +289,13 @@ int ProcessCommandLine(Application& app, HWND window, std::string_view commandLi
     // A list that names no address counts as no To: the message goes back to its sender.
     const bool haveTo = request.toText && YieldsAddress(*request.toText);
     if (request.sendNow && (haveTo || request.toGiven)) {
-        const bool attachmentPathCut =
-            request.attachPathCut ||
-            std::any_of(parsed.attachments.begin(), parsed.attachments.end(), [](const auto& a) { return a.pathCut; });
-        if (const Outcome checked =
-                CheckBatchFiles(request.bodyPath, app.draft.attachments, attachmentPathCut, app.config.spoolDir);
-            !checked) {
-            app.messageBuffer = CutCopy(checked.failure, cap::commandCopy);
+        if (Outcome sent = SendBatch(app, sender, parsed, request, haveTo, codePage); !sent) {
+            app.messageBuffer = std::move(sent.failure);
             app.exitCode = exitcode::notQueued;
-            return 0;
         }
-        const bool charsetsGiven = !request.headerCharset.empty() && !request.bodyCharset.empty();
-        BatchBody body;
-        body.path = request.bodyPath;
-        body.encoded = request.encodeBody;
-        body.charset = charsetsGiven ? CutCopy(request.bodyCharset, cap::charset) : request.charset;
-        body.codePage = codePage == utf8CodePage ? utf8CodePage : 0;
-        std::string converted;  // a UTF-8 message's body file, converted
-        if (codePage == utf8CodePage && !body.path.empty()) {
-            if (const Outcome made = BodyInUtf8(body.path, app.config.spoolDir, converted); !made) {
-                app.messageBuffer = CutCopy(made.failure, cap::commandCopy);
-                app.exitCode = exitcode::notQueued;
-                return 0;
-            }
-            body.path = converted;
-        }
-        const Outcome prepared = PrepareBatchBody(body, app.draft.attachments, app.settings, app.config, mimeBoundary);
-        if (!converted.empty() && body.path != converted) DeleteFileA(converted.c_str());
-        if (!prepared) {
-            app.messageBuffer = CutCopy(prepared.failure, cap::commandCopy);
-            app.exitCode = exitcode::notQueued;
-            return 0;
-        }
-        MessageInput message = MessageOf(app, request, body.encoded);
-        message.codePage = codePage == utf8CodePage ? utf8CodePage : 0;
-        message.bodyBeyondIsoLabel = codePage != utf8CodePage && body.encoded && !charsetsGiven &&
-                                     FileBeyondIsoLabel(request.bodyPath, codePage);
-        if (!haveTo) {
-            // A To list with no address in it: the message goes back to its sender.
-            MessageInput report;
-            report.sender = "postmaster";
-            report.to = app.draft.fields.sender;
-            report.cc = "";
-            report.bcc = "";
-            report.subject = "Message ERROR: No \"To:\" address";
-            report.bodyEncoded = body.encoded;
-            report.attachmentNames = message.attachmentNames;
-            report.rawHeaderLines = message.rawHeaderLines;
-            report.codePage = message.codePage;
-            report.bodyBeyondIsoLabel = message.bodyBeyondIsoLabel;
-            message = std::move(report);
-        }
-        Send(app, sender, message, body, request.bodyPath);
-        if (!converted.empty()) DeleteFileA(converted.c_str());  // gone already when it was the submitted file
         return 0;
     }
-
-    // The window opens with the request's fields and body file (start-up shows them).
-    if (request.bodyPathCut) {
-        // A cut path names another file, which must be neither loaded nor consumed.
-        app.messageBuffer = "The body file name is too long: " + CutCopy(request.bodyPath, 400);
-        MessageBoxA(window, app.messageBuffer.c_str(), app.appTitle.c_str(), MB_OK | MB_ICONEXCLAMATION);
-    } else {
-        app.windowBodyPath = request.bodyPath;
-    }
-    const auto cut = [&](const std::string& text) {
-        return app.draft.fields.utf8 ? CutUtf8(text, cap::addressField) : CutCopy(text, cap::addressField);
-    };
-    if (request.toText) app.draft.fields.to = cut(*request.toText);
-    if (request.ccText) app.draft.fields.cc = cut(*request.ccText);
-    if (request.bccText) app.draft.fields.bcc = cut(*request.bccText);
-    if (parsed.bodyText) app.windowBodyText = *parsed.bodyText;
-    if (app.draft.fields.bcc.empty() && autoBcc > 0)
-        app.settings.GetConfigString(app.config.userId, "BCC", "", app.draft.fields.bcc, storedBccCapacity, ProfileUser);
+    PrefillFromRequest(app, window, request, parsed.bodyText, autoBcc);
     return 1;
 }
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "tests/support/WinTestSupport.h"
@@ -39,58 +38,21 @@ TEST_F(BufferedFileTest, FileHasEightBitReadsAsText) {
 }
 
 TEST_F(BufferedFileTest, FailedOpenAndRecordStillInUse) {
-    EXPECT_FALSE(OpenBufferedFile(file, (dir / "missing.txt").c_str()));
-    EXPECT_EQ(file.status, kBufferedOpenFailed);
-    EXPECT_EQ(file.lastError, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
-    EXPECT_FALSE(CloseBufferedFile(file)) << "nothing to release";
-    ASSERT_TRUE(OpenBufferedFile(file, Write("a.txt", "x").c_str()));
-    EXPECT_FALSE(OpenBufferedFile(file, (dir / "a.txt").c_str())) << "an open record is not opened over";
-    EXPECT_EQ(file.status, kBufferedStillInUse);
-    EXPECT_TRUE(CloseBufferedFile(file));
-    EXPECT_EQ(ReadBufferedLine(file, out, sizeof out), -1) << "a closed record reads nothing";
-}
-
-// Lines longer than the area come in capacity - 1 pieces; the area is zeroed at the end.
-TEST_F(BufferedFileTest, LineReadsInPieces) {
-    ASSERT_TRUE(OpenBufferedFile(file, Write("lines.txt", "0123456789\r\nab\n\nlast").c_str()));
-    for (const char* piece : {"01234", "56789", "\r\n", "ab\n", "\n", "last"}) {
-        ASSERT_EQ(ReadBufferedLine(file, out, sizeof out), static_cast<int>(std::strlen(piece)));
-        EXPECT_STREQ(out, piece);
-    }
-    std::memset(out, 'x', sizeof out);
-    EXPECT_EQ(ReadBufferedLine(file, out, sizeof out), -1);
-    EXPECT_EQ(std::string(out, sizeof out), std::string(sizeof out, '\0'));
-    EXPECT_EQ(ReadBufferedLine(file, nullptr, 10), -1);
-}
-
-TEST_F(BufferedFileTest, CapacityLargerThanTheBufferStaysInside) {
-    const std::string line(300, 'q');
-    file.bufferSize = 64;
-    ASSERT_TRUE(OpenBufferedFile(file, Write("long.txt", line + "\n").c_str()));
-    std::string all;
-    char area[512];
-    for (int n; (n = ReadBufferedLine(file, area, sizeof area)) > 0;) all.append(area, static_cast<std::size_t>(n));
-    EXPECT_EQ(all, line + "\n");
+    EXPECT_EQ(file.Open((dir / "missing.txt").c_str()).error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(file.Close()) << "nothing to close";
+    ASSERT_TRUE(file.Open(Write("a.txt", "x").c_str()));
+    EXPECT_EQ(file.Open((dir / "a.txt").c_str()).error, static_cast<DWORD>(ERROR_BUSY)) << "not opened over";
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(file.Read(out, sizeof out).bytes, 0U) << "a closed file reads nothing";
 }
 
 TEST_F(BufferedFileTest, WritesAndTheirFailures) {
-    ASSERT_TRUE(OpenBufferedFile(file, (dir / "out.bin").c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS));
-    EXPECT_TRUE(WriteBuffered(file, "text\n", -1)) << "without its NUL";
-    EXPECT_TRUE(WriteBuffered(file, std::string_view("a\0b", 3)));
-    EXPECT_FALSE(WriteBuffered(file, nullptr, 3));
-    EXPECT_TRUE(CloseBufferedFile(file));
-    EXPECT_FALSE(WriteBuffered(file, "x", 1)) << "closed";
+    ASSERT_TRUE(file.Open((dir / "out.bin").c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS));
+    EXPECT_TRUE(file.Write("text\n")) << "without its NUL";
+    EXPECT_TRUE(file.Write(std::string_view("a\0b", 3)));
+    EXPECT_TRUE(file.Close());
+    EXPECT_FALSE(file.Write("x")) << "closed";
     EXPECT_EQ(wintest::ReadWholeFile(dir / "out.bin"), std::string("text\na\0b", 8));
-}
-
-TEST_F(BufferedFileTest, StreamAfterLineReadsGetsTheBufferedRestFirst) {
-    ASSERT_TRUE(OpenBufferedFile(file, Write("mix.txt", "head\nbody one\nbody two\n").c_str()));
-    ASSERT_EQ(ReadBufferedLine(file, out, sizeof out), 5);
-    BufferedFileSource source(file);
-    std::string rest;
-    for (std::size_t n; (n = source.Read(out, 4)) > 0;) rest.append(out, n);
-    EXPECT_EQ(rest, "body one\nbody two\n");
-    EXPECT_FALSE(source.Failed());
 }
 
 }  // namespace

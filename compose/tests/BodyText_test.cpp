@@ -47,21 +47,6 @@ TEST(TextForEditControl, LineEndsBecomeCrLfAndNothingEndsTheTextEarly) {
     for (const auto& c : cases) EXPECT_EQ(TextForEditControl(c.in), c.want) << c.name;
 }
 
-TEST(IsConsumedOnLoad, OnlyANameEndingInTmp) {
-    struct Case {
-        const char* name;
-        const char* path;
-        bool want;
-    } cases[] = {
-        {"lower case", "C:\\spool\\tmp1.tmp", true},
-        {"upper case", "C:\\BODY.TMP", true},
-        {"tmp inside the name", "C:\\a.tmp.txt", false},
-        {"no dot", "C:\\atmp", false},
-        {"just the ending", ".tmp", true},
-        {"shorter than the ending", "tmp", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(IsConsumedOnLoad(c.path), c.want) << c.name;
-}
 
 TEST(FitsFileName, TheSharedNameHolds159Characters) {
     EXPECT_TRUE(FitsFileName(std::string(159, 'a')));

@@ -46,11 +46,11 @@ protected:
     std::string message;
 };
 
-// On disk each "\n" is CR LF; the extension list is "binext.txt" in the top directory.
+// On disk each "\n" is CR LF; the extension list is "binext.txt" in the top directory (the
+// part of each kind of file is the native PartsWritten table).
 TEST_F(AttachmentFilesTest, PartsOnDiskInListOrder) {
     Write("binext.txt", ".zip\r\n.dat\r\n");
     Attach(Write("one.txt", "first line\r\nsecond\r\n"), "one.txt");
-    Attach(Write("two.bin", std::string("\x89PNG\0\x01\x02", 7)), "two.bin");
     Attach(Write("three.dat", "plain\r\n"), "three.dat");
     EXPECT_EQ(WriteAndRead(),
               "body\r\n"
@@ -59,10 +59,6 @@ TEST_F(AttachmentFilesTest, PartsOnDiskInListOrder) {
               "Content-Type: application/octet-stream; name=\"three.dat\"\r\n"
               "Content-Transfer-Encoding: base64\r\n\r\n"
               "cGxhaW4NCg==\r\n"
-              "--==Velmar_v8.2==\r\n"
-              "Content-Type: application/octet-stream; name=\"two.bin\"\r\n"
-              "Content-Transfer-Encoding: base64\r\n\r\n"
-              "iVBORwABAg==\r\n"
               "--==Velmar_v8.2==\r\n"
               "Content-Type: text/plain; name=\"one.txt\"\r\n"
               "Content-Transfer-Encoding: 7bit\r\n\r\n"

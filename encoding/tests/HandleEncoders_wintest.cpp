@@ -37,11 +37,11 @@ TEST(HandleEncoders, SameBytesAsTheStreams) {
         SCOPED_TRACE(c.body.substr(0, 20));
         ASSERT_TRUE(wintest::WriteWholeFile(dir / "body.txt", c.body));
         BufferedFile in, out;
-        ASSERT_TRUE(OpenBufferedFile(in, (dir / "body.txt").c_str()));
-        ASSERT_TRUE(OpenBufferedFile(out, (dir / "encoded.tmp").c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS));
+        ASSERT_TRUE(in.Open((dir / "body.txt").c_str()));
+        ASSERT_TRUE(out.Open((dir / "encoded.tmp").c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS));
         EXPECT_TRUE(c.handle(in, out));
-        EXPECT_TRUE(CloseBufferedFile(in));
-        EXPECT_TRUE(CloseBufferedFile(out));
+        EXPECT_TRUE(in.Close());
+        EXPECT_TRUE(out.Close());
         MemorySource source(c.body);
         StringSink want;
         ASSERT_TRUE(c.stream(source, want, {}, SimdLevel::Scalar));

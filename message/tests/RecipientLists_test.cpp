@@ -23,16 +23,10 @@ protected:
 };
 
 TEST_F(RecipientListsTest, ThirteenAddressesMakeToLinesOfSixSixAndOne) {
-    std::string list;
-    for (int i = 1; i <= 13; ++i) list += (i > 1 ? ", " : "") + std::string("u") + std::to_string(i) + "@x.org";
-    std::string want;
-    for (int i = 1; i <= 13; ++i) {
-        const int onLine = (i - 1) % 6;
-        if (onLine == 0) want += "To: ";
-        want += "<u" + std::to_string(i) + "@x.org>";
-        want += (onLine < 5 && i < 13) ? ",\n    " : "\n";
-    }
-    EXPECT_EQ(Header(list), want);
+    EXPECT_EQ(Header("a@x, b@x, c@x, d@x, e@x, f@x, g@x, h@x, i@x, j@x, k@x, l@x, m@x"),
+              "To: <a@x>,\n    <b@x>,\n    <c@x>,\n    <d@x>,\n    <e@x>,\n    <f@x>\n"
+              "To: <g@x>,\n    <h@x>,\n    <i@x>,\n    <j@x>,\n    <k@x>,\n    <l@x>\n"
+              "To: <m@x>\n");
 }
 
 TEST_F(RecipientListsTest, AddressItemForms) {
@@ -132,7 +126,7 @@ TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {
     backend.SetString(aliases, "staff", "C:\\lists\\staff.lst");
     EXPECT_EQ(Envelope("staff@example.com"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
     EXPECT_EQ(Envelope("C:\\lists\\staff.lst"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
-    // An alias that names itself is written as it stands; a loop ends at the depth limit.
+    // An alias that names itself is written as it stands.
     backend.SetString(aliases, "me", "me");
     EXPECT_EQ(Envelope("me"), "N<me>\nR<me>\n");
     backend.SetString(aliases, "loop", "loop2");

@@ -15,10 +15,10 @@
 namespace velmar {
 namespace {
 
-class SubmitMessageTest : public ::testing::Test {
+class SubmitMessageTest : public wintest::CleanMachineTest {
 protected:
     void SetUp() override {
-        wintest::ForgetServerConfiguration();
+        CleanMachineTest::SetUp();
         config.hostName = "example.com";
         config.userId = "alice";
         config.spoolDir = spool.Path();

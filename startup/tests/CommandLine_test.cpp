@@ -26,7 +26,7 @@ std::string Describe(const ParsedCommandLine& p) {
     add("attach=", r.attachPath);
     add("host=", p.hostName.value_or(""));
     add("user=", p.userId.value_or(""));
-    if (r.parameterMode) {  // switches keep their whole lists there too (checked in BatchLists_test)
+    if (r.parameterMode) {  // the lists as given, kept whole (the "long lines" row of the parameter-file table)
         add("T=", r.toText.value_or(""));
         add("C=", r.ccText.value_or(""));
         add("B=", r.bccText.value_or(""));

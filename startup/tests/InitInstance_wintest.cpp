@@ -9,16 +9,17 @@
 namespace velmar {
 namespace {
 
-class InitInstanceTest : public ::testing::Test {
+class InitInstanceTest : public wintest::CleanMachineTest {
 protected:
     void SetUp() override {
-        wintest::ForgetServerConfiguration();
+        CleanMachineTest::SetUp();
         ASSERT_TRUE(InitApplication(app, GetModuleHandleA(nullptr), nullptr));
     }
     void TearDown() override {
         if (app.mainWindow != nullptr && IsWindow(app.mainWindow)) DestroyWindow(app.mainWindow);
         wintest::Pump();
         UnregisterClassA(app.appTitle.c_str(), GetModuleHandleA(nullptr));
+        CleanMachineTest::TearDown();
     }
     Application app;
 };

@@ -12,10 +12,8 @@
 namespace velmar {
 namespace {
 
-class BatchRefusalTest : public ::testing::Test {
+class BatchRefusalTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
 
     long Send(const std::string& arguments) {
         wintest::ChildProcess client("velmar1.exe", "velmar1.exe " + arguments);

@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
-#include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
 
@@ -17,15 +15,9 @@ namespace velmar {
 namespace {
 
 using wintest::ChildProcess;
-using wintest::ExpectGolden;
 
-constexpr char rootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
-
-class BatchSendTest : public ::testing::Test {
+class BatchSendTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
-
     // "%W" stands for the scratch directory.
     std::string Expand(std::string text) const {
         for (std::size_t at; (at = text.find("%W")) != std::string::npos;) text.replace(at, 2, work.Path());
@@ -49,7 +41,7 @@ struct GoldenCase {
     const char* name;  // golden files <name>.Q.ref (control file) and <name>.D.ref (data file)
     std::vector<std::pair<std::string, std::string>> files;  // scratch files, "%W" in their text too
     const char* arguments;
-    std::vector<std::pair<const char*, const char*>> rootSettings;  // user root's values; digits: a DWORD
+    std::vector<std::pair<const char*, const char*>> rootSettings;  // user root's values ("#1": a DWORD)
 };
 
 const GoldenCase goldenCases[] = {
@@ -64,7 +56,7 @@ const GoldenCase goldenCases[] = {
      "%W\\job~NEX.txt", {}},
     // The stored blind copy is a recipient in the control file, never in the header.
     {"stored_bcc", {{"body.txt", "x\r\n"}, {"bcc~NEX", "T:bob@example.com\r\nF:%W\\body.txt\r\n"}}, "%W\\bcc~NEX",
-     {{"OPT_BCC", "1"}, {"BCC", "archive@example.com"}}},
+     {{"OPT_BCC", "#1"}, {"BCC", "archive@example.com"}}},
     // The encoder's own leading and closing line feeds come out as CR LF.
     {"latin1_qp", {{"latin.txt", "caf\xE9 = ok\r\n"}}, "-t bob@example.com -f \"%W\\latin.txt\"", {}},
     {"attachment_base64",
@@ -74,7 +66,7 @@ const GoldenCase goldenCases[] = {
     {"attachment_uuencode",
      {{"b.txt", "see attached\r\n"}, {"data.bin", std::string("\x00\x01\x02\xFF", 4)},
       {"att~NEX", "T:bob@example.com\r\nF:%W\\b.txt\r\nA:%W\\data.bin\r\n"}},
-     "%W\\att~NEX", {{"UUENCODE", "1"}}},
+     "%W\\att~NEX", {{"UUENCODE", "#1"}}},
     // "-a" names the attachment by its last component; "-u" the sending user.
     {"switch_attachment", {{"b.txt", "body\r\n"}, {"notes.txt", "plain notes\r\n"}},
      "-u alice -t bob@example.com -f \"%W\\b.txt\" -a \"%W\\notes.txt\"", {}},
@@ -88,22 +80,14 @@ TEST_F(BatchSendTest, QueueFileSetsMatchTheGoldenFiles) {
         wintest::ForgetServerConfiguration();
         spool.Empty();
         for (const auto& [setting, value] : c.rootSettings)
-            ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(value[0]))
-                            ? wintest::SetRegistryDword(rootUserKey, setting, std::stoul(value))
-                            : wintest::SetRegistryString(rootUserKey, setting, value));
+            ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, setting, value));
         for (const auto& [file, text] : c.files) ASSERT_TRUE(wintest::WriteWholeFile(work / file, Expand(text)));
         EXPECT_EQ(Send(c.arguments), 0);
-        const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
-        ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2)
-            << "one set, no temporary file left behind";
-        EXPECT_TRUE(std::regex_match(control[0], std::regex("Q[0-9a-f]{16}\\.GSC"))) << control[0];
-        EXPECT_EQ(control[0].substr(1), data[0].substr(1));
-        ExpectGolden(std::string(c.name) + ".Q.ref", spool.Read(control[0]));
-        ExpectGolden(std::string(c.name) + ".D.ref", spool.Read(data[0]));
+        const std::string control = wintest::ExpectOneGoldenSet(spool, c.name);
         // The delivery side was told the control file's path; the caller's files stay.
         const auto received = delivery.Received(++told);
         ASSERT_EQ(received.size(), told);
-        EXPECT_EQ(received.back(), spool.Path() + "\\" + control[0]);
+        EXPECT_EQ(received.back(), spool.Path() + "\\" + control);
         for (const auto& file : c.files) EXPECT_TRUE(wintest::FileExists(work / file.first)) << file.first;
     }
 }
@@ -135,7 +119,7 @@ TEST_F(BatchSendTest, FailuresEndWithTheirExitCodes) {
     // No spool directory: nothing can be queued, the caller's body stays, the exit code says so.
     const std::string body = work / "x.tmp";
     ASSERT_TRUE(wintest::WriteWholeFile(body, "keep me\r\n"));
-    ASSERT_TRUE(wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\Global", "SpoolDir", work / "missing"));
+    ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SpoolDir", work / "missing"));
     EXPECT_EQ(Send("-t bob@example.com -f \"" + body + "\""), 5);
     EXPECT_TRUE(wintest::FileExists(body));
 

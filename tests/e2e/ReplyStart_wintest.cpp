@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "resources/resource.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
@@ -14,8 +15,18 @@ namespace {
 using wintest::ChildProcess;
 constexpr auto Text = wintest::ControlText;
 
-constexpr char kUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
-enum Id { To = 3001, Cc = 3003, Subject = 3007, Body = 3008, All = 3014, Sender = 3015, Yes = 3017, No = 3018 };
+using ReplyStart = wintest::CleanMachineTest;
+using wintest::kRootUserKey;
+enum Id {
+    To = IDC_TO,
+    Cc = IDC_CC,
+    Subject = IDC_SUBJECT,
+    Body = IDC_BODY,
+    All = IDC_REPLY_ALL,
+    Sender = IDC_REPLY_SENDER,
+    Yes = IDC_INCLUDE_YES,
+    No = IDC_INCLUDE_NO
+};
 
 // "to|cc|subject|pressed buttons|body" of the window.
 std::string Shown(HWND window) {
@@ -33,8 +44,7 @@ HWND FilledWindow(ChildProcess& client) {
     return window;
 }
 
-TEST(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
-    wintest::ForgetServerConfiguration();
+TEST_F(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
     wintest::ScratchDir dir("reply-row");
     const std::string source = dir / "RPL001.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(source, "To: root, Bob <bob@example.com>,\r\n  carol@example.com\r\n"
@@ -66,20 +76,18 @@ TEST(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
         if (steps[i].press != 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(steps[i].press), 0);
         EXPECT_EQ(Shown(window), steps[i].want);
     }
-    SendMessageA(window, WM_COMMAND, 3019, 0);  // Save as Default
-    EXPECT_EQ(wintest::ReadRegistryValue(kUserKey, "OPT_RPVAL").bytes, std::string("\x0e\0\0\0", 4));
+    SendMessageA(window, WM_COMMAND, IDC_REPLY_SAVE_DEFAULT, 0);
+    EXPECT_EQ(wintest::ReadRegistryValue(kRootUserKey, "OPT_RPVAL").bytes, std::string("\x0e\0\0\0", 4));
     EXPECT_TRUE(wintest::FileExists(source)) << "the source is deleted only at the end";
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(client.Wait(), 0);
     EXPECT_FALSE(wintest::FileExists(source));
     EXPECT_EQ(records.Read("mqsend.log"), "") << "a reply start hands nothing off";
-    wintest::ForgetServerConfiguration();
 }
 
-TEST(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
-    wintest::ForgetServerConfiguration();
-    ASSERT_TRUE(wintest::SetRegistryDword(kUserKey, "OPT_RPVAL", 2 | 12 | 16));   // unquoted, answer below
-    ASSERT_TRUE(wintest::SetRegistryString(kUserKey, "SMTPWIN", "0,0,900,600"));  // wide enough for unquoted text
+TEST_F(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
+    ASSERT_TRUE(wintest::SetRegistryDword(kRootUserKey, "OPT_RPVAL", 2 | 12 | 16));   // unquoted, answer below
+    ASSERT_TRUE(wintest::SetRegistryString(kRootUserKey, "SMTPWIN", "0,0,900,600"));  // wide enough for unquoted text
     std::string body;
     for (int i = 0; body.size() < 100 * 1024; ++i) body += "line " + std::to_string(i) + std::string(i % 400, '.') + "\r\n";
     wintest::ScratchDir dir("reply-long");
@@ -99,7 +107,6 @@ TEST(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(client.Wait(), 0);
     }
-    wintest::ForgetServerConfiguration();
 }
 
 }  // namespace

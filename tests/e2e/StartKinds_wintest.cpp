@@ -4,46 +4,63 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/resource.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
 
 using wintest::ChildProcess;
+using StartKinds = wintest::CleanMachineTest;
 
-// A window start shows the compose window, which closes on WM_CLOSE with exit code 0; a
+// A window start shows the compose window (pre-filled from a mailto: URL or from switches
+// with a body file, which stays the user's), which closes on WM_CLOSE with exit code 0; a
 // hand-off exits 0 at once and starts "mqsend" with the whole command line (a second blank
 // included); a batch start hands nothing off. No setting is read before a hand-off: a
 // configured delivery program is not used for it.
-TEST(StartKinds, EachKindOfCommandLine) {
+TEST_F(StartKinds, EachKindOfCommandLine) {
     enum class Start { Window, HandOff, Batch };
+    wintest::ScratchDir dir("prefill");
+    const std::string bodyFile = dir / "body.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, "Hello Bob,\r\nsee you.\r\n"));
     const struct {
-        const char* arguments;  // after "velmar1.exe "; null: the program name alone
+        std::string arguments;  // after "velmar1.exe "; empty: the program name alone
         Start want;
-    } cases[] = {{nullptr, Start::Window}, {"send", Start::HandOff}, {" mailto:a@example.com", Start::HandOff},
-                 {"-t a@example.com", Start::Batch}};
-    wintest::ForgetServerConfiguration();
-    wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\Global", "SendName", "C:\\nowhere\\deliver.exe");
+        std::string shown = "|||||";  // "to|cc|bcc|subject|body|" of a window start
+    } cases[] = {{"", Start::Window},
+                 {"send", Start::HandOff},
+                 {" mailto:a@example.com", Start::HandOff},
+                 {"-t a@example.com", Start::Batch},
+                 {"mailto:bob@example.com", Start::Window, "bob@example.com|||||"},
+                 {"-i \"" + bodyFile + "\" -t \"carol@example.com\" -c \"dave@example.org\" -b \"erin@example.net\" -s Hi",
+                  Start::Window,
+                  "carol@example.com|dave@example.org|erin@example.net|Hi|Hello Bob,\r\nsee you.\r\n|"}};
+    ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SendName", "C:\\nowhere\\deliver.exe"));
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments ? c.arguments : "(none)");
+        SCOPED_TRACE(c.arguments);
         wintest::RecordDir records;
-        ChildProcess client("velmar1.exe", c.arguments ? std::string("velmar1.exe ") + c.arguments : "velmar1.exe");
+        ChildProcess client("velmar1.exe", c.arguments.empty() ? "velmar1.exe" : "velmar1.exe " + c.arguments);
         ASSERT_TRUE(client.Started());
         if (c.want == Start::HandOff) {
             EXPECT_EQ(client.Wait(), 0);
-            EXPECT_EQ(records.WaitFor("mqsend.log"), std::string("mqsend ") + c.arguments + "\r\n");
+            EXPECT_EQ(records.WaitFor("mqsend.log"), "mqsend " + c.arguments + "\r\n");
             continue;
         }
         HWND window = c.want == Start::Window ? client.WaitForShownWindow("VELMAR1")
                                               : client.WaitForWindow("VELMAR1", 5000);
-        EXPECT_TRUE(c.want != Start::Window || (window != nullptr && IsWindowVisible(window)));
+        if (c.want == Start::Window) {
+            ASSERT_TRUE(window != nullptr && IsWindowVisible(window));
+            std::string shown;
+            for (int id : {IDC_TO, IDC_CC, IDC_BCC, IDC_SUBJECT, IDC_BODY}) shown += wintest::ControlText(window, id) + "|";
+            EXPECT_EQ(shown, c.shown);
+        }
         if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
         const long code = client.Wait();
         EXPECT_TRUE(c.want == Start::Window ? code == 0 : code != -1) << code;
         Sleep(200);
         EXPECT_EQ(records.Read("mqsend.log"), "");
     }
-    wintest::ForgetServerConfiguration();
+    EXPECT_TRUE(wintest::FileExists(bodyFile));  // a named body file is the user's: kept
 }
 
 }  // namespace

@@ -11,14 +11,12 @@
 
 #include "resources/resource.h"
 #include "tests/support/ComposeRig_win.h"
-#include "tests/support/Golden.h"
 #include "tests/support/SpoolRig.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
 
-constexpr char rootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
 constexpr char attachDir[] = "C:\\velmar-attach";  // fixed: an attached file's full path is its name
 
 struct Typed {
@@ -31,26 +29,14 @@ void Type(HWND window, const Typed& t) {
     for (const auto& [id, text] : fields) SetDlgItemTextA(window, id, text);
 }
 
-// Settings of the user root (digits: a number), with the send prompt off.
+// Settings of the user root ("#1": a number), with the send prompt off.
 void StoreRootSettings(const std::vector<std::pair<const char*, std::string>>& settings) {
-    ASSERT_TRUE(wintest::SetRegistryDword(rootUserKey, "OPT_SENDPROMPT", 0));
-    for (const auto& [name, value] : settings)
-        ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(value[0]))
-                        ? wintest::SetRegistryDword(rootUserKey, name, std::stoul(value))
-                        : wintest::SetRegistryString(rootUserKey, name, value));
+    ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "OPT_SENDPROMPT", "#0"));
+    for (const auto& [name, value] : settings) ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, name, value));
 }
 
-void ExpectOneGoldenSet(const wintest::DefaultSpool& spool, const std::string& name) {
-    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
-    ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
-    wintest::ExpectGolden(name + ".Q.ref", spool.Read(control[0]));
-    wintest::ExpectGolden(name + ".D.ref", spool.Read(data[0]));
-}
-
-class WindowSendTest : public ::testing::Test {
+class WindowSendTest : public wintest::CleanMachineTest {
 protected:
-    void SetUp() override { wintest::ForgetServerConfiguration(); }
-    void TearDown() override { wintest::ForgetServerConfiguration(); }
     wintest::RecordDir records;
     wintest::DefaultSpool spool;
 };
@@ -67,7 +53,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
          {"bob@example.com", "", "", "Wrapped",
           "This line is far longer than the wrap column, so it is cut at the last blank before it and goes "
           "on.\r\nshort\r\n"},
-         {{"OPT_WRAP", "1"}, {"SENDWRAP", "40"}}},
+         {{"OPT_WRAP", "#1"}, {"SENDWRAP", "#40"}}},
         {"window_mailaddr", {"bob@example.com", "", "", "From sales", "Hi\r\n"}, {{"MAILADDR", "sales@example.com"}}},
     };
     wintest::ListeningPipeServer delivery(records);
@@ -83,7 +69,7 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
         Type(window, c.typed);
         PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
         EXPECT_EQ(client.Wait(), 0) << "the window closes once the message is queued";
-        ExpectOneGoldenSet(spool, c.name);
+        wintest::ExpectOneGoldenSet(spool, c.name);
         EXPECT_EQ(delivery.Received(++told).size(), told);
     }
 }
@@ -167,7 +153,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     const std::string attachment = std::string(attachDir) + "\\notes.txt", signature = std::string(attachDir) + "\\sig.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(attachment, "plain notes\r\n"));
     ASSERT_TRUE(wintest::WriteWholeFile(signature, "-- \r\nRoot, sales\r\n"));
-    StoreRootSettings({{"OPT_SIG", "1"}, {"SIGFILE", signature}});
+    StoreRootSettings({{"OPT_SIG", "#1"}, {"SIGFILE", signature}});
     Application app;
     ASSERT_TRUE(wintest::StartInProcess(app));
     HWND window = wintest::OpenMainWindow(app);
@@ -197,7 +183,7 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(app.draft.attachments.Count(), 0u) << "emptied once the message is queued";
-    ExpectOneGoldenSet(spool, "window_signature_attachment");
+    wintest::ExpectOneGoldenSet(spool, "window_signature_attachment");
     EXPECT_EQ(delivery.Received(1).size(), 1u);
 
     wintest::Pump();

@@ -31,15 +31,18 @@ def send(files, *arguments, **env_extra):
     """A machine without server configuration, `files` in C:\\mailcheck, one send: the data file."""
     env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEARCH="win64", **env_extra)
     env.pop("DISPLAY", None)
-    subprocess.run(["wine", "reg", "delete", r"HKLM\SOFTWARE\Brindle", "/f"], env=env, capture_output=True)
+    # VELMAR_WINDOWS_BUILD: "windows" (64-bit) or "windows32" (the shipped 32-bit build).
+    build = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")
+    # The registry view of that build: a bare `wine reg` is the 32-bit tool when the 32-bit
+    # Wine is installed, and would miss the 64-bit program's keys.
+    view = "/reg:32" if build == "windows32" else "/reg:64"
+    subprocess.run(["wine", "reg", "delete", r"HKLM\SOFTWARE\Brindle", "/f", view], env=env, capture_output=True)
     for d in (SPOOL, WORK):
         shutil.rmtree(d, ignore_errors=True)
         os.makedirs(d)
     for name, data in files.items():
         with open(os.path.join(WORK, name), "wb") as f:
             f.write(data)
-    # VELMAR_WINDOWS_BUILD: "windows" (64-bit) or "windows32" (the shipped 32-bit build).
-    build = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")
     client = os.path.join(ROOT, "build", build, "bin", "velmar1.exe")
     run = subprocess.run(["wine", client, *arguments], env=env, capture_output=True, timeout=120)
     if run.returncode != 0:

@@ -12,16 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "common/WindowText_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar::wintest {
 
-inline std::string Caption(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-inline std::string ItemText(HWND dialog, int id) { return Caption(GetDlgItem(dialog, id)); }
+inline std::string Caption(HWND window) { return WindowText(window); }
+inline std::string ItemText(HWND dialog, int id) { return DlgItemText(dialog, id); }
 inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -115,24 +112,5 @@ private:
     std::deque<HWND> opened_;
     std::set<HWND> seen_;
 };
-
-// The directory named by VELMAR_SHOWCASE_DIR (set by scripts/screenshots-dialogs.sh), empty
-// when it is not set.
-inline std::string ShowcaseDir() {
-    char dir[MAX_PATH] = {};
-    return GetEnvironmentVariableA("VELMAR_SHOWCASE_DIR", dir, sizeof dir) == 0 ? std::string() : std::string(dir);
-}
-
-// Not a check: holds a dialog open for a picture, writes "<name>.ready" in the showcase
-// directory, and closes the dialog once "<name>.done" appears there.
-inline void HoldForPicture(HWND dialog, const std::string& dir, const std::string& name) {
-    const auto pump = [](DWORD ms) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20)) Pump();
-    };
-    pump(500);
-    WriteWholeFile(dir + "\\" + name + ".ready", name);
-    for (int waited = 0; waited < 200 && !FileExists(dir + "\\" + name + ".done"); ++waited) pump(50);
-    Click(dialog, IDCANCEL);
-}
 
 }  // namespace velmar::wintest

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "tests/support/Golden.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar::wintest {
@@ -42,6 +44,20 @@ public:
 private:
     std::string path_ = "C:\\MAIL\\spool";
 };
+
+// The one queue file set in the spool (nothing else: no temporary file left behind), its
+// two files compared with the golden files <name>.Q.ref and <name>.D.ref; returns the
+// control file's name.
+inline std::string ExpectOneGoldenSet(const DefaultSpool& spool, const std::string& name) {
+    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
+    EXPECT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
+    if (control.size() != 1 || data.size() != 1) return {};
+    EXPECT_TRUE(std::regex_match(control[0], std::regex("Q[0-9a-f]{16}\\.GSC"))) << control[0];
+    EXPECT_EQ(control[0].substr(1), data[0].substr(1));
+    ExpectGolden(name + ".Q.ref", spool.Read(control[0]));
+    ExpectGolden(name + ".D.ref", spool.Read(data[0]));
+    return control[0];
+}
 
 // The delivery side's pipe server stand-in, serving \\.\pipe\STMPQUEUE until destroyed.
 class ListeningPipeServer {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -86,6 +88,25 @@ inline void ForgetServerConfiguration() {
     DeleteFileA((std::string(windows) + "\\VELMAR.INI").c_str());
     // The profile functions cache files; this flushes the cache.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, "VELMAR.INI");
+}
+
+// A test that starts and ends on a machine without any server configuration.
+class CleanMachineTest : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetServerConfiguration(); }
+    void TearDown() override { ForgetServerConfiguration(); }
+};
+
+// The keys of the built-in configuration: the global settings, and the user "root" of no
+// domain (the user a start without configuration sends as).
+inline constexpr char kGlobalKey[] = "SOFTWARE\\Brindle\\Velmar\\Global";
+inline constexpr char kRootUserKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\\\Users\\root";
+
+// Stores `value` under `keyPath` as the settings tables of the native tests write them (see
+// FakeSettingsBackend::Apply): "#<number>" as a REG_DWORD, any other text as a REG_SZ.
+inline bool SetSetting(const std::string& keyPath, const std::string& name, const std::string& value) {
+    return value.starts_with('#') ? SetRegistryDword(keyPath, name, std::stoul(value.substr(1), nullptr, 0))
+                                  : SetRegistryString(keyPath, name, value);
 }
 
 inline std::string ReadWholeFile(const std::string& path) {

@@ -1,0 +1,25 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a GoogleTest program holds a suite that CMake did not register as a test
+# (a case macro the source scan missed would otherwise never run).
+#   cmake -DPROGRAM=exe [-DEMULATOR=runner] -DSUITES=a,b,c -P CheckSuites.cmake
+execute_process(COMMAND ${EMULATOR} ${PROGRAM} --gtest_list_tests OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} --gtest_list_tests exited ${rc}")
+endif()
+string(REPLACE "," ";" registered "${SUITES}")
+string(REGEX MATCHALL "(^|\n)[A-Za-z0-9_/]+\\." heads "${listing}")
+set(missing)
+foreach(head IN LISTS heads)
+  string(STRIP "${head}" head)
+  string(REGEX REPLACE "\\.$" "" suite "${head}")
+  # Parameterised suites are listed as Instance/Suite.
+  string(REGEX REPLACE "^.*/" "" suite "${suite}")
+  if(NOT suite IN_LIST registered)
+    list(APPEND missing ${suite})
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "suites without a test of their own: ${missing}")
+endif()
+list(LENGTH heads count)
+message(STATUS "${count} suites, all registered")
