@@ -24,15 +24,6 @@ std::wstring ToWide(UINT codePage, std::string_view bytes) {
 
 }  // namespace
 
-std::wstring WindowTextW(HWND window) {
-    if (window == nullptr) return {};
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 std::string WideToUtf8(std::wstring_view text) { return FromWide(CP_UTF8, 0, text, nullptr); }
 
 std::wstring Utf8ToWide(std::string_view text) { return ToWide(CP_UTF8, text); }

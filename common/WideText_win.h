@@ -1,4 +1,4 @@
-// Unicode text at the Windows edge: the whole text of a window as UTF-16, and the
+// Unicode text at the Windows edge (a window's text as UTF-16 is WindowTextW): the
 // conversions between UTF-16, UTF-8 and the ANSI code page. Text a person types is read
 // here once, as the Unicode windows hold it; bytes of files and settings stay in their
 // code page until a message that needs UTF-8 asks for them.
@@ -6,14 +6,13 @@
 
 #include <windows.h>
 
+#include "common/WindowText_win.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmar {
-
-// The whole text of `window` (a Unicode window keeps every character), however long.
-[[nodiscard]] std::wstring WindowTextW(HWND window);
 
 [[nodiscard]] std::string WideToUtf8(std::wstring_view text);
 [[nodiscard]] std::wstring Utf8ToWide(std::string_view text);
