@@ -76,7 +76,7 @@ HWND ListBoxOver(HWND dialog, HWND list, DWORD style, int extraHeight, int id) {
 
 struct AddressBook {
     AddressBook(const AddressBookContext& c, std::string_view l, std::string f, bool sorted)
-        : context(c), stores(c, NoticeFor(c, nullptr)), model(stores, sorted), label(l), field(std::move(f)) {}
+        : context(c), stores(c, NoticeFor(c, nullptr)), model(stores, sorted, c.cache), label(l), field(std::move(f)) {}
 
     const AddressBookContext& context;
     Win32AliasStores stores;
@@ -144,6 +144,10 @@ void RefreshFilter(AddressBook& book) {
 void ShowModel(AddressBook& book, std::optional<std::size_t> selected) {
     SendMessageA(book.addresses, WM_SETREDRAW, FALSE, 0);
     SendMessageA(book.addresses, LB_RESETCONTENT, 0, 0);
+    std::size_t bytes = 0;
+    for (const AddressItem& item : book.model.Items()) bytes += item.text.size() + 1;
+    // Room for every row at once, not grown row by row.
+    SendMessageA(book.addresses, LB_INITSTORAGE, book.model.Items().size(), static_cast<LPARAM>(bytes));
     for (const AddressItem& item : book.model.Items()) InsertRow(book.addresses, item);
     SendMessageA(book.addresses, WM_SETREDRAW, TRUE, 0);
     SetScrollRange(book.addresses, SB_VERT, 0, static_cast<int>(book.model.Items().size()), TRUE);
@@ -508,7 +512,8 @@ bool BrowseListFile(HWND owner, const AddressBookContext& context, std::string& 
 
 bool CompleteAddress(HWND owner, const AddressBookContext& context, std::string_view label, std::string& field) {
     Win32AliasStores stores(context, NoticeFor(context, owner));
-    const std::vector<std::string> found = CompletionCandidates(stores, CutCopy(field, cap::fieldForBook));
+    const std::vector<std::string> found =
+        CompletionCandidates(stores, CutCopy(field, cap::fieldForBook), context.cache);
     if (found.size() == 1) {
         field = found.front();
         return true;

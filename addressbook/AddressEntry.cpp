@@ -34,7 +34,7 @@ std::size_t TrimEntryText(std::string& text) {
 
 ParsedEntry ParseAddressEntry(std::string_view line) {
     ParsedEntry entry;
-    const std::size_t angle = line.find('<');
+    const std::size_t angle = FindUnquoted(line, '<');  // a "<" inside the quoted name is display text
     if (angle != npos) entry.address = Between(line, angle, '>');
     const std::size_t quote = line.find('"');
     const std::size_t paren = line.find('(');

@@ -43,10 +43,11 @@ struct ParsedEntry {
 // character that is neither a blank nor a tab (leading blanks stay in the text).
 std::size_t TrimEntryText(std::string& text);
 
-// Reads one alias file line: the address inside the first angle brackets; the name inside
-// the first double quotes, else inside the first parentheses (with the text before them
-// as the address when there were no angle brackets), else the text before "<"; a line with
-// neither is all address. Trailing blanks are trimmed from both.
+// Reads one alias file line: the address inside the first angle brackets outside double
+// quotes; the name inside the first double quotes (a "<" there is display text), else
+// inside the first parentheses (with the text before them as the address when there were
+// no angle brackets), else the text before "<"; a line with neither is all address.
+// Trailing blanks are trimmed from both.
 [[nodiscard]] ParsedEntry ParseAddressEntry(std::string_view line);
 
 // True when `pattern` occurs in `text` ignoring ASCII case; an empty pattern never occurs.

@@ -1,6 +1,7 @@
 #include "addressbook/AddressModel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "addressbook/StoreFiles.h"
 #include "common/Text.h"
@@ -14,12 +15,46 @@ bool LessNoCase(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::string> LinesOf(AliasStores& stores, const std::string& path) {
-    auto lines = stores.ReadLines(path);
-    return lines ? std::move(*lines) : std::vector<std::string>{};
+    const auto bytes = stores.ReadBytes(path);
+    return bytes ? SplitTextLines(*bytes) : std::vector<std::string>{};
 }
 
 std::string LocalUserText(AliasStores& stores, const std::string& userId) {
     return LocalUserDisplay(userId, CutCopy(stores.FullName(userId), cap::fullName));
+}
+
+std::vector<std::string> ParseAliasFile(AliasStores& stores, const std::string& path) {
+    std::vector<std::string> texts;
+    for (const std::string& line : LinesOf(stores, path)) {
+        std::string text = AliasLineDisplay(line);
+        if (!text.empty()) texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+// The display texts of an alias file's entries; from the cache while the file is unchanged.
+std::vector<std::string> ShownTexts(AliasStores& stores, const std::string& path, AddressCache* cache) {
+    if (cache == nullptr) return ParseAliasFile(stores, path);
+    const std::string stamp = stores.FileStamp(path);
+    AddressCache::ShownFile& file = cache->aliasFiles[path];
+    if (file.stamp != stamp || stamp.empty()) file = {stamp, ParseAliasFile(stores, path)};
+    return file.texts;
+}
+
+// Every candidate of completion, in its order, into `index`.
+void IndexCandidates(AliasStores& stores, CompletionIndex& index, AddressCache* cache) {
+    index.Clear();
+    for (const std::string& user : LinesOf(stores, stores.LocalUsersPath()))
+        if (!user.empty()) index.Add(LocalUserText(stores, user));
+    const std::string host = stores.HostName();
+    for (const std::string& line : LinesOf(stores, stores.NameIndexPath())) {
+        const std::string name = line.substr(0, line.find(' '));
+        if (name.empty()) continue;
+        const std::string target = CutCopy(stores.ServerAliasTarget(name), cap::aliasTarget - 1);
+        index.Add(target.empty() ? name : ServerAliasEntry(name, target, host).text);
+    }
+    for (const std::string& path : {stores.SharedAliasPath(), stores.PersonalAliasPath()})
+        for (std::string& text : ShownTexts(stores, path, cache)) index.Add(std::move(text));
 }
 
 }  // namespace
@@ -57,26 +92,25 @@ std::size_t AddressModel::Insert(AddressItem item, std::optional<std::size_t> at
     return place;
 }
 
-void AddressModel::LoadAliasFile(const std::string& path, EntryKind kind) {
-    for (const std::string& line : LinesOf(stores_, path)) {
-        std::string text = AliasLineDisplay(line);
-        if (!text.empty()) Insert({std::move(text), kind}, std::nullopt);
-    }
-}
-
 void AddressModel::Load() {
-    modified_ = false;
+    modified_ = sharedChanged_ = personalChanged_ = false;
     items_.clear();
-    LoadAliasFile(stores_.PersonalAliasPath(), EntryPersonal);
-    LoadAliasFile(stores_.SharedAliasPath(), EntryShared);
+    // Appended in load order, then sorted once: the order inserting each in its sorted
+    // place gives, without moving the list once per entry.
+    for (const auto& [path, kind] : {std::pair{stores_.PersonalAliasPath(), EntryPersonal},
+                                     std::pair{stores_.SharedAliasPath(), EntryShared}})
+        for (std::string& text : ShownTexts(stores_, path, cache_)) items_.push_back({std::move(text), kind});
     const std::string host = stores_.HostName();
     for (const auto& [name, target] : stores_.ListServerAliases()) {
         if (IsProgramTarget(target)) continue;
         ShownEntry shown = ServerAliasEntry(name, target, host);
-        Insert({std::move(shown.text), shown.kind}, std::nullopt);
+        items_.push_back({std::move(shown.text), shown.kind});
     }
     for (const std::string& user : LinesOf(stores_, stores_.LocalUsersPath()))
-        if (!user.empty()) Insert({LocalUserText(stores_, user), EntryLocalUser}, std::nullopt);
+        if (!user.empty()) items_.push_back({LocalUserText(stores_, user), EntryLocalUser});
+    if (sorted_)
+        std::stable_sort(items_.begin(), items_.end(),
+                         [](const AddressItem& a, const AddressItem& b) { return LessNoCase(a.text, b.text); });
 }
 
 void AddressModel::ForgetServerAlias(const std::string& name) {
@@ -92,7 +126,7 @@ std::optional<std::size_t> AddressModel::Store(EntryDraft draft, std::optional<s
         if (old.kind == EntryAlias || old.kind == EntryList || draft.kind == EntryList)
             ForgetServerAlias(AliasNameOf(old.text, old.kind));
         else
-            modified_ = true;
+            MarkChanged(old.kind);
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(*oldIndex));
     } else {
         oldIndex.reset();
@@ -111,7 +145,7 @@ std::optional<std::size_t> AddressModel::Store(EntryDraft draft, std::optional<s
     }
     if (text.empty() || Find(text)) return std::nullopt;
     const std::size_t place = Insert({std::move(text), draft.kind}, oldIndex);
-    if (draft.kind == EntryShared || draft.kind == EntryPersonal) modified_ = true;
+    if (draft.kind == EntryShared || draft.kind == EntryPersonal) MarkChanged(draft.kind);
     return place;
 }
 
@@ -128,7 +162,7 @@ std::vector<std::size_t> AddressModel::Delete(std::vector<std::size_t> indexes) 
         case EntryAlias:
         case EntryList:
         case EntryNewList: ForgetServerAlias(AliasNameOf(item.text, item.kind)); break;
-        default: modified_ = true; break;
+        default: MarkChanged(item.kind); break;
         }
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(*it));
     }
@@ -159,39 +193,44 @@ std::optional<std::size_t> AddressModel::Find(std::string_view text) const {
     return std::nullopt;
 }
 
+void AddressModel::MarkChanged(EntryKind kind) {
+    modified_ = true;
+    if (kind == EntryShared) sharedChanged_ = true;
+    if (kind == EntryPersonal) personalChanged_ = true;
+}
+
 std::vector<std::string> AddressModel::Save() {
     std::vector<std::string> failed;
-    for (const auto& [kind, path] : {std::pair{EntryShared, stores_.SharedAliasPath()},
-                                     std::pair{EntryPersonal, stores_.PersonalAliasPath()}}) {
-        std::vector<std::string> lines;
+    for (const auto& [kind, changed, path] :
+         {std::tuple{EntryShared, &sharedChanged_, stores_.SharedAliasPath()},
+          std::tuple{EntryPersonal, &personalChanged_, stores_.PersonalAliasPath()}}) {
+        if (!*changed) continue;  // a store left alone is not rewritten
+        std::vector<std::string> entries;
         for (const AddressItem& item : items_)
-            if (item.kind == kind) lines.push_back(item.text);
-        if (!stores_.ReplaceFile(path, TextFileBytes(lines))) failed.push_back(path);
+            if (item.kind == kind) entries.push_back(item.text);
+        const std::string old = stores_.ReadBytes(path).value_or(std::string());
+        if (stores_.ReplaceFile(path, AliasFileWith(old, entries))) *changed = false;  // else tried again next time
+        else failed.push_back(path);
     }
     modified_ = false;
     return failed;
 }
 
-std::vector<std::string> CompletionCandidates(AliasStores& stores, std::string_view typed) {
-    std::vector<std::string> found;
-    auto consider = [&](std::string text) {
-        if (ContainsNoCase(text, typed)) found.push_back(std::move(text));
-    };
-    for (const std::string& user : LinesOf(stores, stores.LocalUsersPath()))
-        if (!user.empty()) consider(LocalUserText(stores, user));
-    const std::string host = stores.HostName();
-    for (const std::string& line : LinesOf(stores, stores.NameIndexPath())) {
-        const std::string name = line.substr(0, line.find(' '));
-        if (name.empty()) continue;
-        const std::string target = CutCopy(stores.ServerAliasTarget(name), cap::aliasTarget - 1);
-        consider(target.empty() ? name : ServerAliasEntry(name, target, host).text);
+std::vector<std::string> CompletionCandidates(AliasStores& stores, std::string_view typed, AddressCache* cache) {
+    if (cache == nullptr) {
+        CompletionIndex index;
+        IndexCandidates(stores, index, nullptr);
+        return index.Matching(typed);
     }
-    for (const std::string& path : {stores.SharedAliasPath(), stores.PersonalAliasPath()})
-        for (const std::string& line : LinesOf(stores, path)) {
-            std::string text = AliasLineDisplay(line);
-            if (!text.empty()) consider(std::move(text));
-        }
-    return found;
+    std::string stamp;
+    for (const std::string& path : {stores.LocalUsersPath(), stores.NameIndexPath(), stores.SharedAliasPath(),
+                                    stores.PersonalAliasPath()})
+        stamp.append(stores.FileStamp(path)).append("|");
+    if (stamp != cache->completionStamp || cache->completion.Size() == 0) {
+        IndexCandidates(stores, cache->completion, cache);
+        cache->completionStamp = stamp;
+    }
+    return cache->completion.Matching(typed);
 }
 
 }  // namespace velmar

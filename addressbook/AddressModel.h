@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "addressbook/AddressCache.h"
 #include "addressbook/AddressEntry.h"
 #include "addressbook/AliasStores.h"
 #include "resources/resource.h"
@@ -42,7 +43,9 @@ struct EntryButtons {
 
 class AddressModel {
 public:
-    AddressModel(AliasStores& stores, bool sorted) : stores_(stores), sorted_(sorted) {}
+    // With a cache, an alias file is parsed again only once it has changed.
+    AddressModel(AliasStores& stores, bool sorted, AddressCache* cache = nullptr)
+        : stores_(stores), sorted_(sorted), cache_(cache) {}
 
     // Fills the list from every store: personal file, shared file, server aliases (those
     // feeding a program left out), local users. Clears the modified flag.
@@ -65,30 +68,36 @@ public:
     // The place of the entry with exactly this text.
     [[nodiscard]] std::optional<std::size_t> Find(std::string_view text) const;
 
-    // Writes the shared and personal entries back to their files, one display text a
-    // line; returns the paths that could not be written (each file is tried). Clears the
-    // modified flag.
+    // Writes the shared or personal entries back to their file when they changed since the
+    // load or the last save (AliasFileWith: the lines not changed stay byte for byte);
+    // returns the paths that could not be written (each file is tried; a failed one is
+    // tried again by the next save). Clears the modified flag.
     std::vector<std::string> Save();
 
     [[nodiscard]] const std::vector<AddressItem>& Items() const { return items_; }
     [[nodiscard]] bool Modified() const { return modified_; }
-    void ClearModified() { modified_ = false; }
+    void ClearModified() { modified_ = sharedChanged_ = personalChanged_ = false; }
     [[nodiscard]] bool Sorted() const { return sorted_; }
 
 private:
     std::size_t Insert(AddressItem item, std::optional<std::size_t> at);
-    void LoadAliasFile(const std::string& path, EntryKind kind);
     void ForgetServerAlias(const std::string& name);
+    void MarkChanged(EntryKind kind);
 
     AliasStores& stores_;
     bool sorted_;
+    AddressCache* cache_;
     bool modified_ = false;
+    bool sharedChanged_ = false;
+    bool personalChanged_ = false;
     std::vector<AddressItem> items_;
 };
 
 // Every known address whose display text contains `typed` ignoring case, in this order:
 // local users, the alias name index (each name with its target), the shared alias file,
-// the personal alias file.
-[[nodiscard]] std::vector<std::string> CompletionCandidates(AliasStores& stores, std::string_view typed);
+// the personal alias file. With a cache, the stores are read and indexed again only once
+// one of their files has changed.
+[[nodiscard]] std::vector<std::string> CompletionCandidates(AliasStores& stores, std::string_view typed,
+                                                            AddressCache* cache = nullptr);
 
 }  // namespace velmar

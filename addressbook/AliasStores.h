@@ -19,8 +19,11 @@ public:
     [[nodiscard]] virtual std::string SharedAliasPath() = 0;
     [[nodiscard]] virtual std::string HostName() = 0;
 
-    // The lines of a text file, each whole, line ends removed; nothing for a missing file.
-    [[nodiscard]] virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+    // The bytes of a file; nothing for a missing file.
+    [[nodiscard]] virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+    // What changes whenever the file changes (its size and time of change); empty for a
+    // missing file.
+    [[nodiscard]] virtual std::string FileStamp(const std::string& path) = 0;
     // Replaces a file with `bytes` so that it holds either its old or its new content,
     // never a part. False (and the old file untouched) when that was not possible.
     [[nodiscard]] virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;

@@ -79,10 +79,12 @@ std::string Win32AliasStores::SharedAliasPath() {
     return shared.empty() ? context_.config.cfgDir + "\\aliases.txt" : shared;
 }
 
-std::optional<std::vector<std::string>> Win32AliasStores::ReadLines(const std::string& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return std::nullopt;
-    return SplitTextLines(*bytes);
+std::string Win32AliasStores::FileStamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+    const auto number = [](DWORD high, DWORD low) { return std::to_string((std::uint64_t{high} << 32) | low); };
+    return number(data.nFileSizeHigh, data.nFileSizeLow) + ":" +
+           number(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
 }
 
 std::vector<std::pair<std::string, std::string>> Win32AliasStores::ListServerAliases() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/WholeFiles_win.h"
+#include "addressbook/AddressCache.h"
 #include "addressbook/AliasStores.h"
 #include "config/AppConfig.h"
 #include "config/SettingsStore.h"
@@ -33,6 +34,7 @@ struct AddressBookContext {
     AppConfig& config;
     SettingsStore& settings;
     FailureNotice notice;  // empty: a message box owned by the dialog or window at hand
+    AddressCache* cache = nullptr;  // the compose window's, kept between openings; null: read each time
 };
 
 // Adds `name` to the alias name index at `path` (created when missing) unless a line
@@ -62,7 +64,8 @@ public:
     std::string PersonalAliasPath() override;
     std::string SharedAliasPath() override;
     std::string HostName() override { return context_.config.hostName; }
-    std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+    std::optional<std::string> ReadBytes(const std::string& path) override { return ReadFileBytes(path); }
+    std::string FileStamp(const std::string& path) override;
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
         return ReplaceFileSafely(path, bytes);
     }

@@ -1,28 +1,43 @@
 #include "addressbook/StoreFiles.h"
 
+#include <algorithm>
+#include <unordered_set>
+
+#include "addressbook/AddressEntry.h"
+#include "common/LineText.h"
 #include "common/Text.h"
 
 namespace velmar {
 
 std::vector<std::string> SplitTextLines(std::string_view bytes) {
-    const std::size_t stop = bytes.find('\x1A');
-    if (stop != std::string_view::npos) bytes = bytes.substr(0, stop);
     std::vector<std::string> lines;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        if (end == std::string_view::npos) break;
-        bytes.remove_prefix(end + 1);
-    }
+    for (const FileLine& line : SplitFileLines(bytes.substr(0, bytes.find('\x1A')))) lines.emplace_back(line.text);
     return lines;
 }
 
-std::string TextFileBytes(const std::vector<std::string>& lines) {
+std::string AliasFileWith(std::string_view old, const std::vector<std::string>& entries) {
+    const std::size_t stop = std::min(old.find('\x1A'), old.size());
+    std::unordered_multiset<std::string_view> unwritten(entries.begin(), entries.end());
     std::string bytes;
-    for (const std::string& line : lines) bytes.append(line).append("\r\n");
-    return bytes;
+    for (const FileLine& line : SplitFileLines(old.substr(0, stop))) {
+        const std::string shown = line.text.empty() ? std::string() : AliasLineDisplay(line.text);
+        if (!shown.empty()) {
+            const auto it = unwritten.find(shown);
+            if (it == unwritten.end()) continue;  // removed or changed
+            unwritten.erase(it);
+        }
+        bytes.append(line.text).append(line.end);
+    }
+    bool lineOpen = !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
+    for (const std::string& entry : entries) {
+        const auto it = unwritten.find(entry);
+        if (it == unwritten.end()) continue;
+        unwritten.erase(it);
+        if (lineOpen) bytes += "\r\n";
+        lineOpen = false;
+        bytes.append(entry).append("\r\n");
+    }
+    return bytes.append(old.substr(stop));
 }
 
 std::optional<std::string> NameIndexWith(std::string_view indexBytes, std::string_view name) {
@@ -55,7 +70,7 @@ std::string SiblingPath(std::string_view path, std::string_view extension) {
 
 std::string ListFileToBoxText(std::string_view fileBytes) {
     std::string text;
-    const bool endsWithLine = !fileBytes.empty() && fileBytes.back() == '\n';
+    const bool endsWithLine = !fileBytes.empty() && (fileBytes.back() == '\n' || fileBytes.back() == '\r');
     const std::vector<std::string> lines = SplitTextLines(fileBytes);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         text += lines[i];

@@ -9,13 +9,17 @@
 
 namespace velmar {
 
-// Splits file bytes into lines as a text-mode read sees them: each line whole, however
-// long, its CR LF or LF removed; a last line without a line end still counts; a 0x1A byte
-// ends the text.
+// Splits file bytes into lines: each line whole, however long, its CR LF, LF or lone CR
+// removed; a last line without a line end still counts; a 0x1A byte ends the text.
 [[nodiscard]] std::vector<std::string> SplitTextLines(std::string_view bytes);
 
-// The bytes of a text file of these lines: each followed by CR LF.
-[[nodiscard]] std::string TextFileBytes(const std::vector<std::string>& lines);
+// The alias file `old` rewritten to hold the display texts `entries` (one store's entries,
+// in list order). Every line whose display text (AliasLineDisplay) is still among the
+// entries stays byte for byte with its own line end, and so does every line that shows no
+// entry and everything from a 0x1A on; the lines of entries removed or changed go; the
+// entries the file does not hold yet follow the kept lines, each with CR LF, before the
+// 0x1A.
+[[nodiscard]] std::string AliasFileWith(std::string_view old, const std::vector<std::string>& entries);
 
 // The alias name index after adding `name`: nothing (the index unchanged) when a line
 // already equals it ignoring case, else the index's bytes with the name and CR LF

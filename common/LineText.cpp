@@ -19,4 +19,19 @@ bool TrimLineEnds(std::string& text) {
     return removed;
 }
 
+std::vector<FileLine> SplitFileLines(std::string_view bytes) {
+    std::vector<FileLine> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            lines.push_back({bytes, {}});
+            break;
+        }
+        const std::size_t length = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+        lines.push_back({bytes.substr(0, end), bytes.substr(end, length)});
+        bytes.remove_prefix(end + length);
+    }
+    return lines;
+}
+
 }  // namespace velmar

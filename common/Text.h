@@ -43,4 +43,17 @@ inline std::string& CutTo(std::string& text, std::size_t maxChars) {
     return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
+// The position of the first `c` outside a double-quoted run ("…", in which a backslash
+// escapes the next character); npos when there is none. A "<" inside a quoted display name
+// is display text, not the start of the address.
+[[nodiscard]] inline std::size_t FindUnquoted(std::string_view text, char c) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (quoted && text[i] == '\\') ++i;
+        else if (text[i] == '"') quoted = !quoted;
+        else if (!quoted && text[i] == c) return i;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace velmar

@@ -9,7 +9,8 @@ namespace velmar {
 namespace {
 
 AddressBookContext ContextOf(ComposeWindow& w) {
-    return AddressBookContext{w.context.instance, w.context.appTitle, w.context.config, w.context.settings, {}};
+    return AddressBookContext{w.context.instance, w.context.appTitle, w.context.config, w.context.settings, {},
+                              &w.addressCache};
 }
 
 }  // namespace

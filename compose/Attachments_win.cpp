@@ -10,6 +10,7 @@
 #include "compose/DiagnosticTexts.h"
 #include "compose/WindowTexts.h"
 #include "encoding/AttachmentParts_win.h"
+#include "queue/PreparedBody_win.h"
 #include "resources/resource.h"
 
 namespace velmar {
@@ -20,8 +21,14 @@ constexpr std::size_t kFileNameBuffer = 256;  // the attach dialog's full path, 
 constexpr DWORD kAttachDialogFlags = OFN_FILEMUSTEXIST | OFN_SHOWHELP | OFN_HIDEREADONLY;
 
 // Adds one file under its full path as the display name; counts and shows it on success.
+// A queue file of the spool directory is refused with a box: it belongs to another message.
 bool AttachFile(ComposeWindow& w, const std::string& path) {
     ComposeContext& c = w.context;
+    if (IsSpoolQueueFile(path, c.config.spoolDir)) {
+        const std::string text = "A queued message cannot be attached: " + path;
+        MessageBoxA(w.window, text.c_str(), c.appTitle.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     if (!AddAttachment(c.draft.attachments, c.settings, c.config, path, path)) return false;
     ShowAttachmentList(w);
     return true;

@@ -1,5 +1,7 @@
 #include "compose/BodyText.h"
 
+#include <algorithm>
+
 #include "common/Text.h"
 
 namespace velmar {
@@ -26,6 +28,11 @@ std::string TextForEditControl(std::string_view bytes) {
             text += c;
         }
     }
+    return text;
+}
+
+std::string BodyFileText(std::string text) {
+    std::replace(text.begin(), text.end(), '\x1a', ' ');
     return text;
 }
 

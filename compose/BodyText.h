@@ -31,6 +31,11 @@ struct IncludePlan {
 // end-of-file mark (0x1A) at the very end is dropped. Every other byte is kept.
 [[nodiscard]] std::string TextForEditControl(std::string_view fileBytes);
 
+// The body text as the body file of a message holds it: the queue copies that file as a
+// text file, which ends at the byte 0x1A, so each 0x1A becomes a blank and every line and
+// part after it arrives.
+[[nodiscard]] std::string BodyFileText(std::string text);
+
 // Whether a path chosen in a file dialog fits the shared file name.
 [[nodiscard]] constexpr bool FitsFileName(std::string_view path) { return path.size() <= kFileNameCapacity; }
 

@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "addressbook/AddressCache.h"
 #include "compose/ControlTable.h"
 #include "compose/Layout.h"
 #include "compose/MainWindow_win.h"
@@ -51,6 +52,7 @@ struct ComposeWindow {
     GdiObject<HPEN> highlightPen;
     GdiObject<HFONT> bodyFont;
     HCURSOR waitCursor = nullptr;
+    AddressCache addressCache;  // the address book's files as read for this window
 
     [[nodiscard]] HWND Control(int row) const { return row >= 0 && row < kControlCount ? controls[row] : nullptr; }
     [[nodiscard]] HWND Body() const { return controls[RowBody]; }

@@ -162,7 +162,6 @@ std::size_t AddHeaderAddresses(std::string& ccList, std::string_view headerLine,
             ListHolds(ccList, address))
             continue;
         const bool comma = !ccList.empty() && ccList.back() != ',';
-        if (ccList.size() + (comma ? 1 : 0) + address.size() > cap::addressField) continue;
         if (comma) ccList += ',';
         ccList += address;
     }
@@ -199,11 +198,11 @@ void ReplyReader::HeaderLine(std::string_view line) {
     }
     if ((choice_ & reply::kAddressBits) != 0 && StartsWithNoCase(line, "Reply-To:")) {
         std::string_view address = SkipBlanksAndTabs(line.substr(9));
-        if (const std::size_t open = address.find('<'); open != std::string_view::npos) {
+        if (const std::size_t open = FindUnquoted(address, '<'); open != std::string_view::npos) {
             address.remove_prefix(open + 1);
             address = address.substr(0, address.find('>'));
         }
-        fields_.to = CutCopy(address, cap::addressField);
+        fields_.to = std::string(address);  // whole: a cut would name another address
         std::string bare = fields_.to;
         BareAddress(bare);
         fields_.cc = WithoutItem(fields_.cc, bare);

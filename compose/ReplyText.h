@@ -70,9 +70,8 @@ void QuoteLine(BodySink& body, QuoteState& state, std::string_view line);
 
 // Adds the addresses of a "To:" or "CC:" header line, or of one of its continuation lines,
 // to the comma-separated `ccList`. The own address, addresses already in `toList` or
-// `ccList` (compared as bare addresses, any case) and empty items are left out, and an
-// address that would make the list longer than a CC field holds is left out too. Returns
-// the list's length.
+// `ccList` (compared as bare addresses, any case) and empty items are left out; the list
+// grows as long as it needs. Returns the list's length.
 std::size_t AddHeaderAddresses(std::string& ccList, std::string_view headerLine, std::string_view ownAddress,
                                std::string_view toList);
 

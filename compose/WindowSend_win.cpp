@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/BufferedFile_win.h"
 #include "common/ResourceStrings_win.h"
@@ -11,6 +12,7 @@
 #include "common/WinHandles_win.h"
 #include "common/WholeFiles_win.h"
 #include "common/WindowText_win.h"
+#include "compose/BodyText.h"
 #include "compose/OptionDialogs.h"
 #include "compose/OptionDialogs_win.h"
 #include "compose/Signature.h"
@@ -94,9 +96,12 @@ Outcome PrepareAndSubmit(ComposeWindow& w) {
     fields.bcc = std::move(texts.texts[3]);
     fields.utf8 = utf8;
     fields.sender = SenderAddress(c);
+    // A file left out silently would be shown as sent.
+    if (Outcome readable = CheckAttachmentFiles(c.draft.attachments, c.config.spoolDir); !readable) return readable;
 
-    const std::string body = WrapBodyText(texts.texts[4], c.config.optWrap != 0,
-                                          static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0), utf8);
+    std::string body = WrapBodyText(texts.texts[4], c.config.optWrap != 0,
+                                    static_cast<std::size_t>(c.config.sendWrap > 0 ? c.config.sendWrap : 0), utf8);
+    body = BodyFileText(std::move(body));  // a 0x1A would end the queue's copy of it
     std::string bodyPath;
     if (Outcome written = WriteBodyFile(c.instance, c.config.spoolDir, body, bodyPath); !written) return written;
 

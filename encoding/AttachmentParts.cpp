@@ -72,8 +72,10 @@ void WriteInlinePart(PartWriter& out, ByteSource& file, const AttachmentEntry& e
 
 void WriteEncodedPart(PartWriter& out, ByteSource& file, const AttachmentEntry& entry,
                       const AttachmentPartOptions& options) {
+    // Base64 carries a file's exact bytes, CR LF included; a uuencoded text file is read
+    // as text.
     TextModeSource text(file);
-    ByteSource& data = entry.isBinary ? file : static_cast<ByteSource&>(text);
+    ByteSource& data = entry.isBinary || !options.uuencode ? file : static_cast<ByteSource&>(text);
     const std::string name = EncodedDisplayName(ShownName(entry, options), options.codePage);
     if (options.uuencode) {
         out.Put("begin 644 " + name + "\n");
@@ -150,6 +152,12 @@ bool IsSpoolCopy(std::string_view path, std::string_view spoolDir) {
     return separator(spoolDir.back()) || separator(path[spoolDir.size()]);
 }
 
+bool IsOwnSpoolCopy(std::string_view path, std::string_view spoolDir) {
+    constexpr std::string_view suffix = ".tmp";
+    return IsSpoolCopy(path, spoolDir) && path.size() >= suffix.size() &&
+           EqualsNoCase(path.substr(path.size() - suffix.size()), suffix);
+}
+
 std::string EncodedDisplayName(std::string_view displayName, unsigned codePage) {
     std::string text(displayName);
     std::string name = EncodeWordWhole(text, kDisplayNameCapacity, codePage);
@@ -210,7 +218,7 @@ bool WriteAttachmentParts(AttachmentList& list, ByteSink& message, AttachmentFil
             continue;
         }
         // Only a copy whose part is safely in the message may go.
-        if (IsSpoolCopy(entry.path, options.spoolDir)) files.Delete(entry.path);
+        if (IsOwnSpoolCopy(entry.path, options.spoolDir)) files.Delete(entry.path);
     }
     return out.Ok();
 }

@@ -355,4 +355,15 @@ std::string QEncodeFoldedJis(std::string_view text, std::size_t capacity, std::s
     return Folded(text, capacity, charset, codePage, true);
 }
 
+std::string FoldAtBlanks(std::string_view line, std::size_t limit) {
+    std::string folded;
+    while (line.size() > limit) {
+        const std::size_t blank = line.find_last_of(" \t", limit);
+        if (blank == std::string_view::npos || blank == 0) return {};
+        folded.append(line.substr(0, blank)) += '\n';
+        line.remove_prefix(blank);
+    }
+    return folded.append(line);
+}
+
 }  // namespace velmar

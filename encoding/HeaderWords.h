@@ -22,6 +22,16 @@ namespace velmar {
 // The same for ISO-2022-JP text: every word starts and ends in ASCII mode.
 [[nodiscard]] std::string QEncodeFoldedJis(std::string_view text, std::size_t capacity, std::string_view charset, unsigned codePage);
 
+// The longest header line a message may hold, line end not counted.
+inline constexpr std::size_t kHeaderLineLimit = 998;
+
+// An unencoded header line ("Name: value") folded so that no line is longer than `limit`:
+// a line feed is put before the last blank that keeps a line within it (the blank starts
+// the continuation line, so unfolding gives the text back); a line that fits stays as it
+// is. Empty when a run without blanks is too long to fit: the value must then go out as
+// encoded words.
+[[nodiscard]] std::string FoldAtBlanks(std::string_view line, std::size_t limit = kHeaderLineLimit);
+
 // Encodes the start of `text` into one word's body, appending to out; returns position in text where it stopped
 std::size_t QEncodeChunk(std::string_view text, std::string& out, std::size_t limit);
 

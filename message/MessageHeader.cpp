@@ -40,10 +40,6 @@ void EndAtLineBreak(std::string& value) {
     value.erase(std::min(value.find_first_of(std::string_view("\r\n\0", 3)), value.size()));
 }
 
-void EndAtLineBreak(std::optional<std::string>& value) {
-    if (value) EndAtLineBreak(*value);
-}
-
 bool HasAt(std::string_view text) { return text.find('@') != std::string_view::npos; }
 
 // The name shown before the sender's address; encoded words for 8-bit text.
@@ -164,18 +160,25 @@ void WriteSenderLines(std::string& text, std::string givenSender, const Sender& 
 // folds: the header text so far goes into `data` and the line follows byte for byte.
 void WriteSubject(std::string& data, std::string& text, const MessageInput& input, unsigned codePage) {
     if (input.subject.empty()) return;
-    if (!HasEightBit(input.subject)) {
-        text += "Subject: " + input.subject + "\n";
-        return;
+    // No header line over 998 octets: folded at blanks, else as encoded words.
+    const bool eightBit = HasEightBit(input.subject);
+    if (!eightBit) {
+        if (std::string folded = FoldAtBlanks("Subject: " + input.subject); !folded.empty()) {
+            text += folded + "\n";
+            return;
+        }
     }
     std::string encoded;
-    if (input.headerCharset && *input.headerCharset != "ISO-2022-JP") {
+    if (!eightBit) {
+        encoded = QEncodeFolded(input.subject, input.subject.size() * 5 + 1024, "us-ascii", codePage);
+    } else if (input.headerCharset && *input.headerCharset != "ISO-2022-JP") {
         encoded = QEncodeFolded(input.subject, 4096, *input.headerCharset, codePage);
     } else {
         std::string source = input.subject;
         encoded = EncodeWordAfterAscii(source, 4095, codePage);
     }
     TrimEncoderLineEnd(encoded);
+    // The encoded words carry their own CR LF folds: written byte for byte.
     text += "Subject: ";
     AppendText(data, text);
     text.clear();
@@ -231,9 +234,10 @@ MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& se
     const std::string& host = settings.hostName;
     const unsigned codePage = input.codePage != 0 ? input.codePage : moment.codePage;
     EndAtLineBreak(input.sender);
-    EndAtLineBreak(input.to);
-    EndAtLineBreak(input.cc);
-    EndAtLineBreak(input.bcc);
+    // A list typed on several lines: each line break separates addresses.
+    input.to = SeparateAtLineBreaks(input.to);
+    if (input.cc) input.cc = SeparateAtLineBreaks(*input.cc);
+    if (input.bcc) input.bcc = SeparateAtLineBreaks(*input.bcc);
     EndAtLineBreak(input.subject);
     CutTo(input.sender, cap::senderAddress);
 

@@ -77,7 +77,8 @@ struct MessageFileBytes {
 // message. `charset` is the body's charset when the caller named one, else the code page's.
 [[nodiscard]] std::string TextPartHeaders(std::string_view charset, bool charsetGiven, bool encoded, bool inPart);
 
-// Formats both files. A CR or LF inside the sender, a list or the subject ends that value.
+// Formats both files. A CR or LF inside the sender or the subject ends that value; inside a
+// recipient list it separates addresses (SeparateAtLineBreaks).
 [[nodiscard]] MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& settings,
                                                   RecipientDirectory& directory, const WritingMoment& moment,
                                                   std::string_view dataPath);

@@ -66,6 +66,23 @@ std::size_t BareAddress(std::string& item) {
     return item.size();
 }
 
+std::string SeparateAtLineBreaks(std::string_view list) {
+    list = list.substr(0, list.find('\0'));
+    std::string out;
+    for (std::size_t i = 0; i < list.size();) {
+        if (list[i] != '\r' && list[i] != '\n') {
+            out += list[i++];
+            continue;
+        }
+        while (i < list.size() && (list[i] == '\r' || list[i] == '\n')) ++i;
+        const std::size_t last = out.find_last_not_of(" \t");
+        const bool separated = last == std::string::npos || out[last] == ',';
+        const bool atEnd = list.find_first_not_of(" \t\r\n", i) == std::string_view::npos;
+        out += separated || atEnd ? ' ' : ',';
+    }
+    return out;
+}
+
 void ReduceToBareAddresses(std::string& list) {
     std::string copy = list;
     list.clear();
@@ -379,14 +396,14 @@ void RecipientWriter::WriteListFile(std::string& out, char letter, std::string_v
     if (!text) return;
     std::string_view rest = *text;
     while (!rest.empty()) {
-        // One line, or the next piece of a longer one.
-        std::size_t n = std::min(rest.find('\n'), rest.size());
-        if (n < rest.size()) ++n;  // with its line feed
+        // One line, or the next piece of a longer one; a lone CR ends a line as LF does.
+        std::size_t n = std::min(rest.find_first_of("\r\n"), rest.size());
+        if (n < rest.size()) ++n;  // with its line end
         if (n > listFileLine) n = listFileLine;
         const std::string_view line = rest.substr(0, n);
         rest.remove_prefix(n);
         const char first = line.front();
-        if (first == ' ' || first == '\n' || first == ';' || first == '#' || line.size() < 3) continue;
+        if (first == ' ' || first == '\n' || first == '\r' || first == ';' || first == '#' || line.size() < 3) continue;
         WriteEnvelopeLine(out, letter, line);
     }
 }

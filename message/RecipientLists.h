@@ -21,6 +21,11 @@ namespace velmar {
 // new length.
 std::size_t BareAddress(std::string& item);
 
+// A recipient list as typed into a field of several lines: every line break (CR LF, CR or
+// LF, or a run of them) separates addresses as a comma does; a break after a comma, before
+// the end or at the start only goes away. A NUL ends the list. No line break is left.
+[[nodiscard]] std::string SeparateAtLineBreaks(std::string_view list);
+
 // Rewrites a recipient list as a comma-separated list of bare addresses.
 void ReduceToBareAddresses(std::string& list);
 

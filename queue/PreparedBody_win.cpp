@@ -4,11 +4,14 @@
 
 #include <array>
 
+#include "common/Paths_win.h"
 #include "common/Text.h"
+#include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts_win.h"
 #include "encoding/QuotedPrintable_win.h"
 #include "encoding/ShiftJis_win.h"
 #include "message/MessagePlatform_win.h"
+#include "queue/SpoolNames.h"
 #include "queue/SubmitMessage_win.h"
 
 namespace velmar {
@@ -34,6 +37,26 @@ std::string NewSpoolTempFile(const std::string& spoolDir) {
 
 bool EncodeBody(BufferedFile& in, BufferedFile& out, std::string_view charset) {
     return EqualsNoCase(charset, "ISO-2022-JP") ? SjisToJisHandle(in, out) : QpEncodeHandle(in, out);
+}
+
+bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir) {
+    if (spoolDir.empty() || path.empty()) return false;
+    const std::string full = FullPathName(std::string(path));
+    const std::size_t slash = full.find_last_of("\\/");
+    if (slash == std::string::npos || !IsQueueFileName(std::string_view(full).substr(slash + 1))) return false;
+    std::string dir = FullPathName(std::string(spoolDir));
+    while (!dir.empty() && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
+    return EqualsNoCase(std::string_view(full).substr(0, slash), dir);
+}
+
+Outcome CheckAttachmentFiles(const AttachmentList& attachments, std::string_view spoolDir) {
+    Win32AttachmentFiles files;
+    for (const AttachmentEntry& entry : attachments.Entries()) {
+        if (IsSpoolQueueFile(entry.path, spoolDir))
+            return Outcome::Failure("A queued message cannot be attached: " + entry.path);
+        if (!files.OpenForReading(entry.path)) return Outcome::Failure("Cannot read the attachment " + entry.path);
+    }
+    return Outcome::Success();
 }
 
 Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const std::string& spoolDir,

@@ -19,6 +19,16 @@ namespace velmar {
 // A new, empty file "tmp….tmp" in the spool directory; empty when none can be made.
 [[nodiscard]] std::string NewSpoolTempFile(const std::string& spoolDir);
 
+// Whether `path`, resolved to its full path, names a queue file ("Q…" or "D….GSC") directly
+// in the spool directory: a message already queued, which must not be sent or consumed.
+[[nodiscard]] bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir);
+
+// The attachments that must not go out, checked before anything is written: a queued
+// message of the spool directory ("A queued message cannot be attached: <path>") and a
+// file that cannot be opened for reading now, missing, locked or a directory ("Cannot read
+// the attachment <path>"). Both faces refuse the send with that text.
+Outcome CheckAttachmentFiles(const AttachmentList& attachments, std::string_view spoolDir);
+
 // Converts a body holding 8-bit text from `in` to `out`: to ISO-2022-JP when `charset`
 // names it (compared without regard to case), else to quoted-printable, whose first line
 // feed ends the header block in front of it. True when every read and write succeeded.

@@ -9,11 +9,9 @@
 #include "common/ByteSearch.h"
 #include "common/Paths_win.h"
 #include "common/Text.h"
-#include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
 #include "queue/ConsumedBody.h"
 #include "queue/PreparedBody_win.h"
-#include "queue/SpoolNames.h"
 
 namespace velmar {
 
@@ -43,28 +41,12 @@ bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir) {
     return IsSpoolCopy(FullPathName(std::string(path)), FullPathName(std::string(spoolDir)));
 }
 
-bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir) {
-    if (spoolDir.empty() || path.empty()) return false;
-    const std::string full = FullPathName(std::string(path));
-    const std::size_t slash = full.find_last_of("\\/");
-    if (slash == std::string::npos || !IsQueueFileName(std::string_view(full).substr(slash + 1))) return false;
-    std::string dir = FullPathName(std::string(spoolDir));
-    while (!dir.empty() && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
-    return EqualsNoCase(std::string_view(full).substr(0, slash), dir);
-}
-
 Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachments, bool attachmentPathCut,
                         std::string_view spoolDir) {
     if (attachmentPathCut) return Outcome::Failure("An attachment file name is too long");
     if (IsSpoolQueueFile(bodyPath, spoolDir))
         return Outcome::Failure("A queued message cannot be sent as a body: " + std::string(bodyPath));
-    Win32AttachmentFiles files;
-    for (const AttachmentEntry& entry : attachments.Entries()) {
-        if (IsSpoolQueueFile(entry.path, spoolDir))
-            return Outcome::Failure("A queued message cannot be attached: " + entry.path);
-        if (!files.OpenForReading(entry.path)) return Outcome::Failure("Cannot read the attachment " + entry.path);
-    }
-    return Outcome::Success();
+    return CheckAttachmentFiles(attachments, spoolDir);
 }
 
 Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsStore& settings,

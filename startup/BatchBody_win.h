@@ -27,13 +27,9 @@ struct BatchBody {
 // (compared without regard to case).
 [[nodiscard]] bool IsConsumedBodyFile(std::string_view path, std::string_view spoolDir);
 
-// Whether `path`, resolved to its full path, names a queue file ("Q…" or "D….GSC") directly
-// in the spool directory: a message already queued, which must not be sent or consumed.
-[[nodiscard]] bool IsSpoolQueueFile(std::string_view path, std::string_view spoolDir);
-
 // The files of a batch send that must not go out: an attachment path that was too long
 // for its field (it would name another file), a body or attachment that is a queued
-// message of the spool directory, an attachment that cannot be read.
+// message of the spool directory, an attachment that cannot be read (CheckAttachmentFiles).
 Outcome CheckBatchFiles(std::string_view bodyPath, const AttachmentList& attachments, bool attachmentPathCut,
                         std::string_view spoolDir);
 

@@ -226,12 +226,10 @@ void PrefillFromRequest(Application& app, HWND window, const CommandRequest& req
     } else {
         app.windowBodyPath = request.bodyPath;
     }
-    const auto cut = [&](const std::string& text) {
-        return app.draft.fields.utf8 ? CutUtf8(text, cap::addressField) : CutCopy(text, cap::addressField);
-    };
-    if (request.toText) app.draft.fields.to = cut(*request.toText);
-    if (request.ccText) app.draft.fields.cc = cut(*request.ccText);
-    if (request.bccText) app.draft.fields.bcc = cut(*request.bccText);
+    // The lists whole: the field holds any length, and a cut would name another address.
+    if (request.toText) app.draft.fields.to = *request.toText;
+    if (request.ccText) app.draft.fields.cc = *request.ccText;
+    if (request.bccText) app.draft.fields.bcc = *request.bccText;
     if (bodyText) app.windowBodyText = *bodyText;
     if (app.draft.fields.bcc.empty() && autoBcc > 0)
         app.settings.GetConfigString(app.config.userId, "BCC", "", app.draft.fields.bcc, storedBccCapacity, ProfileUser);

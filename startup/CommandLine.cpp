@@ -27,17 +27,12 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePa
     }
 
     if (StartsWithNoCase(copy, "mailto:")) {
-        // Pairs are read from the whole link (a body runs long); a plain query from the
-        // examined copy, as it always was.
+        // The whole link: a body runs long, and an address list is never cut inside an address.
         std::string_view url = commandLine.substr(7);
         url = url.substr(0, url.find_first_of("\r\n"));
         MailtoFields link = ParseMailto(url);
-        if (!link.pairs) {
-            url = std::string_view(copy).substr(7);
-            link = ParseMailto(url.substr(0, url.find_first_of("\r\n")));
-        }
         parsed.fields.utf8 = link.pairs || codePage == 65001;
-        parsed.fields.to = CutUtf8(link.to, cap::addressField);
+        parsed.fields.to = std::move(link.to);
         parsed.fields.subject = CutUtf8(link.subject, cap::subjectField);
         if (link.cc) parsed.request.ccText = std::move(link.cc);
         if (link.bcc) parsed.request.bccText = std::move(link.bcc);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "addressbook/AddressDialogs_win.h"
 #include "addressbook/AddressModel.h"
 #include "addressbook/AliasStores_win.h"
@@ -179,14 +181,17 @@ TEST_F(AddressBookTest, DeletingAListForgetsItsAliasAndIndexLine) {
     EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "sales\r\nrun\r\nops\r\n");
 }
 
-// Saving writes display texts back; a file that cannot be replaced keeps its old content,
-// "Open failed" names it, and the other file is still written.
-TEST_F(AddressBookTest, SaveWritesDisplayTextsAndKeepsALockedFile) {
+// Saving rewrites the changed files, keeping their other lines as they were; a file that
+// cannot be replaced keeps its old content, "Open failed" names it, and the other file is
+// still written.
+TEST_F(AddressBookTest, SaveRewritesTheChangedFilesAndKeepsALockedOne) {
     const std::string shared = cfg / "aliases.txt";
     HANDLE lock = CreateFileA(shared.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     driver.Then([](HWND book) {
         SelectOnly(book, "<zed@x>");
+        Click(book, IDC_BOOK_DELETE);
+        SelectOnly(book, "\"Carl Ek\" <carl>");
         Click(book, IDC_BOOK_DELETE);
         EXPECT_TRUE(Enabled(book, IDC_BOOK_SAVE));
         Click(book, IDC_BOOK_SAVE);
@@ -196,7 +201,7 @@ TEST_F(AddressBookTest, SaveWritesDisplayTextsAndKeepsALockedFile) {
     std::string field;
     EXPECT_FALSE(ShowAddressBook(owner, context, "&TO:", field));
     CloseHandle(lock);
-    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), "\"Ann Lee\" <ann>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), "Ann Lee <ann>\r\n");
     EXPECT_EQ(wintest::ReadWholeFile(shared), "carl (Carl Ek)\r\n");
     EXPECT_EQ(notices, (decltype(notices){{IDS_OPEN_FAILED, shared}}));
     EXPECT_EQ(wintest::ListFiles(cfg.Path()).size(), 3u) << "no temporary file left behind";
@@ -251,13 +256,45 @@ TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
     std::string field = "a@x.com,b@y.com";
     EXPECT_TRUE(ShowAddressBook(owner, context, "&TO:", field));
     EXPECT_EQ(field, "a@x.com,b@y.com");
-    EXPECT_EQ(wintest::ReadWholeFile(cfg / "aliases.txt"), "\"Carl Ek\" <carl>\r\n\"Dee\" <dee@x>\r\n");
-    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), "<zed@x>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(cfg / "aliases.txt"), "carl (Carl Ek)\r\n\"Dee\" <dee@x>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), "zed@x\r\n");
     EXPECT_EQ(wintest::ReadWholeFile(listPath), "a@x.com\r\nb@y.com\r\n");
     EXPECT_EQ(wintest::ReadRegistryValue(aliasKey, "crew").bytes, listPath + std::string(1, '\0'));
     EXPECT_FALSE(wintest::ReadRegistryValue(aliasKey, "sales").exists);
     EXPECT_EQ(wintest::ReadRegistryValue(aliasKey, "sales2").bytes, std::string("s@x.com") + '\0');
     EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "run\r\nteam\r\ncrew\r\nsales2\r\n");
+}
+
+// Stored files the book does not write itself: a personal file with CR-only line ends, a
+// 100,000-character line and a "<" in a quoted name; a shared file with text after a
+// 0x1A. Every entry shows, the quoted "<" as part of the name; adding a personal entry
+// appends it to the personal file and leaves every other byte of both files as it was.
+TEST_F(AddressBookTest, SavingKeepsWhatItDidNotChangeByteForByte) {
+    const std::string longLine = "\"" + std::string(100000, 'n') + "\" <long@x>";
+    const std::string personal = "Ann Lee <ann>\r\"Eve <evil@attacker.example>\" <eve@example.com>\r" + longLine + "\r";
+    const std::string shared = "carl (Carl Ek)\r\n\x1A" "note\r\n";
+    ASSERT_TRUE(wintest::WriteWholeFile(PersonalPath(), personal) && wintest::WriteWholeFile(cfg / "aliases.txt", shared));
+    const char eve[] = "\"Eve <evil@attacker.example>\" <eve@example.com>";
+    driver.Then([&](HWND book) {
+        const auto rows = Rows(GetDlgItem(book, IDC_BOOK_ADDRESSES));
+        ASSERT_EQ(std::count_if(rows.begin(), rows.end(), [](const AddressItem& r) { return r.kind == EntryPersonal; }), 3);
+        SelectOnly(book, eve);
+        Click(book, IDC_BOOK_ADD);
+        Click(book, IDC_BOOK_NEW);
+        Click(book, IDOK);  // asks to save: Yes
+    });
+    driver.Then([](HWND kind) { Click(kind, IDOK); });
+    driver.Then([](HWND entry) {
+        SetDlgItemTextA(entry, IDC_INFO_NAME, "Dee");
+        SetDlgItemTextA(entry, IDC_INFO_ADDRESS, "dee@x");
+        Click(entry, IDOK);
+    });
+    driver.Answer("VELMAR1", IDYES);
+    std::string field;
+    EXPECT_TRUE(ShowAddressBook(owner, context, "&TO:", field));
+    EXPECT_EQ(field, eve);
+    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()), personal + "\"Dee\" <dee@x>\r\n");
+    EXPECT_EQ(wintest::ReadWholeFile(cfg / "aliases.txt"), shared);
 }
 
 // A list whose alias is gone closes its entry dialog at once; OK with an empty contents

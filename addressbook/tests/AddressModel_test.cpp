@@ -1,4 +1,5 @@
 #include "addressbook/AddressModel.h"
+#include "addressbook/CompletionIndex.h"
 #include "addressbook/StoreFiles.h"
 
 #include <gtest/gtest.h>
@@ -108,19 +109,39 @@ TEST_F(AddressModelTest, DeleteKeepsLocalUsersAndForgetsAliases) {
     EXPECT_EQ(kept, (std::vector<std::size_t>{3}));
 }
 
-TEST_F(AddressModelTest, SaveWritesDisplayTextsAndKeepsGoingAfterAFailure) {
+TEST_F(AddressModelTest, SaveRewritesOnlyTheChangedStoreAndKeepsGoingAfterAFailure) {
     AddressModel model(stores, false);
     model.Load();
     ASSERT_TRUE(model.Store({"Dee", "dee@x", EntryShared}, std::nullopt));
     stores.failingPaths = {"C\\aliases.txt"};
     EXPECT_EQ(model.Save(), (std::vector<std::string>{"C\\aliases.txt"}));
-    EXPECT_EQ(stores.files["U\\me\\aliases.txt"], "\"Ann Lee\" <ann>\r\n<zed@x>\r\n");
+    EXPECT_EQ(stores.files["U\\me\\aliases.txt"], "Ann Lee <ann>\r\nzed@x\r\n") << "not changed, not written";
     EXPECT_EQ(stores.files["C\\aliases.txt"], "carl (Carl Ek)\n") << "the old file stays";
     EXPECT_FALSE(model.Modified());
     stores.failingPaths.clear();
     ASSERT_TRUE(model.Store({"Eve", "eve@x", EntryShared}, std::nullopt));
     EXPECT_TRUE(model.Save().empty());
-    EXPECT_EQ(stores.files["C\\aliases.txt"], "\"Carl Ek\" <carl>\r\n\"Dee\" <dee@x>\r\n\"Eve\" <eve@x>\r\n");
+    EXPECT_EQ(stores.files["C\\aliases.txt"], "carl (Carl Ek)\n\"Dee\" <dee@x>\r\n\"Eve\" <eve@x>\r\n");
+}
+
+TEST(AliasFileWith, UnchangedLinesStayByteForByte) {
+    const std::string longLine = "\"" + std::string(100000, 'n') + "\" <long@x>";
+    const struct {
+        const char* name;
+        std::string old;
+        std::vector<std::string> entries;
+        std::string want;
+    } cases[] = {
+        {"CR-only lines kept, new entry after them", "a@x\rb@x\r", {"<a@x>", "<b@x>", "<c@x>"}, "a@x\rb@x\r<c@x>\r\n"},
+        {"removed entry goes, others keep their form", "Ann <a@x>\nb@x (Bo)\n", {"\"Bo\" <b@x>"}, "b@x (Bo)\n"},
+        {"after 0x1A kept, new entries before it", "a@x\x1A" "note\r\nz@x\r\n", {"<a@x>", "<n@x>"},
+         "a@x\r\n<n@x>\r\n\x1A" "note\r\nz@x\r\n"},
+        {"long line kept whole, not its shown cut", longLine + "\r\nb@x\r\n", {AliasLineDisplay(longLine)},
+         longLine + "\r\n"},
+        {"empty lines stay", "\r\na@x\r\n\r\n", {}, "\r\n\r\n"},
+        {"no old file", "", {"<a@x>"}, "<a@x>\r\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(AliasFileWith(c.old, c.entries), c.want) << c.name;
 }
 
 TEST_F(AddressModelTest, SearchAndDraft) {
@@ -147,12 +168,30 @@ TEST_F(AddressModelTest, CompletionCandidatesInSourceOrder) {
         {"one match", "ann", {"\"Ann Lee\" <ann>"}},
         {"nothing typed finds nothing", "", {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(CompletionCandidates(stores, c.typed), c.want);
-    }
+    AddressCache cache;  // read once, then searched again: the same answers
+    for (AddressCache* kept : {static_cast<AddressCache*>(nullptr), &cache, &cache})
+        for (const auto& c : cases) EXPECT_EQ(CompletionCandidates(stores, c.typed, kept), c.want) << c.name;
     stores.files["C\\ALIASES.SYS"] = "ghost\r\n";
-    EXPECT_EQ(CompletionCandidates(stores, "ghost"), (std::vector<std::string>{"ghost"}));
+    EXPECT_EQ(CompletionCandidates(stores, "ghost", &cache), (std::vector<std::string>{"ghost"})) << "a changed file";
+    stores.files["U\\me\\aliases.txt"] = "zed@x\r\n";
+    AddressModel model(stores, false, &cache);
+    model.Load();
+    EXPECT_EQ(model.Items().front(), (AddressItem{"<zed@x>", EntryPersonal})) << "the cache follows the file";
+}
+
+TEST(CompletionIndex, EveryTextHoldingTheTypedTextOnce) {
+    CompletionIndex index;
+    for (const char* text : {"\"Ann Lee\" <ann>", "<zed@x>", "ANNA <anna@x>"}) index.Add(text);
+    const struct {
+        const char* typed;
+        std::vector<std::string> want;
+    } cases[] = {
+        {"ann", {"\"Ann Lee\" <ann>", "ANNA <anna@x>"}},  // twice in one text, listed once
+        {"X>", {"<zed@x>", "ANNA <anna@x>"}},
+        {">\"", {}},  // never across two texts
+        {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(index.Matching(c.typed), c.want) << c.typed;
 }
 
 TEST(ButtonsFor, Cases) {
@@ -194,7 +233,9 @@ TEST(StoreFiles, NameIndexAndLists) {
     EXPECT_EQ(SiblingPath("C:\\cfg.d\\ALIASES", ".bak"), "C:\\cfg.d\\ALIASES.bak");
     EXPECT_EQ(ListFileToBoxText("a@x\nb@y\r\n"), "a@x\r\nb@y\r\n");
     EXPECT_EQ(ListFileToBoxText("a@x\r\nlast"), "a@x\r\nlast");
+    EXPECT_EQ(ListFileToBoxText("a@x\rb@y\r"), "a@x\r\nb@y\r\n");
     EXPECT_EQ(SplitTextLines("one\r\n\r\ntwo\x1Ahidden"), (std::vector<std::string>{"one", "", "two"}));
+    EXPECT_EQ(SplitTextLines("one\rtwo\nthree"), (std::vector<std::string>{"one", "two", "three"}));
     EXPECT_EQ(SplitTextLines(std::string(5000, 'L')).front().size(), 5000u);
 }
 

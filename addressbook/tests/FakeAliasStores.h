@@ -27,10 +27,14 @@ public:
     std::string LocalUsersPath() override { return "C\\USERS.SYS"; }
     std::string NameIndexPath() override { return "C\\ALIASES.SYS"; }
 
-    std::optional<std::vector<std::string>> ReadLines(const std::string& path) override {
+    std::optional<std::string> ReadBytes(const std::string& path) override {
         const auto it = files.find(path);
         if (it == files.end()) return std::nullopt;
-        return SplitTextLines(it->second);
+        return it->second;
+    }
+    std::string FileStamp(const std::string& path) override {
+        const auto it = files.find(path);
+        return it == files.end() ? std::string() : "=" + it->second;
     }
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
         for (const auto& p : failingPaths)

@@ -30,5 +30,25 @@ TEST(LineText, RemoveCarriageReturnsAndTrimLineEnds) {
     }
 }
 
+TEST(SplitFileLines, CrLfLfAndLoneCrEndLines) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string want;  // each line as "text|end;"
+    } cases[] = {
+        {"empty", "", ""},
+        {"CR LF", "a\r\nb\r\n", "a|\r\n;b|\r\n;"},
+        {"LF only", "a\nb", "a|\n;b|;"},
+        {"CR only", "a\rb\r", "a|\r;b|\r;"},
+        {"mixed, empty lines", "a\r\rb\n\r\n", "a|\r;|\r;b|\n;|\r\n;"},
+        {"LF CR is two ends", "a\n\rb", "a|\n;|\r;b|;"},
+    };
+    for (const auto& c : cases) {
+        std::string got;
+        for (const FileLine& line : SplitFileLines(c.bytes)) got.append(line.text).append("|").append(line.end) += ';';
+        EXPECT_EQ(got, c.want) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace velmar

@@ -47,6 +47,11 @@ TEST(TextForEditControl, LineEndsBecomeCrLfAndNothingEndsTheTextEarly) {
     for (const auto& c : cases) EXPECT_EQ(TextForEditControl(c.in), c.want) << c.name;
 }
 
+TEST(BodyFileText, NoByteEndsTheBodyFileEarly) {
+    EXPECT_EQ(BodyFileText("a\x1a" "b\r\n\x1a\x1a"), "a b\r\n  ");
+    EXPECT_EQ(BodyFileText("caf\xe9\r\n"), "caf\xe9\r\n");
+}
+
 
 TEST(FitsFileName, TheSharedNameHolds159Characters) {
     EXPECT_TRUE(FitsFileName(std::string(159, 'a')));

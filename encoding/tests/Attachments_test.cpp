@@ -110,9 +110,9 @@ TEST_F(AttachmentsTest, PartsWritten) {
          head + "text/plain; name=\"notes.txt\"\nContent-Transfer-Encoding: 7bit\n\nline one\n\tline two\nlast\n"},
         {"binary file as base64", false, false, "pic.png", std::string("\x89PNG\0\x01\x02", 7),
          head + "application/octet-stream; name=\"pic.png\"\nContent-Transfer-Encoding: base64\n\niVBORwABAg==\n"},
-        // The file is read in text mode: "hi\n" is what goes base64.
+        // Base64 keeps the exact bytes: "hi\r\n".
         {"OPT_ATTACH sends text base64 as text/plain", true, false, "a.txt", "hi\r\n",
-         head + "text/plain; name=\"a.txt\"\nContent-Transfer-Encoding: base64\n\naGkK\n"},
+         head + "text/plain; name=\"a.txt\"\nContent-Transfer-Encoding: base64\n\naGkNCg==\n"},
         {"uuencoded block, no boundary", false, true, "one.bin", "\x01", "\nbegin 644 one.bin\n!`0\n`\nend\n\n"},
         {"8-bit display name as encoded words", false, false, "caf\xE9.txt", "t",
          head + "text/plain; name=\"=?ISO-8859-1?Q?caf=E9?=.txt\"\nContent-Transfer-Encoding: 7bit\n\nt\n"},
@@ -123,7 +123,7 @@ TEST_F(AttachmentsTest, PartsWritten) {
          head + "application/octet-stream; name=\"log.txt\"\nContent-Transfer-Encoding: base64\n\nYWFh", true},
         // A line reading as the boundary would split the message: the text goes base64.
         {"a boundary line in a text file", false, false, "old.eml", "hi\r\n--==Velmar_v8.2==\r\nbye\r\n",
-         head + "text/plain; name=\"old.eml\"\nContent-Transfer-Encoding: base64\n\naGkKLS09PVZlbG1hcl92OC4yPT0KYnllCg==\n"},
+         head + "text/plain; name=\"old.eml\"\nContent-Transfer-Encoding: base64\n\naGkNCi0tPT1WZWxtYXJfdjguMj09DQpieWUNCg==\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,6 +144,9 @@ TEST(IsSpoolCopy, InsideTheDirectoryOnly) {
                  {"C:\\spool2\\a", "C:\\spool", false}, {"C:\\spool", "C:\\spool", false},
                  {"C:\\anything", "", false}};  // an unset spool directory holds nothing
     for (const auto& c : cases) EXPECT_EQ(IsSpoolCopy(c.path, c.spool), c.want) << c.path << " in " << c.spool;
+    EXPECT_TRUE(IsOwnSpoolCopy("C:\\spool\\tmp1A.TMP", "C:\\spool"));
+    EXPECT_FALSE(IsOwnSpoolCopy("C:\\spool\\D0000000000000001.GSC", "C:\\spool")) << "another message's file";
+    EXPECT_FALSE(IsOwnSpoolCopy("C:\\other\\tmp1.tmp", "C:\\spool"));
 }
 
 TEST(QuotedParameter, QuotesAndBackslashesEscaped) {

@@ -123,6 +123,23 @@ TEST(QEncodeFolded, SpacesLeadPairsAndFolds) {
     for (const auto& c : cases) EXPECT_EQ(QEncodeFolded(c.text, c.capacity, "ISO-8859-2", c.codePage), c.want) << c.name;
 }
 
+TEST(FoldAtBlanks, NoLineOverTheLimit) {
+    const struct {
+        const char* name;
+        std::string line;
+        std::size_t limit;
+        std::string want;
+    } cases[] = {
+        {"fits", "Subject: a b", 12, "Subject: a b"},
+        {"last blank within the limit", "Subject: aa bb cc", 12, "Subject: aa\n bb cc"},
+        {"several folds", "S: aaa bbb ccc ddd", 7, "S: aaa\n bbb\n ccc\n ddd"},
+        {"a word too long for a line", "S: " + std::string(20, 'x'), 10, ""},
+        {"1000 characters at 998", "S: " + std::string(990, 'x') + " yyyyyy", 998,
+         "S: " + std::string(990, 'x') + "\n yyyyyy"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FoldAtBlanks(c.line, c.limit), c.want) << c.name;
+}
+
 // Every word starts and ends in ASCII mode: a fold inside a two-byte run closes and
 // reopens it; ASCII folds after 59 characters.
 TEST(QEncodeFoldedJis, FoldsAndSmallAreas) {

@@ -116,7 +116,7 @@ TEST_F(MessageHeaderTest, ReceiptLinesRawLinesAndEmptyFields) {
     EXPECT_TRUE(files.control.ends_with("S<alice>\r\n"));  // the control file is still written
 }
 
-TEST_F(MessageHeaderTest, LineBreaksEndValues) {
+TEST_F(MessageHeaderTest, LineBreaksEndValuesAndSeparateRecipients) {
     MessageInput input = Simple();
     input.subject = "Hi\r\nBcc: victim@x.org";
     input.to = "bob@x.org\rX-Evil: 1";
@@ -124,9 +124,29 @@ TEST_F(MessageHeaderTest, LineBreaksEndValues) {
     config.hostName = "example.com\nX-Host: evil";  // a configured host with a line feed
     const auto files = Format(input);
     EXPECT_NE(files.data.find("Subject: Hi\r\nX-Mailer"), std::string::npos);
-    for (const char* leak : {"X-Nul", "X-Host", "victim", "Evil", "\r\r"})
+    for (const char* leak : {"X-Nul", "X-Host", "victim", "\nX-Evil", "\r\r"})
         EXPECT_EQ(files.data.find(leak), std::string::npos) << leak;
     EXPECT_EQ(files.control.find("X-Host"), std::string::npos);
+}
+
+TEST_F(MessageHeaderTest, LongSubjectsFoldWithinTheLineLimit) {
+    std::string words;
+    while (words.size() < 100000) words += "word" + std::to_string(words.size()) + " ";
+    for (const std::string& subject : {words, std::string(3000, 'x')}) {
+        MessageInput input = Simple();
+        input.subject = subject;
+        const std::string data = Format(input).data;
+        const auto from = data.find("\r\nSubject:") + 2;
+        const std::string field = data.substr(from, data.find("\r\nX-Mailer:") - from);
+        std::size_t longest = 0;
+        for (std::size_t at = 0, end; at < field.size(); at = end + 2)
+            longest = std::max(longest, (end = std::min(field.find("\r\n", at), field.size())) - at);
+        EXPECT_LE(longest, 998u);
+        std::string unfolded = field.substr(9);  // after "Subject: "
+        for (std::size_t at; (at = unfolded.find("\r\n")) != std::string::npos;) unfolded.erase(at, 2);
+        if (subject == words) EXPECT_EQ(unfolded, subject) << "folded at blanks";
+        else EXPECT_EQ(unfolded.rfind("=?us-ascii?Q?", 0), 0u) << "one word too long: encoded words";
+    }
 }
 
 TEST_F(MessageHeaderTest, EightBitDisplayNamesKeepTheAddressAndOneLineEnd) {

@@ -85,6 +85,17 @@ TEST_F(RecipientListsTest, FoldedLists) {
     EXPECT_EQ(out, "To: \"Ren=?ISO-8859-1?Q?=E9?= Roe\" <r@x.org>\n");
 }
 
+TEST(SeparateAtLineBreaks, ALineBreakIsAComma) {
+    const struct {
+        const char *in, *want;
+    } cases[] = {
+        {"a@x\r\nb@y", "a@x,b@y"},         {"a@x\nb@y\rc@z", "a@x,b@y,c@z"}, {"a@x,\r\nb@y", "a@x, b@y"},
+        {"a@x\r\n\r\n b@y", "a@x, b@y"}, {"\r\na@x\r\n", " a@x "},          {"a@x", "a@x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SeparateAtLineBreaks(c.in), c.want) << c.in;
+    EXPECT_EQ(SeparateAtLineBreaks(std::string_view("a@x\0\nb@y", 8)), "a@x") << "a NUL ends the list";
+}
+
 TEST(BareAddress, ReducesEveryItemForm) {
     for (auto [in, want] : std::initializer_list<std::pair<const char*, const char*>>{
              {"  bob@x.org \n", "bob@x.org"},
@@ -126,6 +137,8 @@ TEST_F(RecipientListsTest, EnvelopeAliasesAndListFiles) {
     backend.SetString(aliases, "staff", "C:\\lists\\staff.lst");
     EXPECT_EQ(Envelope("staff@example.com"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
     EXPECT_EQ(Envelope("C:\\lists\\staff.lst"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
+    listFiles.files["C:\\lists\\cr.lst"] = "; CR only\rsue@x.org\r\rTom <tom@y.org>";  // a lone CR ends a line too
+    EXPECT_EQ(Envelope("C:\\lists\\cr.lst"), "N<sue@x.org>\nN<tom@y.org>\nR<sue@x.org>\nR<tom@y.org>\n");
     // An alias that names itself is written as it stands.
     backend.SetString(aliases, "me", "me");
     EXPECT_EQ(Envelope("me"), "N<me>\nR<me>\n");

@@ -52,6 +52,8 @@ const ParseCase switchCases[] = {
     {"mailto query", "mailto:bob@example.com?Hello", "to=bob@example.com | subject=Hello"},
     {"mailto any case, pairs decoded", "MailTo:b@x?subject=Hi%20there&body=x", "to=b@x | subject=Hi there"},
     {"mailto without query", "mailto:bob@example.com", "to=bob@example.com"},
+    {"mailto list whole past 511 characters", "mailto:" + std::string(500, 'a') + "@example.com.au?Hi",
+     "to=" + std::string(500, 'a') + "@example.com.au | subject=Hi"},
     {"mailto ends at CR LF", "mailto:b@x?Hi\r\nBcc: victim@example.org", "to=b@x | subject=Hi"},
     {"RPL anywhere wins", "-t b@x -s x C:\\spool\\RPL001.txt", "reply=-t b@x -s x C:\\spool\\RPL001.txt"},
     // An unquoted value runs to the next hyphen, blanks included; a quoted one holds hyphens.

@@ -111,5 +111,14 @@ TEST_F(BatchRefusalTest, AListWithNoAddressGoesBackToTheSender) {
     }
 }
 
+// A distribution list file with CR-only line ends reaches every member.
+TEST_F(BatchRefusalTest, AListFileWithCrOnlyLineEndsReachesEveryMember) {
+    const std::string list = File("crew.lst", "; crew\rann@example.org\rbob@example.org\r");
+    ASSERT_EQ(Send("-t " + list + " -f " + File("b.txt", "x\r\n")), 0);
+    const std::string control = OnlyFile('Q');
+    for (const char* member : {"R<ann@example.org>\r\n", "R<bob@example.org>\r\n"})
+        EXPECT_NE(control.find(member), std::string::npos) << member << control;
+}
+
 }  // namespace
 }  // namespace velmar

@@ -92,15 +92,16 @@ TEST_F(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
     for (int i = 0; body.size() < 100 * 1024; ++i) body += "line " + std::to_string(i) + std::string(i % 400, '.') + "\r\n";
     wintest::ScratchDir dir("reply-long");
     const std::string source = dir / "RPL002.txt";
+    const std::string replyTo = std::string(495, 'a') + "@x.org,ceo@example.com.au";  // shown whole, not cut at 510
     ASSERT_TRUE(wintest::WriteWholeFile(
-        source, "X-Trace: " + std::string(10000, 'x') + "\r\nReply-To: <a@example.org>\r\nSubject: Long\r\n\r\n" + body));
+        source, "X-Trace: " + std::string(10000, 'x') + "\r\nReply-To: " + replyTo + "\r\nSubject: Long\r\n\r\n" + body));
     for (const std::string& path : {source, dir / "RPL003.txt"}) {  // the second one never existed
         SCOPED_TRACE(path);
         const bool read = path == source;
         ChildProcess client("velmar1.exe", "velmar1.exe " + path);
         HWND window = FilledWindow(client);
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(Shown(window), read ? "a@example.org||Long|SenderYes|" + body : "|||SenderYes|");
+        EXPECT_EQ(Shown(window), read ? replyTo + "||Long|SenderYes|" + body : "|||SenderYes|");
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, Body)));
         SendMessageA(GetDlgItem(window, Body), WM_CHAR, 'x', 0);  // typed where the answer goes
         EXPECT_EQ(Text(window, Body), read ? body + "x" : "x");

@@ -23,6 +23,8 @@ TEST_F(StartKinds, EachKindOfCommandLine) {
     wintest::ScratchDir dir("prefill");
     const std::string bodyFile = dir / "body.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, "Hello Bob,\r\nsee you.\r\n"));
+    // Character 510 falls inside "ceo@example.com.au": the lists are shown whole.
+    const std::string longList = std::string(495, 'a') + "@x.org,ceo@example.com.au";
     const struct {
         std::string arguments;  // after "velmar1.exe "; empty: the program name alone
         Start want;
@@ -32,6 +34,8 @@ TEST_F(StartKinds, EachKindOfCommandLine) {
                  {" mailto:a@example.com", Start::HandOff},
                  {"-t a@example.com", Start::Batch},
                  {"mailto:bob@example.com", Start::Window, "bob@example.com|||||"},
+                 {"mailto:" + longList, Start::Window, longList + "|||||"},
+                 {"-i \"" + bodyFile + "\" -t " + longList, Start::Window, longList + "||||Hello Bob,\r\nsee you.\r\n|"},
                  {"-i \"" + bodyFile + "\" -t \"carol@example.com\" -c \"dave@example.org\" -b \"erin@example.net\" -s Hi",
                   Start::Window,
                   "carol@example.com|dave@example.org|erin@example.net|Hi|Hello Bob,\r\nsee you.\r\n|"}};

@@ -192,5 +192,63 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     RemoveDirectoryA(attachDir);
 }
 
+// What the window cannot send whole it refuses, and keeps everything: a queued message's
+// file dropped on it (left as it is), an attachment gone at Send. What it sends goes out
+// whole: the body after a 0x1A, the address after a line break in To, a 100 KB subject
+// folded into lines of at most 998 octets.
+TEST_F(WindowSendTest, RefusesWhatItCannotSendAndSendsTheRestWhole) {
+    CreateDirectoryA(attachDir, nullptr);
+    const std::string notes = std::string(attachDir) + "\\notes.txt", other = spool.Path() + "\\D0000000000000001.GSC";
+    const std::string otherBytes = "Subject: queued before\r\n\r\nqueued body\r\n";
+    ASSERT_TRUE(wintest::WriteWholeFile(notes, "plain notes\r\n") && wintest::WriteWholeFile(other, otherBytes));
+    StoreRootSettings({});
+    Application app;
+    ASSERT_TRUE(wintest::StartInProcess(app));
+    HWND window = wintest::OpenMainWindow(app);
+    ASSERT_NE(window, nullptr);
+    std::string subject;
+    while (subject.size() < 100000) subject += "word" + std::to_string(subject.size()) + " ";
+    Type(window, {"bob@example.com\r\ncarol@example.org", "", "", subject.c_str(), "before\r\n\x1A" "after\r\n"});
+    std::vector<std::string> boxes;
+    wintest::DialogDriver driver;
+    const auto close = [&](HWND box) {
+        boxes.push_back(wintest::ItemText(box, 0xFFFF));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    };
+    driver.Then(close);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({other, notes})), 0);
+    EXPECT_EQ(wintest::ItemText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + notes + ", ");
+    ASSERT_TRUE(DeleteFileA(notes.c_str()));
+    driver.Then(close);
+    SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    ASSERT_TRUE(IsWindow(window)) << "a file left out would be shown as sent";
+    EXPECT_EQ(boxes, (std::vector<std::string>{"A queued message cannot be attached: " + other,
+                                               "Cannot read the attachment " + notes}));
+    EXPECT_EQ(spool.Files(), std::vector<std::string>{"D0000000000000001.GSC"}) << "nothing queued";
+
+    ASSERT_TRUE(wintest::WriteWholeFile(notes, "plain notes\r\n"));
+    wintest::ListeningPipeServer delivery(records);
+    SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(spool.Read("D0000000000000001.GSC"), otherBytes) << "another message's file untouched";
+    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
+    ASSERT_TRUE(control.size() == 1 && data.size() == 2);
+    for (const char* to : {"R<bob@example.com>\r\n", "R<carol@example.org>\r\n"})
+        EXPECT_NE(spool.Read(control[0]).find(to), std::string::npos) << to;
+    const std::string sent = spool.Read(data[0] == "D0000000000000001.GSC" ? data[1] : data[0]);
+    std::string header = sent.substr(0, sent.find("\r\n\r\n") + 2);
+    for (std::size_t at = 0, end; (end = header.find("\r\n", at)) != std::string::npos; at = end + 2)
+        ASSERT_LE(end - at, 998u) << header.substr(at, 80);
+    for (std::size_t at; (at = header.find("\r\n ")) != std::string::npos;) header.erase(at, 2);
+    EXPECT_NE(header.find("\r\nSubject: " + subject + "\r\n"), std::string::npos) << "unfolds to the whole subject";
+    for (const char* whole : {"\r\n\r\nbefore\r\n after\r\n", "\r\n\r\nplain notes\r\n", "\r\n--==Velmar_v8.2==--\r\n"})
+        EXPECT_NE(sent.find(whole), std::string::npos) << whole;
+
+    wintest::Pump();
+    UnregisterClassA(app.appTitle.c_str(), app.instance);
+    DeleteFileA(notes.c_str());
+    RemoveDirectoryA(attachDir);
+}
+
 }  // namespace
 }  // namespace velmar
