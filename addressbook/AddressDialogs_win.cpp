@@ -13,6 +13,7 @@
 #include "common/HelpViewer_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/Text.h"
+#include "common/WideText_win.h"
 #include "common/WindowText_win.h"
 #include "resources/resource.h"
 
@@ -398,6 +399,14 @@ void EntryDialogCommand(HWND dialog, EntryDialog& d, int id) {
         return;
     }
     case IDOK: {
+        // The alias and list files keep the ANSI code page: a name it cannot hold is refused
+        // before anything is stored.
+        if (const std::wstring beyond = CharactersBeyondAnsi(WindowTextW(GetDlgItem(dialog, IDC_INFO_NAME)));
+            !beyond.empty()) {
+            const std::wstring text = L"The address book cannot store these characters of the name: " + beyond;
+            MessageBoxW(dialog, text.c_str(), AnsiToWide(d.context.appTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
+            return;  // stays open so that the name can be corrected
+        }
         EntryDraft read = d.work;
         read.name = ItemText(dialog, IDC_INFO_NAME, cap::entryName);
         read.address = ItemText(dialog, IDC_INFO_ADDRESS, cap::entryPath);

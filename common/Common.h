@@ -5,9 +5,10 @@
 // (HelpTopics.h). Windows shell: handle
 // owners (WinHandles_win.h), file streams (FileStreams_win.h), buffered files
 // (BufferedFile_win.h), string-table texts (ResourceStrings_win.h), the one way another
-// program is started (RunDetached_win.h), a window's text (WindowText_win.h), the state
-// kept with a dialog (DialogState_win.h), the centring of a dialog (CentreWindow_win.h)
-// and the help file opened through HTML Help (HelpViewer_win.h).
+// program is started (RunDetached_win.h), a window's text (WindowText_win.h), window text
+// as UTF-16 and its conversions (WideText_win.h), the state kept with a dialog
+// (DialogState_win.h), the centring of a dialog (CentreWindow_win.h) and the help file
+// opened through HTML Help (HelpViewer_win.h).
 #pragma once
 
 #include "common/ByteSearch.h"
@@ -28,6 +29,7 @@
 #include "common/HelpViewer_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/RunDetached_win.h"
+#include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
 #include "common/WindowText_win.h"
 #endif

@@ -14,6 +14,9 @@ namespace velmar {
 // The whole text of the control `id` of `dialog`.
 [[nodiscard]] std::string DlgItemText(HWND dialog, int id);
 
+// The whole text of `window` as UTF-16, as typed into a Unicode control.
+[[nodiscard]] std::wstring WindowTextW(HWND window);
+
 // Whether `window` holds any text.
 [[nodiscard]] bool HasWindowText(HWND window);
 

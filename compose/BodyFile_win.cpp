@@ -13,12 +13,14 @@
 #include "common/FileStreams_win.h"
 #include "common/ResourceStrings_win.h"
 #include "common/WholeFiles_win.h"
+#include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
 #include "common/WindowText_win.h"
 #include "compose/BodyOps_win.h"
 #include "compose/BodyText.h"
 #include "compose/WindowTexts.h"
 #include "encoding/AttachmentParts_win.h"
+#include "encoding/UnicodeText.h"
 #include "queue/ConsumedBody.h"
 #include "resources/resource.h"
 
@@ -103,10 +105,11 @@ ReadStatus ReadFileStart(const std::string& path, std::uint64_t limit, std::stri
     return ReadStatus::Ok;
 }
 
-// The text an edit control gets for the file bytes read.
+// The text an edit control gets for the file bytes read: UTF-8 for a file that starts with
+// a byte-order mark, else the file's bytes in the ANSI code page.
 ReadStatus ConvertForEditControl(const std::string& bytes, std::string& text) {
     try {
-        text = TextForEditControl(bytes);
+        text = TextForEditControl(DetectBom(bytes) != TextBom::None ? Utf8OfMarkedFile(bytes) : bytes);
     } catch (const std::bad_alloc&) {
         return ReadStatus::NoMemory;
     }
@@ -164,7 +167,9 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
         ShowWindowText(w, IDS_ALLOC_FAILED, MB_OK | MB_ICONEXCLAMATION);
         return IncludeResult::Unchanged;
     }
-    SetWindowTextA(field, text.c_str());
+    // A file with a byte-order mark is Unicode text; any other is in the ANSI code page.
+    if (DetectBom(bytes) != TextBom::None) SetWindowTextW(field, Utf8ToWide(text).c_str());
+    else SetWindowTextA(field, text.c_str());
     if (IsConsumedBody(path)) {
         DeleteFileA(path.c_str());
         path.clear();
@@ -175,7 +180,10 @@ IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path) {
 bool WriteBodyToFile(ComposeWindow& w, const std::string& path) {
     std::string text;
     try {
-        text = WindowText(w.Body());
+        // The ANSI code page's bytes when the text fits it, else UTF-8 behind its mark.
+        const std::wstring typed = WindowTextW(w.Body());
+        std::optional<std::string> ansi = WideToAnsiExact(typed);
+        text = ansi ? std::move(*ansi) : std::string(utf8Bom) + WideToUtf8(typed);
     } catch (const std::bad_alloc&) {
         ShowWindowText(w, IDS_ALLOC_FAILED, MB_OK | MB_ICONEXCLAMATION);
         return false;
@@ -203,6 +211,13 @@ bool ImportFileToClipboard(ComposeWindow& w) {
         ShowOpenFailed(w, *path, WindowString(w, IDS_PASTE_FILE_CAPTION));
         return false;
     }
+    // A Unicode file goes on the clipboard as Unicode text.
+    const bool unicode = DetectBom(bytes) != TextBom::None;
+    std::wstring wide;
+    if (unicode && status == ReadStatus::Ok) {
+        wide = Utf8ToWide(text);
+        text.assign(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+    }
     HGLOBAL memory = status == ReadStatus::Ok ? GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 2) : nullptr;
     if (memory == nullptr) {
         ShowWindowText(w, IDS_PASTE_ALLOC_FAILED, MB_OK | MB_ICONEXCLAMATION, IDS_PASTE_FILE_CAPTION);
@@ -221,7 +236,7 @@ bool ImportFileToClipboard(ComposeWindow& w) {
     bool handedOver = false;
     if (OpenClipboard(w.window)) {
         EmptyClipboard();
-        handedOver = SetClipboardData(CF_TEXT, memory) != nullptr;
+        handedOver = SetClipboardData(unicode ? CF_UNICODETEXT : CF_TEXT, memory) != nullptr;
         CloseClipboard();
     }
     if (!handedOver) GlobalFree(memory);

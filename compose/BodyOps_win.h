@@ -19,19 +19,22 @@ enum class IncludeResult {
     Unchanged,  // the file could not be read or no memory was had; the field is unchanged
 };
 
-// Replaces the text of `field` by the text of the file at `path`. A file over 60000 bytes
+// Replaces the text of `field` by the text of the file at `path` (ANSI text, or Unicode
+// text behind a UTF-8 or UTF-16 LE byte-order mark). A file over 60000 bytes
 // makes the window ask whether to attach it instead: Yes adds it to the attachment list
 // (refreshing the display) and leaves the field alone; No loads its first 60000 bytes. A
 // loaded temporary file (IsConsumedBody) is deleted and `path` emptied; an attached one is
 // kept, since the send still needs it.
 IncludeResult IncludeFileText(ComposeWindow& w, HWND field, std::string& path);
 
-// Writes the body's whole text, byte for byte, to `path`: into a temporary file beside it
+// Writes the body's whole text to `path`, in the ANSI code page when it fits, else as UTF-8
+// behind a byte-order mark (which Load reads back): into a temporary file beside it
 // that then replaces the old file, so a failure leaves any old file as it was. False
 // after a failure that was shown to the user.
 [[nodiscard]] bool WriteBodyToFile(ComposeWindow& w, const std::string& path);
 
-// Lets the user pick a file and puts its whole text on the clipboard as CF_TEXT. The
+// Lets the user pick a file and puts its whole text on the clipboard as CF_TEXT
+// (CF_UNICODETEXT for a file with a byte-order mark). The
 // clipboard is emptied before the dialog opens and stays empty unless this succeeds.
 [[nodiscard]] bool ImportFileToClipboard(ComposeWindow& w);
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "common/WideText_win.h"
 #include "compose/ControlStyles_win.h"
 #include "compose/FieldKeys.h"
 #include "resources/resource.h"
@@ -30,31 +31,31 @@ FieldKey FieldKeyOf(UINT message, WPARAM wParam) {
     return FieldKey::Other;
 }
 
-// The one procedure of every child control. The control's row is its id less 3000; its
-// own procedure gets everything that is passed on.
+// The one procedure of every child control (all Unicode windows). The control's row is its
+// id less 3000; its own procedure gets everything that is passed on.
 LRESULT CALLBACK FieldProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     ComposeWindow* w = ComposeWindowOf(GetParent(control));
     const int row = RowOfControlId(GetDlgCtrlID(control));
     if (w == nullptr || row < 0 || w->ownProcedures[static_cast<std::size_t>(row)] == nullptr)
-        return DefWindowProcA(control, message, wParam, lParam);
+        return DefWindowProcW(control, message, wParam, lParam);
     const WNDPROC own = w->ownProcedures[static_cast<std::size_t>(row)];
 
     if (message == WM_SETFOCUS) {
         w->currentRow = row;
-        return CallWindowProcA(own, control, message, wParam, lParam);
+        return CallWindowProcW(own, control, message, wParam, lParam);
     }
     const FieldKey key = FieldKeyOf(message, wParam);
-    if (key == FieldKey::Other) return CallWindowProcA(own, control, message, wParam, lParam);
+    if (key == FieldKey::Other) return CallWindowProcW(own, control, message, wParam, lParam);
 
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const KeyDecision decision = DecideFieldKey(row, key, shift, w->context.config.optTab != 0, w->replyRow);
     switch (decision.action) {
     case KeyAction::Pass:
-        return CallWindowProcA(own, control, message, wParam, lParam);
+        return CallWindowProcW(own, control, message, wParam, lParam);
     case KeyAction::Drop:
         return 0;
     case KeyAction::PassAsSpace:
-        return CallWindowProcA(own, control, message, message == WM_CHAR ? ' ' : VK_SPACE, lParam);
+        return CallWindowProcW(own, control, message, message == WM_CHAR ? ' ' : VK_SPACE, lParam);
     case KeyAction::PostCommand:
         PostMessageA(w->window, WM_COMMAND, static_cast<WPARAM>(decision.command), 0);
         return 0;
@@ -121,13 +122,15 @@ bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout) {
     for (int row = 0; row < ControlCount(w.replyRow); ++row) {
         const ControlRow& entry = kControlRows[static_cast<std::size_t>(row)];
         const ControlRect& at = layout[static_cast<std::size_t>(row)];
-        const std::string text(entry.text);
         if (row == RowBody) {
             // Not shown: screen readers name the body by the label just before it.
             w.bodyLabel = CreateWindowExA(0, "STATIC", std::string(kBodyLabelText).c_str(), WS_CHILD, at.x, at.y, 0, 0,
                                           w.window, reinterpret_cast<HMENU>(INT_PTR{IDC_BODY_LABEL}), instance, nullptr);
         }
-        HWND control = CreateWindowExA(0, ClassName(entry.controlClass).data(), text.c_str(), ControlStyle(entry), at.x,
+        // Unicode windows, so that every character a person types or pastes is kept.
+        const std::wstring text = AnsiToWide(entry.text);
+        const std::wstring className = AnsiToWide(ClassName(entry.controlClass));
+        HWND control = CreateWindowExW(0, className.c_str(), text.c_str(), ControlStyle(entry), at.x,
                                        at.y, at.width, at.height, w.window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
         if (control == nullptr) return false;
@@ -135,7 +138,7 @@ bool CreateFieldControls(ComposeWindow& w, const ControlLayout& layout) {
         if (entry.controlClass != ControlClass::Edit) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont), 0);
         if (row == RowBody) SendMessageA(control, EM_LIMITTEXT, 0, 0);  // as much text as the control can hold
         w.ownProcedures[static_cast<std::size_t>(row)] = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FieldProc)));
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FieldProc)));
     }
     return true;
 }

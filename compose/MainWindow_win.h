@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "common/HelpViewer_win.h"
 #include "config/AppConfig.h"
@@ -37,8 +38,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // Shows a batch start's message in the window before it is first shown: the draft's To,
 // CC, BCC and Subject in their fields (a To makes the body the current field), and the
-// body file given for the window, if any, in the body.
-void ShowDraftInWindow(HWND window, const std::string& bodyPath);
+// body file given for the window, if any, in the body, else `bodyText` (UTF-8: a mailto:
+// link's body). Fields marked UTF-8 (MessageFields::utf8) are shown as such.
+void ShowDraftInWindow(HWND window, const std::string& bodyPath, std::string_view bodyText = {});
 
 // A reply start: fills the window from the reply source file with the stored reply option
 // (see PrefillReply in ComposeWindow_win.h). Nothing happens when the window is gone.

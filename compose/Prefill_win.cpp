@@ -1,5 +1,7 @@
 #include <string>
 
+#include "common/WideText_win.h"
+
 #include "compose/BodyOps_win.h"
 #include "compose/ComposeWindow_win.h"
 
@@ -8,12 +10,12 @@ namespace velmar {
 namespace {
 
 void ShowField(ComposeWindow& w, int row, const std::string& text) {
-    if (!text.empty()) SetWindowTextA(w.Control(row), text.c_str());
+    if (!text.empty()) SetWindowTextW(w.Control(row), TextToWide(text, w.context.draft.fields.utf8).c_str());
 }
 
 }  // namespace
 
-void ShowDraftInWindow(HWND window, const std::string& bodyPath) {
+void ShowDraftInWindow(HWND window, const std::string& bodyPath, std::string_view bodyText) {
     ComposeWindow* w = ComposeWindowOf(window);
     if (w == nullptr) return;
     if (!bodyPath.empty()) {
@@ -21,6 +23,8 @@ void ShowDraftInWindow(HWND window, const std::string& bodyPath) {
         // question whether to attach it instead.
         std::string path = bodyPath;
         (void)IncludeFileText(*w, w->Body(), path);
+    } else if (!bodyText.empty() && w->Body() != nullptr) {
+        SetWindowTextW(w->Body(), Utf8ToWide(bodyText).c_str());
     }
     const MessageFields& fields = w->context.draft.fields;
     ShowField(*w, RowTo, fields.to);

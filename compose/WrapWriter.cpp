@@ -1,24 +1,31 @@
 #include "compose/WrapWriter.h"
 
+#include "encoding/UnicodeText.h"
+
 namespace velmar {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+template <class Char>
+bool IsBlank(Char c) { return c == ' ' || c == '\t'; }
 
-}  // namespace
-
-std::string WrapBodyText(std::string_view text, bool wrap, std::size_t sendWrap) {
-    std::string out;
+// Code units as they are counted: bytes of the ANSI code page, or UTF-16 units of UTF-8
+// text (whose surrogate pairs are never cut apart).
+template <class Char>
+std::basic_string<Char> Wrap(std::basic_string_view<Char> text, bool wrap, std::size_t sendWrap) {
+    using View = std::basic_string_view<Char>;
+    const Char crlf[] = {'\r', '\n', 0};
+    const View lineEnd(crlf, 2);
+    std::basic_string<Char> out;
     out.reserve(text.size() + text.size() / 32 + 2);
     if (!wrap || sendWrap == 0) {
         out.append(text);
-        out.append("\r\n");
+        out.append(lineEnd);
         return out;
     }
     while (!text.empty()) {
-        const std::size_t lf = text.find('\n');
-        std::size_t lineLength = lf == std::string_view::npos ? text.size() : lf + 1;
+        const std::size_t lf = text.find(Char('\n'));
+        std::size_t lineLength = lf == View::npos ? text.size() : lf + 1;
         if (lineLength <= kLongestUnwrappedLine) {
             out.append(text.substr(0, lineLength));
             text.remove_prefix(lineLength);
@@ -35,6 +42,8 @@ std::string WrapBodyText(std::string_view text, bool wrap, std::size_t sendWrap)
         }
         // The cut point: the last blank or tab from column sendWrap down to 1.
         std::size_t cut = sendWrap;
+        if constexpr (sizeof(Char) == 2)
+            if (cut > 1 && text[cut] >= 0xDC00 && text[cut] <= 0xDFFF) --cut;  // not inside a surrogate pair
         for (std::size_t i = sendWrap; i >= 1; --i) {
             if (IsBlank(text[i])) {
                 cut = i;
@@ -42,7 +51,7 @@ std::string WrapBodyText(std::string_view text, bool wrap, std::size_t sendWrap)
             }
         }
         out.append(text.substr(0, cut));
-        out.append("\r\n");
+        out.append(lineEnd);
         text.remove_prefix(cut);
         lineLength -= cut;
         while (lineLength > 0 && IsBlank(text.front())) {
@@ -50,13 +59,21 @@ std::string WrapBodyText(std::string_view text, bool wrap, std::size_t sendWrap)
             --lineLength;
         }
         // Only the line's own end left: the CR LF just written stands for it.
-        const std::string_view rest = text.substr(0, lineLength);
-        if (rest == "\r\n" || rest == "\n" || rest == "\r") {
+        const View rest = text.substr(0, lineLength);
+        if (rest == lineEnd || rest == lineEnd.substr(1) || rest == lineEnd.substr(0, 1)) {
             text.remove_prefix(lineLength);
         }
     }
-    out.append("\r\n");
+    out.append(lineEnd);
     return out;
+}
+
+}  // namespace
+
+std::string WrapBodyText(std::string_view text, bool wrap, std::size_t sendWrap, bool utf8) {
+    if (!utf8) return Wrap(text, wrap, sendWrap);
+    const std::u16string units = Utf8ToUtf16(text);
+    return Utf16ToUtf8(Wrap(std::u16string_view(units), wrap, sendWrap));
 }
 
 }  // namespace velmar

@@ -53,13 +53,17 @@ bool CopyAll(ByteSource& in, ByteSink& out, const std::function<void()>& onRefil
     }
 }
 
+std::string ShownName(const AttachmentEntry& entry, const AttachmentPartOptions& options) {
+    return options.nameInMessage ? options.nameInMessage(entry.displayName) : entry.displayName;
+}
+
 void WriteInlinePart(PartWriter& out, ByteSource& file, const AttachmentEntry& entry,
                      const AttachmentPartOptions& options) {
     TextModeSource text(file);
     out.Put("--");
     out.Put(options.boundary);
     out.Put("\n");
-    out.Put("Content-Type: text/plain; name=" + QuotedParameter(EncodedDisplayName(entry.displayName, options.codePage)) +
+    out.Put("Content-Type: text/plain; name=" + QuotedParameter(EncodedDisplayName(ShownName(entry, options), options.codePage)) +
             "\n");
     out.Put("Content-Transfer-Encoding: 7bit\n\n");
     if (out.Ok() && !CopyAll(text, out.Sink(), options.onRefill)) out.Fail();
@@ -72,7 +76,7 @@ void WriteEncodedPart(PartWriter& out, ByteSource& file, const AttachmentEntry& 
     // as text.
     TextModeSource text(file);
     ByteSource& data = entry.isBinary || !options.uuencode ? file : static_cast<ByteSource&>(text);
-    const std::string name = EncodedDisplayName(entry.displayName, options.codePage);
+    const std::string name = EncodedDisplayName(ShownName(entry, options), options.codePage);
     if (options.uuencode) {
         out.Put("begin 644 " + name + "\n");
         if (out.Ok() && !UuencodeStream(data, out.Sink(), options.onRefill)) out.Fail();

@@ -19,7 +19,10 @@ struct AttachmentPartOptions {
     bool uuencode = false;      // every file as a uuencoded block instead of a MIME part
     std::string spoolDir;       // the program's copies under it are deleted once written
     std::string binextPath;     // the binary-extension list "binext.txt"; empty when there is none
-    unsigned codePage = 1252;   // the ANSI code page, for the encoded display names
+    unsigned codePage = 1252;   // the message's code page, for the encoded display names
+    // The display name (in the ANSI code page) as the message's code page holds it; empty:
+    // as it is.
+    std::function<std::string(std::string_view)> nameInMessage;
     std::function<void()> onRefill;  // runs once per 64 KiB of file data read
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/TextMode.h"
+#include "common/WideText_win.h"
 #include "encoding/AttachmentFiles_win.h"
 #include "encoding/AttachmentParts.h"
 #include "common/BufferedFile_win.h"
@@ -25,7 +26,7 @@ std::string BinaryExtensionListPath(SettingsStore& settings) {
 }
 
 bool WriteAttachmentParts(AttachmentList& list, SettingsStore& settings, const AppConfig& config,
-                          std::string_view messagePath, std::string_view boundary) {
+                          std::string_view messagePath, std::string_view boundary, unsigned codePage) {
     BufferedFile message;
     if (!message.Open(std::string(messagePath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS)) return false;
     BufferedFileSink raw(message);
@@ -37,7 +38,8 @@ bool WriteAttachmentParts(AttachmentList& list, SettingsStore& settings, const A
     options.uuencode = config.uuencode != 0;
     options.spoolDir = config.spoolDir;
     options.binextPath = BinaryExtensionListPath(settings);
-    options.codePage = ::GetACP();
+    options.codePage = codePage != 0 ? codePage : ::GetACP();
+    if (codePage == CP_UTF8) options.nameInMessage = [](std::string_view name) { return WideToUtf8(AnsiToWide(name)); };
     options.onRefill = [] { ::Sleep(0); };
 
     Win32AttachmentFiles files;

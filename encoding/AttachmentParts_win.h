@@ -23,6 +23,6 @@ namespace velmar {
 // directory and code page of this machine. False when the file could not be opened or a
 // write failed; the list itself is left as it is (the sender clears it).
 bool WriteAttachmentParts(AttachmentList& list, SettingsStore& settings, const AppConfig& config,
-                          std::string_view messagePath, std::string_view boundary);
+                          std::string_view messagePath, std::string_view boundary, unsigned codePage = 0);
 
 }  // namespace velmar

@@ -1,6 +1,7 @@
 // encoding/: quoted-printable bodies, the charset of a code page, encoded header words,
-// Shift-JIS to ISO-2022-JP, base64 and uuencode, and attachments (the list, their parts in a
-// message, and the file-handle variants of the encoders). The stream encoders work in
+// Shift-JIS to ISO-2022-JP, UTF-8 and UTF-16 text and byte-order marks, base64 and
+// uuencode, and attachments (the list, their parts in a message, and the file-handle
+// variants of the encoders). The stream encoders work in
 // blocks, with vector paths chosen at run time (SixBitSimd.h), and write the same bytes as
 // their plain paths. Depends on common/ and config/.
 #pragma once
@@ -13,6 +14,7 @@
 #include "encoding/HeaderWords.h"
 #include "encoding/QuotedPrintable.h"
 #include "encoding/ShiftJis.h"
+#include "encoding/UnicodeText.h"
 #include "encoding/Uuencode.h"
 
 #ifdef _WIN32

@@ -209,7 +209,7 @@ std::string EncodeSingle(std::string& text, std::size_t capacity, unsigned codeP
         CompleteLineEnd(out, maxLen);
         return out;
     }
-    const char* charset = HeaderCharsetForCodePage(codePage);
+    const char* charset = HeaderCharsetForText(codePage, std::string_view(text).substr(pos));
     if (charset == nullptr) {
         out.append(std::string_view(text).substr(pos, maxLen - out.size()));
         return out;

@@ -1,6 +1,7 @@
 // message/: the message being composed (MessageDraft, MessageFields), the writer of a
 // queue file set's header block and control file (FormatMessageFiles) with the settings it is
-// handed (WriterSettings, ResolveSender) and the recipient lists. Depends on common/,
+// handed (WriterSettings, ResolveSender), the recipient lists and the charset decision of
+// a message (MessageTexts). Depends on common/,
 // config/ and encoding/.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include "message/MessageDraft.h"
 #include "message/MessageFields.h"
 #include "message/MessageHeader.h"
+#include "message/MessageTexts.h"
 #include "message/RecipientLists.h"
 #include "message/WriterSettings.h"
 

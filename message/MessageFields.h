@@ -16,6 +16,9 @@ struct MessageFields {
     std::string subject;
     std::string sender;  // the address the message is sent from
     std::string replyAddress;
+    // The texts are UTF-8 (a mailto: link's values, a command line the ANSI code page
+    // cannot hold); otherwise they are in the ANSI code page.
+    bool utf8 = false;
 };
 
 }  // namespace velmar

@@ -232,7 +232,7 @@ std::string ControlText(MessageInput& input, const std::string& senderAddress, R
 MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& settings, RecipientDirectory& directory,
                                     const WritingMoment& moment, std::string_view dataPath) {
     const std::string& host = settings.hostName;
-    const unsigned codePage = moment.codePage;
+    const unsigned codePage = input.codePage != 0 ? input.codePage : moment.codePage;
     EndAtLineBreak(input.sender);
     // A list typed on several lines: each line break separates addresses.
     input.to = SeparateAtLineBreaks(input.to);
@@ -242,7 +242,9 @@ MessageFileBytes FormatMessageFiles(MessageInput input, const WriterSettings& se
     CutTo(input.sender, cap::senderAddress);
 
     const bool charsetGiven = input.headerCharset.has_value() && input.bodyCharset.has_value();
-    const std::string charset = charsetGiven ? *input.bodyCharset : std::string(CharsetForCodePage(codePage));
+    const std::string charset = charsetGiven             ? *input.bodyCharset
+                                : input.bodyBeyondIsoLabel ? std::string(WindowsCharsetForCodePage(codePage))
+                                                           : std::string(CharsetForCodePage(codePage));
     const Sender sender = SenderOf(input, settings);
     RecipientWriter lists(directory, settings, codePage);
     const bool multipart = !input.attachmentNames.empty() && settings.uuencode == 0;

@@ -51,11 +51,17 @@ struct MessageInput {
     std::optional<std::string> bodyCharset;
     std::vector<std::string> attachmentNames;  // display names, in attachment-list order
     std::vector<std::string> rawHeaderLines;   // written first, exactly as they are
+    // The code page of every text above: 0 for the machine's ANSI code page, 65001 for a
+    // message whose texts the ANSI code page cannot hold (MessageTexts).
+    unsigned codePage = 0;
+    // The body holds a byte that the code page's ISO label does not cover (BeyondIsoLabel):
+    // its part announces the code page's Windows charset name instead.
+    bool bodyBeyondIsoLabel = false;
 };
 
 // The moment of writing and what the platform says of it.
 struct WritingMoment {
-    unsigned codePage;
+    unsigned codePage;  // the machine's ANSI code page; MessageInput::codePage replaces it
     LocalTime now;
     ZoneInfo zone;
     std::uint64_t messageNumber;  // unique per message: the Message-Id's number

@@ -6,9 +6,21 @@
 
 #include "common/FileStreams_win.h"
 #include "common/TextMode.h"
+#include "common/WideText_win.h"
 #include "common/WinHandles_win.h"
 
 namespace velmar {
+
+unsigned PlatformAnsiCodec::CodePage() const { return GetACP(); }
+
+std::optional<std::string> PlatformAnsiCodec::ToAnsi(std::u16string_view text) const {
+    return WideToAnsiExact(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
+}
+
+std::u16string PlatformAnsiCodec::FromAnsi(std::string_view bytes) const {
+    const std::wstring wide = AnsiToWide(bytes);
+    return std::u16string(wide.begin(), wide.end());
+}
 
 std::optional<std::string> Win32ListFiles::ReadText(std::string_view path) {
     UniqueFile file(CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

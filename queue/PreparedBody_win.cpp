@@ -84,8 +84,9 @@ Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const 
 }
 
 Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments, SettingsStore& settings,
-                           const AppConfig& config, std::string_view boundary, std::string_view trailer) {
-    if (!attachments.Empty() && !WriteAttachmentParts(attachments, settings, config, path, boundary))
+                           const AppConfig& config, std::string_view boundary, std::string_view trailer,
+                           unsigned codePage) {
+    if (!attachments.Empty() && !WriteAttachmentParts(attachments, settings, config, path, boundary, codePage))
         return FileSendError(path);
     std::string rest(trailer);
     if (!attachments.Empty() && config.uuencode == 0) rest += "\r\n--" + std::string(boundary) + "--\r\n";
@@ -96,11 +97,18 @@ Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments,
 Outcome SubmitWithStoredSettings(const MessageInput& message, const std::string& bodyPath, SettingsStore& settings,
                                  ServerLibrary& library, const AppConfig& config, std::string senderName,
                                  bool queueForLater) {
-    const WriterSettings writer = ReadWriterSettings(settings, config, std::move(senderName));
+    // The stored name and the attachment names are in the ANSI code page: a UTF-8 message
+    // gets them in UTF-8.
+    const PlatformAnsiCodec codec;
+    const WriterSettings writer =
+        ReadWriterSettings(settings, config, AnsiInMessage(senderName, message.codePage, codec));
     Win32ListFiles listFiles;
     StoreDirectory directory(settings, library, listFiles);
     QueueContext queue{config, writer, directory, queueForLater};
-    return SubmitMessage(message, bodyPath, queue);
+    if (message.codePage != utf8CodePage) return SubmitMessage(message, bodyPath, queue);
+    MessageInput converted = message;
+    for (std::string& name : converted.attachmentNames) name = AnsiInMessage(name, utf8CodePage, codec);
+    return SubmitMessage(converted, bodyPath, queue);
 }
 
 }  // namespace velmar

@@ -48,11 +48,14 @@ Outcome EncodeBodyFile(const std::string& path, std::string_view charset, const 
 // written; with neither the file is not opened. Fails with "File send error of <path>"
 // when the file cannot be opened or a write fails.
 Outcome AppendMessageParts(const std::string& path, AttachmentList& attachments, SettingsStore& settings,
-                           const AppConfig& config, std::string_view boundary, std::string_view trailer = {});
+                           const AppConfig& config, std::string_view boundary, std::string_view trailer = {},
+                           unsigned codePage = 0);
 
 // SubmitMessage with the writer's settings read for the configured user and host
 // (`senderName` shown beside the sender's address), the recipient directory over the
-// settings store, the server library and the list files on disk.
+// settings store, the server library and the list files on disk. For a message in UTF-8
+// (message.codePage 65001) the sender's name and the attachment names, which are in the
+// ANSI code page, are converted to UTF-8 first.
 Outcome SubmitWithStoredSettings(const MessageInput& message, const std::string& bodyPath, SettingsStore& settings,
                                  ServerLibrary& library, const AppConfig& config, std::string senderName,
                                  bool queueForLater);

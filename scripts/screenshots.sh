@@ -115,3 +115,21 @@ for dpi in 144 192; do
     fi
 done
 set_scale 96
+
+# Unicode text from a mailto: link as browsers send it: Cyrillic, CJK, Greek and Polish.
+# Wine's own fonts have no CJK glyphs: the shot links WenQuanYi Micro Hei (fonts-wqy-microhei)
+# behind the window's fonts, which changes their look, so it comes last.
+for face in Courier "Courier New" Fixedsys System "MS Sans Serif" "Microsoft Sans Serif" Tahoma Terminal; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" /t REG_MULTI_SZ \
+        /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+done
+if [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ]; then
+    cp -n /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+wineserver -w
+shot unicode 'mailto:ivan@example.com?subject=%D0%9F%D1%80%D0%B8%D0%B2%D0%B5%D1%82%2C%20%D0%BC%D0%B8%D1%80%20%E2%80%94%20%E4%BC%9A%E8%AD%B0%E3%81%AE%E4%BB%B6&body=%D0%97%D0%B4%D1%80%D0%B0%D0%B2%D1%81%D1%82%D0%B2%D1%83%D0%B9%D1%82%D0%B5%2C%20%D0%98%D0%B2%D0%B0%D0%BD%21%0A%0A%E6%9D%B1%E4%BA%AC%E3%81%A7%E4%BC%9A%E3%81%84%E3%81%BE%E3%81%97%E3%82%87%E3%81%86%E3%80%82%E4%BC%9A%E8%AD%B0%E3%81%AF%E6%9C%88%E6%9B%9C%E6%97%A5%E3%81%A7%E3%81%99%E3%80%82%0A%CE%9A%CE%B1%CE%BB%CE%B7%CE%BC%CE%AD%CF%81%CE%B1%20%E2%80%94%20Za%C5%BC%C3%B3%C5%82%C4%87%20g%C4%99%C5%9Bl%C4%85%20ja%C5%BA%C5%84%0A'
+# The prefix is kept for the next run: it gets its own fonts back.
+for face in Courier "Courier New" Fixedsys System "MS Sans Serif" "Microsoft Sans Serif" Tahoma Terminal; do
+    wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" /f >/dev/null 2>&1 || true
+done
+rm -f "$WINEPREFIX/drive_c/windows/Fonts/wqy-microhei.ttc"

@@ -44,7 +44,7 @@ bool InitInstance(Application& app, int showCommand, std::string_view commandLin
     // The attachments of a batch start belong to its message only.
     app.draft.attachments.ClearAttachments();
     if (showWindow != 0) {
-        ShowDraftInWindow(window, app.windowBodyPath);
+        ShowDraftInWindow(window, app.windowBodyPath, app.windowBodyText);
         ShowWindow(window, showCommand);
         UpdateWindow(window);
     } else {

@@ -28,7 +28,9 @@ struct Application {
     std::string messageBuffer;         // general text area; whoever writes it last wins
     std::string replyFilePath;         // empty, or the reply source file
     std::string windowBodyPath;        // a batch start's body file for the window ("-i", "I:")
+    std::string windowBodyText;        // a mailto: link's body for the window (UTF-8)
     int batchFlag = 0;
+    bool commandLineUtf8 = false;      // the command line holds characters beyond the ANSI code page: UTF-8
     HWND mainWindow = nullptr;
     int exitCode = 0;                  // a batch start's outcome (see startup/ExitCodes.h)
 

@@ -98,7 +98,7 @@ Outcome PrepareBatchBody(BatchBody& body, AttachmentList& attachments, SettingsS
         if (!out.Close() || !written) return fail("File send error of " + temp);
     }
 
-    if (Outcome appended = AppendMessageParts(temp, attachments, settings, config, boundary); !appended)
+    if (Outcome appended = AppendMessageParts(temp, attachments, settings, config, boundary, {}, body.codePage); !appended)
         return fail(std::move(appended.failure));
     body.path = temp;
     body.temporary = true;

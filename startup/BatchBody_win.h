@@ -19,6 +19,7 @@ struct BatchBody {
     bool encoded = false;     // in: "-e" was given; out: the submitted body is encoded
     std::string charset;      // the body's charset; "ISO-2022-JP" converts instead of encoding
     bool temporary = false;   // out: path is a temporary file of ours, removed after the send
+    unsigned codePage = 0;    // 65001 for a message in UTF-8 (attachment names converted); else 0
 };
 
 // Whether the body file `path` is the sender's to consume: a temporary file marked anywhere

@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "encoding/Charset.h"
+#include "startup/MailtoLink.h"
 #include "startup/ParameterFile.h"
 #include "startup/Switches.h"
 
@@ -16,6 +17,7 @@ constexpr std::size_t replyPathCapacity = 255;
 ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePage, const FileOpener& openFile) {
     ParsedCommandLine parsed;
     parsed.request.charset = CutCopy(CharsetForCodePage(codePage), cap::charset);
+    parsed.fields.utf8 = codePage == 65001;
     const std::string copy = CutCopy(commandLine, cap::commandCopy);
 
     if (copy.find("RPL") != std::string::npos) {
@@ -25,12 +27,16 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLine, unsigned codePa
     }
 
     if (StartsWithNoCase(copy, "mailto:")) {
-        // The whole URL: the address list is never cut inside an address.
+        // The whole link: a body runs long, and an address list is never cut inside an address.
         std::string_view url = commandLine.substr(7);
         url = url.substr(0, url.find_first_of("\r\n"));
-        const std::size_t query = url.find('?');
-        parsed.fields.to = std::string(url.substr(0, query));
-        if (query != std::string_view::npos) parsed.fields.subject = CutCopy(url.substr(query + 1), cap::subjectField);
+        MailtoFields link = ParseMailto(url);
+        parsed.fields.utf8 = link.pairs || codePage == 65001;
+        parsed.fields.to = std::move(link.to);
+        parsed.fields.subject = CutUtf8(link.subject, cap::subjectField);
+        if (link.cc) parsed.request.ccText = std::move(link.cc);
+        if (link.bcc) parsed.request.bccText = std::move(link.bcc);
+        parsed.bodyText = std::move(link.body);
         return parsed;
     }
 

@@ -52,6 +52,7 @@ struct ParsedCommandLine {
     std::vector<AttachmentRequest> attachments;     // "A:" lines, in file order
     std::string replyFilePath;  // a reply start's source file
     std::string rejectedText;   // the command line from the unknown switch on
+    std::optional<std::string> bodyText;  // a mailto: link's body (UTF-8, CR LF line ends)
 };
 
 }  // namespace velmar

@@ -316,5 +316,28 @@ TEST_F(AddressBookTest, ListEntryDialogRefusals) {
     EXPECT_TRUE(notices.empty());
 }
 
+// The alias files keep the ANSI code page: a name beyond it is refused with a message that
+// names the characters, and the dialog stays open.
+TEST_F(AddressBookTest, NameBeyondTheCodePageIsRefused) {
+    bool stayed = false;
+    std::wstring boxText(256, L'\0');
+    driver.Then([&](HWND entry) {
+        SetDlgItemTextW(entry, IDC_INFO_NAME, L"\u0418\u0432\u0430\u043d Iv\u0430n");
+        SetDlgItemTextA(entry, IDC_INFO_ADDRESS, "ivan@x");
+        Click(entry, IDOK);
+        stayed = IsWindow(entry) && IsWindowVisible(entry);
+        Click(entry, IDCANCEL);
+    });
+    driver.Then([&](HWND box) {
+        boxText.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, boxText.data(), 256)));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    EntryDraft fresh{"", "", EntryPersonal};
+    EXPECT_FALSE(ShowEntryDialog(owner, context, fresh, {}));
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(boxText, L"The address book cannot store these characters of the name: \u0418 \u0432 \u0430 \u043d");
+    EXPECT_TRUE(fresh.name.empty());
+}
+
 }  // namespace
 }  // namespace velmar

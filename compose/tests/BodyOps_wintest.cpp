@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "common/WideText_win.h"
 #include "compose/BodyOps_win.h"
 #include "config/tests/FakeServerLibrary.h"
 #include "config/tests/FakeSettingsBackend.h"
@@ -124,6 +125,26 @@ TEST_F(BodyOpsTest, SaveWritesTheWholeBodyByteForByte) {
         EXPECT_TRUE(wintest::FileExists(path)) << c.name;
     }
     EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
+}
+
+// Text the ANSI code page cannot hold is saved as UTF-8 behind its mark and loaded back
+// whole; a UTF-16 file with its mark loads too.
+TEST_F(BodyOpsTest, UnicodeBodySavedAndLoadedBack) {
+    const std::wstring text = L"\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440\r\n\u4f1a\u8b70 \U0001F600\r\n";
+    SetWindowTextW(w.Body(), text.c_str());
+    const std::string path = dir / "cyrillic.txt";
+    EXPECT_TRUE(WriteBodyToFile(w, path));
+    EXPECT_EQ(wintest::ReadWholeFile(path), "\xEF\xBB\xBF" + WideToUtf8(text));
+    SetBody("");
+    std::string given = path;
+    EXPECT_EQ(IncludeFileText(w, w.Body(), given), IncludeResult::Loaded);
+    EXPECT_EQ(WindowTextW(w.Body()), text);
+
+    const std::string wide = dir / "wide.txt";
+    wintest::WriteWholeFile(wide, "\xFF\xFE\x1F\x04\x0A\x00"s);
+    given = wide;
+    EXPECT_EQ(IncludeFileText(w, w.Body(), given), IncludeResult::Loaded);
+    EXPECT_EQ(WindowTextW(w.Body()), L"\u041f\r\n");
 }
 
 TEST_F(BodyOpsTest, SaveAsCommandConfirmsAReplacementAndReportsAFailure) {

@@ -9,12 +9,15 @@ std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
 
 TEST(WrapBodyText, Cases) {
     const std::string a72 = Repeat('a', 72);
+    std::string zhe30;
+    for (int i = 0; i < 30; ++i) zhe30 += "\xD0\x96";
     const struct {
         const char* name;
         std::string in;
         bool wrap;
         std::string want;
         std::size_t sendWrap = 72;
+        bool utf8 = false;
     } cases[] = {
         {"no wrap keeps every byte", Repeat('x', 200) + "\n\r\n", false, Repeat('x', 200) + "\n\r\n\r\n"},
         {"72 characters unchanged", a72 + "\r\nb\r\n", true, a72 + "\r\nb\r\n\r\n"},
@@ -29,10 +32,14 @@ TEST(WrapBodyText, Cases) {
         {"blank line after a cut line kept", a72 + "  \r\n\r\nnext\r\n", true, a72 + "\r\n\r\nnext\r\n\r\n"},
         {"long line within the wrap column", Repeat('e', 75) + "\n", true, Repeat('e', 75) + "\n\r\n", 80},
         {"empty body", "", true, "\r\n"},
+        {"UTF-8 columns count characters: 61 of them in 91 bytes", Repeat('a', 30) + " " + zhe30 + "\r\n", true,
+         Repeat('a', 30) + " " + zhe30 + "\r\n\r\n", 72, true},
+        {"UTF-8 cut never inside a character", Repeat('b', 71) + "\xF0\x9F\x98\x80" + Repeat('c', 5), true,
+         Repeat('b', 71) + "\r\n\xF0\x9F\x98\x80" + Repeat('c', 5) + "\r\n", 72, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(WrapBodyText(c.in, c.wrap, c.sendWrap), c.want);
+        EXPECT_EQ(WrapBodyText(c.in, c.wrap, c.sendWrap, c.utf8), c.want);
     }
 }
 

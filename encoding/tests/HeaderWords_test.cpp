@@ -49,6 +49,8 @@ TEST(SingleWordEncoders, DocumentedResults) {
         {"UTF-8 character not split", true, "ab" + Repeat("\xC3\xA9", 20), 4095, 65001,
          "=?UTF-8?Q?ab" + Repeat("=C3=A9", 8) + "?= =?UTF-8?Q?" + Repeat("=C3=A9", 9) + "?= =?UTF-8?Q?" +
              Repeat("=C3=A9", 3) + "?=\r\n"},
+        {"en dash of 1252 names windows-1252", false, "10 \x96 12 caf\xE9", 4095, 1252,
+         "10 =?windows-1252?Q?=96_12_caf=E9?=\r\n"},
         {"tiny area", true, kGerman, 2, 1252, ""},
         {"ASCII cut to the area", true, "abcdefgh", 6, 1252, "abc\r\n"},
         {"Japanese text converted in place and folded", false, "Re: " + Repeat("\x82\xA0", 30), 4095, 932,

@@ -1,9 +1,11 @@
-// The command-line parser on arbitrary text (first byte even) or a parameter file of
-// arbitrary bytes read at odd chunk sizes (first byte odd), in a double-byte code page or
-// not: every value stays inside its field and no value carries a line break out.
+// The command-line parser on arbitrary text (first byte even; a mailto: link with bit 2
+// set) or a parameter file of arbitrary bytes read at odd chunk sizes (first byte odd), in
+// a double-byte code page or not: every value stays inside its field and no value carries
+// a line break out.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "startup/CommandLine.h"
@@ -18,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[0] & 1) {
         MemorySource file(bytes, 1 + data[0] % 13);
         ReadParameterFile(file, p, codePage);
+    } else if (data[0] & 4) {
+        p = ParseCommandLine("mailto:" + std::string(bytes), codePage, {});
     } else {
         p = ParseCommandLine(bytes, codePage, {});
     }
@@ -28,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto* field : {&p.fields.to, &p.fields.cc, &p.fields.bcc}) fits(*field, cap::addressField, true);
     fits(p.fields.subject, cap::subjectField, true);
     fits(r.toText.value_or(""), std::string::npos, true);
+    fits(r.ccText.value_or(""), std::string::npos, true);
+    fits(r.bccText.value_or(""), std::string::npos, true);
     fits(r.bodyPath, cap::bodyPath);
     fits(r.attachPath, cap::attachPath);
     fits(r.headerCharset, cap::charsetName);

@@ -48,9 +48,9 @@ struct ParseCase {
 };
 
 const ParseCase switchCases[] = {
-    // mailto: the query is the subject exactly as written; the URL ends at its first line break.
+    // mailto: a plain query is the subject exactly as written; the URL ends at its first line break.
     {"mailto query", "mailto:bob@example.com?Hello", "to=bob@example.com | subject=Hello"},
-    {"mailto any case, query as written", "MailTo:b@x?subject=Hi%20there&body=x", "to=b@x | subject=subject=Hi%20there&body=x"},
+    {"mailto any case, pairs decoded", "MailTo:b@x?subject=Hi%20there&body=x", "to=b@x | subject=Hi there"},
     {"mailto without query", "mailto:bob@example.com", "to=bob@example.com"},
     {"mailto list whole past 511 characters", "mailto:" + std::string(500, 'a') + "@example.com.au?Hi",
      "to=" + std::string(500, 'a') + "@example.com.au | subject=Hi"},

@@ -74,6 +74,59 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
     }
 }
 
+// Text typed as Unicode: what the ANSI code page holds keeps its bytes (an en dash is
+// announced as windows-1252), anything else sends the whole message as UTF-8.
+// client_email_check.py decodes both golden files with Python's email package.
+TEST_F(WindowSendTest, UnicodeTextGoesOutWhole) {
+    const struct {
+        const char* name;
+        const wchar_t *to, *subject, *body;
+    } cases[] = {
+        {"window_cp1252_dash", L"bob@example.com", L"Plan \u2013 \u20ac5", L"See you at 10 \u2013 bring\u2026\r\n"},
+        {"window_utf8", L"\u0141ukasz \u017b\u00f3\u0142w <alice@example.com>, \u0418\u0432\u0430\u043d <ivan@example.com>",
+         L"Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 ja\u017a\u0144, \u041f\u0440\u0438\u0432\u0435\u0442, "
+         L"\u0393\u03b5\u03b9\u03ac, \u4f1a\u8b70 \U0001F600",
+         L"\u0417\u0434\u0440\u0430\u0432\u0441\u0442\u0432\u0443\u0439\u0442\u0435!\r\n"
+         L"bring the \U0001F4CE files. \u6771\u4eac\u3067\u2026 \u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1\r\n"},
+    };
+    wintest::ListeningPipeServer delivery(records);
+    std::size_t told = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        spool.Empty();
+        StoreRootSettings({});
+        wintest::ChildProcess client("velmar1.exe", "velmar1.exe");
+        HWND window = client.WaitForShownWindow("VELMAR1");
+        ASSERT_NE(window, nullptr);
+        const std::pair<int, const wchar_t*> fields[] = {{IDC_TO, c.to}, {IDC_SUBJECT, c.subject}, {IDC_BODY, c.body}};
+        for (const auto& [id, text] : fields) SetDlgItemTextW(window, id, text);
+        PostMessageA(window, WM_COMMAND, IDC_SEND, 0);
+        EXPECT_EQ(client.Wait(), 0);
+        ExpectOneGoldenSet(spool, c.name);
+        EXPECT_EQ(delivery.Received(++told).size(), told);
+    }
+}
+
+// A mailto: link as browsers send it fills the window with the decoded UTF-8 texts.
+TEST_F(WindowSendTest, MailtoLinkPrefillsDecodedText) {
+    StoreRootSettings({});
+    wintest::ChildProcess client("velmar1.exe", "velmar1.exe mailto:bob@example.com?subject=Gr%C3%BC%C3%9Fe%20"
+                                                "%D0%BC%D0%B8%D1%80&cc=carol@example.org&body=%E4%BC%9A%E8%AD%B0%0A%F0%9F%98%80");
+    HWND window = client.WaitForShownWindow("VELMAR1");
+    ASSERT_NE(window, nullptr);
+    const auto text = [&](int id) {
+        wchar_t buffer[256] = {};
+        GetDlgItemTextW(window, id, buffer, 256);
+        return std::wstring(buffer);
+    };
+    EXPECT_EQ(text(IDC_TO), L"bob@example.com");
+    EXPECT_EQ(text(IDC_CC), L"carol@example.org");
+    EXPECT_EQ(text(IDC_SUBJECT), L"Gr\u00fc\u00dfe \u043c\u0438\u0440");
+    EXPECT_EQ(text(IDC_BODY), L"\u4f1a\u8b70\r\n\U0001F600");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    client.Wait();
+}
+
 TEST_F(WindowSendTest, LongBodyGoesOutWhole) {
     std::string body;
     for (int i = 0; i < 1000; ++i) body += std::string(69, static_cast<char>('a' + i % 26)) + "\r\n";  // 71,000 bytes

@@ -2,7 +2,7 @@
 # The compose window driven with real key presses under a private X display: Tab and
 # Shift+Tab move between the fields (the Subject label is skipped both ways), Alt+S sends
 # through the send options dialog, Enter presses its OK button, and the queue file set
-# holds what was typed.
+# holds what was typed, Cyrillic letters included (the message then goes out in UTF-8).
 set -euo pipefail
 root=${VELMAR_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${VELMAR_WINDOWS_BUILD:-windows}
@@ -39,7 +39,7 @@ text 'bob@example.com'             # To: the field that has the focus at the sta
 keys Tab Tab && text 'carol@example.org'   # the CC button, then the CC field
 keys Tab Tab Tab && text 'Hello keys'      # BCC button, BCC field, Subject (label skipped)
 keys shift+Tab && text 'dave@example.net'  # back to BCC, the label skipped again
-keys Tab Tab && text 'Typed for real.'     # Subject, then the body
+keys Tab Tab && text 'Typed for real. Привет'  # Subject, then the body
 keys alt+s                                  # Send: the send options dialog opens first
 sleep 1.5
 keys Return                                 # its OK button
@@ -55,7 +55,8 @@ expect() { grep -qF -- "$2" "$1" || { echo "keyboard_check: $(basename "$1") lac
 expect "$data" 'To: <bob@example.com>'
 expect "$data" 'CC: <carol@example.org>'
 expect "$data" 'Subject: Hello keys'
-expect "$data" 'Typed for real.'
+expect "$data" 'Typed for real. =D0=9F=D1=80=D0=B8=D0=B2=D0=B5=D1=82'
+expect "$data" 'Content-Type: text/plain; charset=UTF-8'
 expect "$control" 'R<dave@example.net>'
 [ "$failures" -eq 0 ] || exit 1
 echo "keyboard_check ($build): Tab, Shift+Tab, Alt+S and Enter drove the window; the message was queued"

@@ -38,7 +38,7 @@ template <class Backend, class Library>
 struct ComposeRig {
     ComposeRig() {
         w.window = CreateParentWindow();
-        w.controls[RowBody] = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 10, 200,
+        w.controls[RowBody] = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 10, 200,
                                               600, 200, w.window, reinterpret_cast<HMENU>(INT_PTR{IDC_BODY}), instance,
                                               nullptr);
         SendMessageA(w.Body(), EM_LIMITTEXT, 0, 0);
