@@ -39,14 +39,12 @@ TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
         {"message options OK with addresses",
          [](AppConfig& c, MessageDraft&) {
              return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
-                                          false, "C:\\s.txt"}, c);
-         },
+                                          false, "C:\\s.txt"}, c); },
          messageOk + "bob/BCC='a@example.com' " + messageTail, 1, 1},
         {"message options OK without addresses turns the stored switch off",
          [](AppConfig& c, MessageDraft&) {
              return AcceptMessageOptions({true, true, false, "abc", true, " ", true, false, true, true, false,
-                                          "C:\\s.txt"}, c);
-         },
+                                          "C:\\s.txt"}, c); },
          messageOk + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
         {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
          "_SMTP/DIRECT=0 ", 1, 0},
@@ -70,13 +68,13 @@ TEST(OptionDialogs, OpeningTakesTheStoredChoices) {
     config.usersDir = "C:\\MAIL\\users";
     MessageDraft draft;
     const MessageOptionsState m = OpenMessageOptions(config, "", "boss@example.com", 1);
-    EXPECT_EQ(config.optAttach, 1);
-    EXPECT_EQ(m.signatureFile, "C:\\MAIL\\users\\bob\\signatur.txt");
-    EXPECT_EQ(m.wrapColumn, "72");
-    EXPECT_EQ(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown, false);
-    EXPECT_TRUE(draft.queueForLater) << "the stored OPT_DQUEUE is taken";
-    EXPECT_EQ(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown, true);
-    EXPECT_FALSE(draft.queueForLater) << "a stored 2 sends now";
+    EXPECT_EQ(std::to_string(config.optAttach) + " " + m.signatureFile + " " + m.wrapColumn,
+              "1 C:\\MAIL\\users\\bob\\signatur.txt 72");
+    // The stored OPT_DQUEUE 1 queues, 2 sends now.
+    EXPECT_FALSE(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown);
+    EXPECT_TRUE(draft.queueForLater);
+    EXPECT_TRUE(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown);
+    EXPECT_FALSE(draft.queueForLater);
     EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
 }
 

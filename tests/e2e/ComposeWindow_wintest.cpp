@@ -43,22 +43,16 @@ protected:
     HWND Open() { return window = wintest::OpenMainWindow(app); }
     [[nodiscard]] ComposeWindow& State() const { return *ComposeWindowOf(window); }
     [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
-    // The layout worked out from the window's own measurements, not from the window's code.
-    [[nodiscard]] ControlLayout ExpectedLayout() const {
-        RECT client{};
+    // Each row where the layout, worked out from the window's own measurements, puts it.
+    void ExpectControlsAtLayout(int rows) const {
+        RECT client{}, bar{};
         GetClientRect(window, &client);
         HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
-        RECT bar{};
         GetWindowRect(toolbar, &bar);
-        return LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right, client.bottom,
-                               IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0, !app.replyFilePath.empty()});
-    }
-    void ExpectControlsAtLayout(int rows) const {
-        const ControlLayout want = ExpectedLayout();
-        for (int row = 0; row < rows; ++row) {
-            SCOPED_TRACE(row);
-            EXPECT_EQ(ClientRectOf(Row(row)), want[static_cast<std::size_t>(row)]);
-        }
+        const ControlLayout want = LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right,
+                                                   client.bottom, IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0,
+                                                   !app.replyFilePath.empty()});
+        for (int row = 0; row < rows; ++row) EXPECT_EQ(ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
     }
     [[nodiscard]] std::string StoredPlacement() {
         std::string stored;
@@ -71,31 +65,25 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(ComposeWindowTest, PlainStartHasTheThirteenRowsAtTheirLayout) {
-    ASSERT_NE(Open(), nullptr);
-    for (int row = 0; row < kControlCount; ++row) {
-        SCOPED_TRACE(row);
-        const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
-        HWND control = Row(row);
-        if (want.replyOnly) {
-            EXPECT_EQ(control, nullptr);
-            continue;
+// A reply start adds the reply row, with the same controls below it.
+TEST_F(ComposeWindowTest, PlainAndReplyStartsHaveTheirRowsAtTheirLayout) {
+    for (const bool reply : {false, true}) {
+        app.replyFilePath = reply ? "C:\\reply.txt" : "";
+        ASSERT_NE(Open(), nullptr);
+        for (int row = 0; row < kControlCount; ++row) {
+            const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
+            HWND control = Row(row);
+            ASSERT_EQ(control != nullptr, reply || !want.replyOnly) << row;
+            if (control == nullptr) continue;
+            EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(want.controlClass)).c_str());
+            EXPECT_EQ(wintest::Caption(control), want.text) << row;
         }
-        ASSERT_NE(control, nullptr);
-        EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(want.controlClass)).c_str());
-        EXPECT_EQ(wintest::Caption(control), want.text);
+        ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
+        SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);  // a resize lays out again
+        ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
+        DestroyWindow(window);
+        Pump();
     }
-    ExpectControlsAtLayout(kPlainControlCount);
-    // A resize moves every control to the new layout.
-    SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
-    ExpectControlsAtLayout(kPlainControlCount);
-}
-
-TEST_F(ComposeWindowTest, ReplyStartAddsTheReplyRowAbove) {
-    app.replyFilePath = "C:\\reply.txt";
-    ASSERT_NE(Open(), nullptr);
-    for (int row = kPlainControlCount; row < kControlCount; ++row) EXPECT_NE(Row(row), nullptr) << row;
-    ExpectControlsAtLayout(kControlCount);
 }
 
 TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
@@ -146,17 +134,14 @@ TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
         ASSERT_NE(Open(), nullptr);
         HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
         ASSERT_NE(toolbar, nullptr);
-        const std::vector<ToolbarButton> want = ToolbarButtons(userProgram);
-        ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), static_cast<LRESULT>(userProgram ? 16 : 14));
-        for (std::size_t i = 0; i < want.size(); ++i) {
-            TBBUTTON button{};
-            SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-            EXPECT_EQ(button.idCommand, want[i].command) << i;
-        }
+        std::vector<int> got, want;
+        for (const ToolbarButton& b : ToolbarButtons(userProgram)) want.push_back(b.command);
+        for (TBBUTTON b{}; SendMessageA(toolbar, TB_GETBUTTON, got.size(), reinterpret_cast<LPARAM>(&b));)
+            got.push_back(b.idCommand);
+        EXPECT_EQ(got.size(), userProgram ? 16u : 14u);
+        EXPECT_EQ(got, want);
         NMTTDISPINFOA tip{};
-        tip.hdr.hwndFrom = toolbar;
-        tip.hdr.idFrom = IDM_LOAD;
-        tip.hdr.code = TTN_GETDISPINFOA;
+        tip.hdr = {toolbar, IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
         SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
         EXPECT_STREQ(tip.lpszText, "Load body from file");
         DestroyWindow(window);
@@ -167,9 +152,7 @@ TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
 TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMaximise) {
     ASSERT_NE(Open(), nullptr);
     ForgetPlacement();
-    ShowWindow(window, SW_MINIMIZE);
-    EXPECT_EQ(StoredPlacement(), "");
-    ShowWindow(window, SW_MAXIMIZE);
+    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
     EXPECT_EQ(StoredPlacement(), "");
     ShowWindow(window, SW_RESTORE);
     SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
@@ -193,10 +176,8 @@ TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMa
 TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
     ASSERT_NE(Open(), nullptr);
     wintest::ScratchDir dir{"compose"};
-    const std::string first = dir / "first.txt";
-    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n"));
-    const std::string second = dir / "second.bin";
-    ASSERT_TRUE(wintest::WriteWholeFile(second, std::string("\0\1", 2)));
+    const std::string first = dir / "first.txt", second = dir / "second.bin";
+    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n") && wintest::WriteWholeFile(second, std::string("\0\1", 2)));
     SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({first, second})), 0);
     EXPECT_EQ(wintest::Caption(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
     ASSERT_EQ(app.draft.attachments.Count(), 2u);
