@@ -26,8 +26,10 @@ std::string Writes(const std::vector<SettingWrite>& writes) {
 }
 
 TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
-    const std::string messageOk = "bob/OPT_SIG=0 bob/OPT_WRAP=0 bob/OPT_BCC=1 bob/OPT_TAB=1 bob/OPT_ATTACH=1 "
-                                  "bob/OPT_SENDPROMPT=0 bob/UUENCODE=1 ";
+    const auto messageOk = [](const char* tab) {  // OPT_TAB and OPT_ATTACH differ in one case: not swapped
+        return "bob/OPT_SIG=0 bob/OPT_WRAP=0 bob/OPT_BCC=1 bob/OPT_TAB=" + std::string(tab) +
+               " bob/OPT_ATTACH=1 bob/OPT_SENDPROMPT=0 bob/UUENCODE=1 ";
+    };
     const std::string messageTail = "bob/SENDWRAP=72 bob/OPT_VERIFY=1 bob/SIGFILE='C:\\s.txt' ";
     const SendOptionsState send{true, "reply@example.com", false, true, true, false, true, true};
     const struct {
@@ -40,12 +42,12 @@ TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
          [](AppConfig& c, MessageDraft&) {
              return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
                                           false, "C:\\s.txt"}, c); },
-         messageOk + "bob/BCC='a@example.com' " + messageTail, 1, 1},
+         messageOk("1") + "bob/BCC='a@example.com' " + messageTail, 1, 1},
         {"message options OK without addresses turns the stored switch off",
          [](AppConfig& c, MessageDraft&) {
-             return AcceptMessageOptions({true, true, false, "abc", true, " ", true, false, true, true, false,
+             return AcceptMessageOptions({true, false, false, "abc", true, " ", true, false, true, true, false,
                                           "C:\\s.txt"}, c); },
-         messageOk + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
+         messageOk("0") + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
         {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
          "_SMTP/DIRECT=0 ", 1, 0},
         {"send options Save", [&](AppConfig& c, MessageDraft& d) { return SaveSendOptions(send, c, d); },

@@ -89,9 +89,15 @@ TEST_F(SubmitMessageTest, ConsumedBodiesAreDeletedOnlyWhenQueued) {
     config.spoolDir = work / "missing";
     EXPECT_FALSE(Submit(kept));
     EXPECT_EQ(failure, "File send error of " + kept);
-    config.spoolDir = "C:\\" + std::string(130, 's');
-    EXPECT_FALSE(Submit(kept));
     EXPECT_TRUE(wintest::FileExists(kept) && spool.Files().empty());
+    const std::string body = Body("d.txt", "x");
+    for (std::size_t length : {121u, 122u}) {  // the longest spool directory the names have room for, and one more
+        config.spoolDir = work.Path() + "\\" + std::string(length - work.Path().size() - 1, 's');
+        ASSERT_TRUE(CreateDirectoryA(config.spoolDir.c_str(), nullptr));
+        EXPECT_EQ(Submit(body), length == 121u) << length;
+        for (const auto& name : wintest::ListFiles(config.spoolDir)) DeleteFileA((config.spoolDir + "\\" + name).c_str());
+        RemoveDirectoryA(config.spoolDir.c_str());
+    }
 }
 
 TEST_F(SubmitMessageTest, DeliveryProgramOrPipeOrNobody) {
