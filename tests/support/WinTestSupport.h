@@ -31,11 +31,8 @@ inline bool SetRegistryDword(const std::string& keyPath, const std::string& name
     return SetRegistryBytes(keyPath, name, REG_DWORD, &value, sizeof value);
 }
 
-struct RegistryValue {
-    bool exists = false;
-    DWORD type = 0;
-    std::string bytes;  // the stored bytes, terminator included when there is one
-};
+// The stored bytes, terminator included when there is one.
+struct RegistryValue { bool exists = false; DWORD type = 0; std::string bytes; };
 
 inline RegistryValue ReadRegistryValue(const std::string& keyPath, const std::string& name) {
     RegistryValue value;
