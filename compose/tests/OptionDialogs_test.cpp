@@ -41,12 +41,14 @@ TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
         {"message options OK with addresses",
          [](AppConfig& c, MessageDraft&) {
              return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
-                                          false, "C:\\s.txt"}, c); },
+                                          false, "C:\\s.txt"}, c);
+         },
          messageOk("1") + "bob/BCC='a@example.com' " + messageTail, 1, 1},
         {"message options OK without addresses turns the stored switch off",
          [](AppConfig& c, MessageDraft&) {
              return AcceptMessageOptions({true, false, false, "abc", true, " ", true, false, true, true, false,
-                                          "C:\\s.txt"}, c); },
+                                          "C:\\s.txt"}, c);
+         },
          messageOk("0") + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
         {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
          "_SMTP/DIRECT=0 ", 1, 0},

@@ -89,8 +89,9 @@ TEST(QpEncodeStream, DocumentedResults) {
         {"\x01\x1F\t", "=01=1F\t"}, {std::string(80, 'a'), l75 + "=\r\n" + "aaaaa"}, {l75, l75 + "=\r\n"},
         {l72 + "\xE9" + "b", l72 + "=\r\n=E9b"}, {l71 + "\xE9" + "bc", l71 + "=E9b=\r\nc"}, {"a\r\nb", "a\r\nb"},
         {"a\rb\nc", "a\r\nb\r\nc"}, {"a\r\n\r\nb", "a\r\n\r\nb"}, {"a\r\r\nb", "a\r\n\r\nb"},
-        {"a \t\r\nb", "a \t\r\nb"}, {"From me", ">From me"}, {"x\r\nFrom me", "x\r\n>From me"}, {"Fromage", "Fromage"}, {"a From b", "a From b"},
-        {"From", "From"}, {"F\nFrom x", "F\r\n>From x"}, {"From ", ">From "}, {l75 + "From x", l75 + "=\r\n=46rom x"},
+        {"a \t\r\nb", "a \t\r\nb"}, {"From me", ">From me"}, {"x\r\nFrom me", "x\r\n>From me"}, {"Fromage", "Fromage"},
+        {"a From b", "a From b"}, {"From", "From"}, {"F\nFrom x", "F\r\n>From x"}, {"From ", ">From "},
+        {l75 + "From x", l75 + "=\r\n=46rom x"},
         {l75 + "\nFrom x", l75 + "=\r\n\r\n>From x"}, {l72 + "\xE9" + "From x", l72 + "=\r\n=E9From x"},
     };
     for (const auto& c : cases) EXPECT_EQ(Encode(QpEncodeStream, c.body), "\n" + c.want + "\n") << c.body;

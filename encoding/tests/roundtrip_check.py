@@ -38,7 +38,8 @@ for n in range(400):
     out = tool("qp", data=data)
     inner = out[1:-1]  # framing, 7-bit, line length, no line starting "From "
     check(f"qp #{n} shape", (out[:1], out[-1:], [b for b in inner if b >= 0x80],
-                             [l for l in inner.split(b"\r\n") if len(l) > 76], b"\nFrom " in out), (b"\n", b"\n", [], [], False))
+                             [l for l in inner.split(b"\r\n") if len(l) > 76], b"\nFrom " in out),
+          (b"\n", b"\n", [], [], False))
     lines = re.split(rb"\r\n|\n\r|\r|\n", data)
     check(f"qp #{n}", quopri.decodestring(inner), b"\r\n".join(b">" + l if l.startswith(b"From ") else l for l in lines))
 
@@ -114,5 +115,6 @@ with tempfile.TemporaryDirectory() as tmp:
                       b'\n--==Velmar_v8.2==\nContent-Type: text/plain; name="file.dat"\n'
                       b"Content-Transfer-Encoding: 7bit\n\n" + want + b"\n")
 
-print(f"roundtrip_check: {failures} failures" if failures else "roundtrip_check: ok", file=sys.stderr if failures else None)
+print(f"roundtrip_check: {failures} failures" if failures else "roundtrip_check: ok",
+      file=sys.stderr if failures else None)
 sys.exit(1 if failures else 0)

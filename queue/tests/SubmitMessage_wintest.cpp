@@ -95,7 +95,8 @@ TEST_F(SubmitMessageTest, ConsumedBodiesAreDeletedOnlyWhenQueued) {
         config.spoolDir = work.Path() + "\\" + std::string(length - work.Path().size() - 1, 's');
         ASSERT_TRUE(CreateDirectoryA(config.spoolDir.c_str(), nullptr));
         EXPECT_EQ(Submit(body), length == 121u) << length;
-        for (const auto& name : wintest::ListFiles(config.spoolDir)) DeleteFileA((config.spoolDir + "\\" + name).c_str());
+        for (const auto& name : wintest::ListFiles(config.spoolDir))
+            DeleteFileA((config.spoolDir + "\\" + name).c_str());
         RemoveDirectoryA(config.spoolDir.c_str());
     }
 }

@@ -9,7 +9,8 @@ objdump = "i686-w64-mingw32-objdump" if build == "windows32" else "x86_64-w64-mi
 
 
 def dump(name):
-    return subprocess.run([objdump, "-p", os.path.join(bin_dir, name)], check=True, capture_output=True, text=True).stdout
+    run = subprocess.run([objdump, "-p", os.path.join(bin_dir, name)], check=True, capture_output=True, text=True)
+    return run.stdout
 
 
 failures = []

@@ -51,8 +51,8 @@ inline std::string ExpectOneGoldenSet(const DefaultSpool& spool, const std::stri
     const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
     EXPECT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
     if (control.size() != 1 || data.size() != 1) return {};
-    EXPECT_TRUE(std::regex_match(control[0], std::regex("Q[0-9a-f]{16}\\.GSC")) && "D" + control[0].substr(1) == data[0])
-        << control[0] << " " << data[0];
+    EXPECT_TRUE(std::regex_match(control[0], std::regex("Q[0-9a-f]{16}\\.GSC"))) << control[0];
+    EXPECT_EQ("D" + control[0].substr(1), data[0]);
     ExpectGolden(name + ".Q.ref", spool.Read(control[0]));
     ExpectGolden(name + ".D.ref", spool.Read(data[0]));
     return control[0];
