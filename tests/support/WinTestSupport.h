@@ -179,13 +179,11 @@ private:
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::string& commandLine, const char* currentDir = nullptr) {
-        const std::string exe = BinDir() + "\\" + program;
-        std::vector<char> line(commandLine.begin(), commandLine.end());
-        line.push_back('\0');
+        std::string line = commandLine;  // CreateProcessA may write into it
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        started_ = CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDir, &startup,
-                                  &info_) != FALSE;
+        started_ = CreateProcessA((BinDir() + "\\" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  currentDir, &startup, &info_) != FALSE;
         if (started_) CloseHandle(info_.hThread);
     }
     ~ChildProcess() {
