@@ -21,19 +21,10 @@ protected:
     char out[6];
 };
 
+// The byte rules are the native TextHasEightBit table; here the file is read block by block.
 TEST_F(BufferedFileTest, FileHasEightBitReadsAsText) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        bool want;
-    } cases[] = {
-        {"plain ASCII", "Hello\r\nworld\r\n", false},
-        {"0x7F counts", "a\x7F", true},
-        {"8-bit byte only after 0x1A is not seen", "abc\x1A\xE9\xE9", false},
-        {"8-bit byte before 0x1A", "ab\xE9\x1A", true},
-        {"8-bit byte beyond the first 64 KiB", std::string(70000, 'a') + "\xFC", true},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FileHasEightBit(Write("f.txt", c.bytes).c_str()), c.want) << c.name;
+    EXPECT_FALSE(FileHasEightBit(Write("f.txt", "abc\x1A\xE9").c_str()));
+    EXPECT_TRUE(FileHasEightBit(Write("f.txt", std::string(70000, 'a') + "\xFC").c_str())) << "beyond the first block";
     EXPECT_FALSE(FileHasEightBit((dir / "missing.txt").c_str())) << "a file that cannot be opened";
 }
 

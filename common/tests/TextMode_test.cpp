@@ -17,15 +17,9 @@ std::string ReadText(std::string_view raw, std::size_t chunk) {
 }
 
 TEST(TextModeSource, TranslatesAndEndsAtControlZ) {
-    struct Case {
-        const char* name;
-        std::string raw;
-        std::string want;
-    } cases[] = {
-        {"CR LF becomes LF", "a\r\nb\r\n", "a\nb\n"},
-        {"lone CR and LF stay", "a\rb\nc\r", "a\rb\nc\r"},
-        {"CR CR LF", "a\r\r\n", "a\r\n"},
-        {"0x1A ends the text", "ab\x1A\xE9zz", "ab"},
+    struct Case { const char* name; std::string raw; std::string want; } cases[] = {
+        {"CR LF becomes LF", "a\r\nb\r\n", "a\nb\n"}, {"lone CR and LF stay", "a\rb\nc\r", "a\rb\nc\r"},
+        {"CR CR LF", "a\r\r\n", "a\r\n"}, {"0x1A ends the text", "ab\x1A\xE9zz", "ab"},
         {"0x1A after a CR", "a\r\x1A" "b", "a\r"},
     };
     for (const auto& c : cases)
@@ -35,25 +29,21 @@ TEST(TextModeSource, TranslatesAndEndsAtControlZ) {
 TEST(TextModeSink, EveryLineFeedBecomesCrLf) {
     StringSink raw;
     TextModeSink text(raw);
-    EXPECT_TRUE(text.Write("a\nb\r\n", 5));
-    EXPECT_TRUE(text.Write("\n", 1));
+    EXPECT_TRUE(text.Write("a\nb\r\n", 5) && text.Write("\n", 1));
     EXPECT_EQ(raw.text, "a\r\nb\r\r\n\r\n");
 }
 
 TEST(TextHasEightBit, BytesBeforeTheEndOfText) {
     const std::string longText(5000, 'a');
-    const struct {
-        std::string bytes;
-        bool eightBit, ended;
-    } cases[] = {
+    const struct { std::string bytes; bool eightBit, ended; } cases[] = {
         {"abc\t\r\n\x7E", false, false}, {"ab\x7F", true, false},          {"\xFF", true, false},
         {"a\x1A\xE9", false, true},       {"\xE9\x1A", true, false},        {longText + "\x80", true, false},
         {longText + "\x1A", false, true},
     };
     for (const auto& c : cases) {
         bool ended = false;
-        EXPECT_EQ(TextHasEightBit(c.bytes, ended), c.eightBit) << c.bytes.size();
-        EXPECT_EQ(ended, c.ended) << c.bytes.size();
+        const bool eightBit = TextHasEightBit(c.bytes, ended);
+        EXPECT_EQ(std::pair(eightBit, ended), std::pair(c.eightBit, c.ended)) << c.bytes.size();
     }
 }
 
@@ -66,14 +56,11 @@ TEST(CopyAsTextMode, SameAsReadingAndWritingInTextMode) {
     body += "\r\x1A" "after";
     for (const std::string& raw : {std::string("a\r\nb\n\nc\r\r\nd\r"), std::string("\n\x1A\n"), body}) {
         for (std::size_t chunk : {1u, 2u, 100u, 70000u}) {
-            MemorySource twoPassIn(raw, chunk);
-            TextModeSource read(twoPassIn);
-            StringSink twoPass;
+            StringSink twoPass, onePass;
             TextModeSink write(twoPass);
-            char buffer[4096];
-            for (std::size_t n; (n = read.Read(buffer, sizeof buffer)) > 0;) ASSERT_TRUE(write.Write(buffer, n));
+            const std::string read = ReadText(raw, chunk);
+            ASSERT_TRUE(write.Write(read.data(), read.size()));
             MemorySource onePassIn(raw, chunk);
-            StringSink onePass;
             EXPECT_TRUE(CopyAsTextMode(onePassIn, onePass));
             EXPECT_TRUE(onePass.text == twoPass.text) << raw.size() << " " << chunk;
         }

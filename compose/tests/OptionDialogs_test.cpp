@@ -26,8 +26,10 @@ std::string Writes(const std::vector<SettingWrite>& writes) {
 }
 
 TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
-    const std::string messageOk = "bob/OPT_SIG=0 bob/OPT_WRAP=0 bob/OPT_BCC=1 bob/OPT_TAB=1 bob/OPT_ATTACH=1 "
-                                  "bob/OPT_SENDPROMPT=0 bob/UUENCODE=1 ";
+    const auto messageOk = [](const char* tab) {  // OPT_TAB and OPT_ATTACH differ in one case: not swapped
+        return "bob/OPT_SIG=0 bob/OPT_WRAP=0 bob/OPT_BCC=1 bob/OPT_TAB=" + std::string(tab) +
+               " bob/OPT_ATTACH=1 bob/OPT_SENDPROMPT=0 bob/UUENCODE=1 ";
+    };
     const std::string messageTail = "bob/SENDWRAP=72 bob/OPT_VERIFY=1 bob/SIGFILE='C:\\s.txt' ";
     const SendOptionsState send{true, "reply@example.com", false, true, true, false, true, true};
     const struct {
@@ -41,13 +43,13 @@ TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
              return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
                                           false, "C:\\s.txt"}, c);
          },
-         messageOk + "bob/BCC='a@example.com' " + messageTail, 1, 1},
+         messageOk("1") + "bob/BCC='a@example.com' " + messageTail, 1, 1},
         {"message options OK without addresses turns the stored switch off",
          [](AppConfig& c, MessageDraft&) {
-             return AcceptMessageOptions({true, true, false, "abc", true, " ", true, false, true, true, false,
+             return AcceptMessageOptions({true, false, false, "abc", true, " ", true, false, true, true, false,
                                           "C:\\s.txt"}, c);
          },
-         messageOk + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
+         messageOk("0") + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
         {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
          "_SMTP/DIRECT=0 ", 1, 0},
         {"send options Save", [&](AppConfig& c, MessageDraft& d) { return SaveSendOptions(send, c, d); },
@@ -70,13 +72,13 @@ TEST(OptionDialogs, OpeningTakesTheStoredChoices) {
     config.usersDir = "C:\\MAIL\\users";
     MessageDraft draft;
     const MessageOptionsState m = OpenMessageOptions(config, "", "boss@example.com", 1);
-    EXPECT_EQ(config.optAttach, 1);
-    EXPECT_EQ(m.signatureFile, "C:\\MAIL\\users\\bob\\signatur.txt");
-    EXPECT_EQ(m.wrapColumn, "72");
-    EXPECT_EQ(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown, false);
-    EXPECT_TRUE(draft.queueForLater) << "the stored OPT_DQUEUE is taken";
-    EXPECT_EQ(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown, true);
-    EXPECT_FALSE(draft.queueForLater) << "a stored 2 sends now";
+    EXPECT_EQ(std::to_string(config.optAttach) + " " + m.signatureFile + " " + m.wrapColumn,
+              "1 C:\\MAIL\\users\\bob\\signatur.txt 72");
+    // The stored OPT_DQUEUE 1 queues, 2 sends now.
+    EXPECT_FALSE(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown);
+    EXPECT_TRUE(draft.queueForLater);
+    EXPECT_TRUE(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown);
+    EXPECT_FALSE(draft.queueForLater);
     EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
 }
 

@@ -28,11 +28,9 @@ constexpr char smtpKey[] = "SYSTEM\\CurrentControlSet\\Services\\RELAYSVC\\Param
 std::set<std::string> ValueNames(const char* keyPath) {
     std::set<std::string> names;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
     char name[256];
-    for (DWORD i = 0, size = sizeof name; RegEnumValueA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-                                           ERROR_SUCCESS;
-         ++i, size = sizeof name)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    for (DWORD size = sizeof name; RegEnumValueA(key, DWORD(names.size()), name, &size, 0, 0, 0, 0) == 0; size = 256)
         names.insert(name);
     RegCloseKey(key);
     return names;
@@ -48,7 +46,7 @@ class OptionDialogsTest : public wintest::CleanMachineTest,
                           protected wintest::ComposeRig<Win32SettingsBackend, NoServerLibrary> {
 protected:
     void SetUp() override {
-        CleanMachineTest::SetUp();
+        CleanMachineTest::SetUp();  // the options are the user bob's, of example.com
         config.userId = "bob";
         config.usersDir = "C:\\MAIL\\users";
         config.domain.PutText(0, 784, "example.com");
@@ -75,9 +73,8 @@ TEST_F(OptionDialogsTest, MessageOptionsStoreExactlyTheirSettings) {
     EXPECT_EQ(ValueNames(userKey), (std::set<std::string>{"OPT_SIG", "OPT_WRAP", "OPT_BCC", "OPT_TAB", "OPT_ATTACH",
                                                           "OPT_SENDPROMPT", "UUENCODE", "BCC", "SENDWRAP",
                                                           "OPT_VERIFY", "SIGFILE"}));
-    EXPECT_EQ(StoredNumber(userKey, "OPT_BCC"), 0) << "no addresses: stored off";
-    EXPECT_EQ(config.optBcc, 1) << "the box holds for this run";
-    EXPECT_EQ(config.optSndReg, 1) << "registered for this run, not stored";
+    // No addresses: stored off, but the box holds for this run; registered for this run, not stored.
+    EXPECT_EQ(std::tuple(StoredNumber(userKey, "OPT_BCC"), config.optBcc, config.optSndReg), std::tuple(0, 1, 1));
     EXPECT_TRUE(ValueNames(smtpKey).empty());
 }
 
@@ -118,8 +115,7 @@ TEST_F(OptionDialogsTest, SendOptionsOkStoresDirectSaveStoresTheChoices) {
     EXPECT_FALSE(ShowSendOptions(w, true));
     EXPECT_EQ(ValueNames(userKey),
               (std::set<std::string>{"OPT_SIG", "OPT_DQUEUE", "UUENCODE", "OPT_SNDREG", "OPT_VERIFY"}));
-    EXPECT_EQ(StoredNumber(userKey, "OPT_DQUEUE"), 1);
-    EXPECT_EQ(StoredNumber(smtpKey, "DIRECT"), 1);
+    EXPECT_EQ(std::pair(StoredNumber(userKey, "OPT_DQUEUE"), StoredNumber(smtpKey, "DIRECT")), std::pair(1, 1));
     EXPECT_EQ(draft.fields.replyAddress, "reply@example.com");
     EXPECT_TRUE(draft.queueForLater);
 }
@@ -127,12 +123,8 @@ TEST_F(OptionDialogsTest, SendOptionsOkStoresDirectSaveStoresTheChoices) {
 // The group of attachment choices and the delivery button follow the stored choice and the
 // draft (the rules are the native OpeningTakesTheStoredChoices).
 TEST_F(OptionDialogsTest, SendOptionsOpening) {
-    const struct {
-        bool fromMenu, attachment;
-        DWORD storedQueue;
-        bool groupShown;
-        int checkedDelivery;
-    } cases[] = {{false, false, 1, false, IDC_SEND_QUEUE}, {true, true, 5, true, IDC_SEND_NOW}};
+    const struct { bool fromMenu, attachment; DWORD storedQueue; bool groupShown; int checkedDelivery; } cases[] = {
+        {false, false, 1, false, IDC_SEND_QUEUE}, {true, true, 5, true, IDC_SEND_NOW}};
     for (const auto& c : cases) {
         if (c.attachment) draft.attachments.Add({"C:\\a.bin", "", true});
         ASSERT_TRUE(wintest::SetRegistryDword(userKey, "OPT_DQUEUE", c.storedQueue));
@@ -160,17 +152,10 @@ TEST_F(OptionDialogsTest, SpecialProgramStoredAndAppliedOverTheBody) {
     EXPECT_TRUE(ShowSpecialProgram(w));
     EXPECT_EQ(wintest::ReadRegistryValue(userKey, "SpecProg").bytes, std::string("speller.exe -q\0", 15));
     EXPECT_EQ(StoredNumber(userKey, "SpecCopy"), 1);
-    const struct {
-        const char* name;
-        DWORD specCopy;
-        int selStart, selEnd;
-        const char* program;
-        const char* want;
-    } cases[] = {
-        {"nothing selected: the whole body", 1, 0, 0, "clipfilter.exe", "HELLO WORLD\r\nBYE"},
-        {"the selection only", 1, 6, 11, "clipfilter.exe", "hello WORLD\r\nbye"},
-        {"no paste asked", 0, 0, 0, "clipfilter.exe", "hello world\r\nbye"},
-        {"program that cannot start", 1, 0, 0, "no-such-program.exe", "hello world\r\nbye"},
+    // Nothing selected: the whole body; else the selection; no paste asked; a program that cannot start.
+    const struct { DWORD specCopy; int selStart, selEnd; const char *program, *want; } cases[] = {
+        {1, 0, 0, "clipfilter.exe", "HELLO WORLD\r\nBYE"}, {1, 6, 11, "clipfilter.exe", "hello WORLD\r\nbye"},
+        {0, 0, 0, "clipfilter.exe", "hello world\r\nbye"}, {1, 0, 0, "no-such-program.exe", "hello world\r\nbye"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(wintest::SetRegistryDword(userKey, "SpecCopy", c.specCopy));
@@ -178,7 +163,7 @@ TEST_F(OptionDialogsTest, SpecialProgramStoredAndAppliedOverTheBody) {
         SetWindowTextA(w.Body(), "hello world\r\nbye");
         SendMessageA(w.Body(), EM_SETSEL, c.selStart, c.selEnd);
         RunOptionDialogCommand(w, IDM_APPLY_SPECIAL);
-        EXPECT_EQ(Body(), c.want) << c.name;
+        EXPECT_EQ(Body(), c.want) << c.program << c.selEnd << c.specCopy;
     }
 }
 

@@ -8,12 +8,7 @@ namespace {
 constexpr char kPart[] = "--==Velmar_v8.2==\r\n";
 
 TEST(SignaturePart, Cases) {
-    const struct {
-        const char* name;
-        std::string signature;
-        SignatureForm form;
-        std::string want;
-    } cases[] = {
+    const struct { const char* name; std::string signature; SignatureForm form; std::string want; } cases[] = {
         {"us-ascii part with attachments", "-- \r\nAnn\r\n", {false, "iso-8859-1", 1, false},
          std::string(kPart) + "Content-Type: text/plain; charset=us-ascii\r\n\r\n-- \r\nAnn\r\n"},
         {"8-bit part as quoted-printable", "Ren\xE9\r\n", {true, "iso-8859-1", 2, false},

@@ -7,11 +7,7 @@ namespace velmar {
 namespace {
 
 TEST(PlacementText, WritesFourUnsignedNumbers) {
-    struct Case {
-        const char* name;
-        int left, top, width, height;
-        const char* want;
-    };
+    struct Case { const char* name; int left, top, width, height; const char* want; };
     const Case cases[] = {
         {"on screen", 10, 20, 640, 480, "10,20,640,480"},
         {"past the left and top edges", -8, -1, 1040, 784, "4294967288,4294967295,1040,784"},

@@ -10,14 +10,8 @@ namespace velmar::testing {
 
 class FakeServerLibrary final : public ServerLibrary {
 public:
-    struct Domain {
-        std::string name;
-        std::string topDir;
-    };
-    struct User {
-        std::string fullName;
-        std::string mailAddress;
-    };
+    struct Domain { std::string name, topDir; };
+    struct User { std::string fullName, mailAddress; };
     std::map<std::string, Domain> domains;                     // by host name
     std::map<std::string, User> users;                         // by "domain/user id"
     std::map<std::string, std::string> aliases;                // by "host/name"

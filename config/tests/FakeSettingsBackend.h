@@ -31,8 +31,7 @@ public:
         registry[key][name] = text + std::string(1, '\0');
     }
     void SetDword(const std::string& key, const std::string& name, std::uint32_t v) {
-        registry[key][name] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                               static_cast<char>(v >> 24)};
+        registry[key][name] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
     }
     void SetProfile(const std::string& file, const std::string& section, const std::string& entry,
                     const std::string& text) {
@@ -40,9 +39,7 @@ public:
     }
     // Settings of a test table: `where` is a registry key, or "ini:<section>" for the shared
     // profile file; a value "#<number>" is stored as a DWORD.
-    struct Setting {
-        std::string where, name, value;
-    };
+    struct Setting { std::string where, name, value; };
     void Apply(const std::vector<Setting>& settings) {
         for (const auto& s : settings) {
             if (s.where.starts_with("ini:")) SetProfile("VELMAR.INI", s.where.substr(4), s.name, s.value);
@@ -54,8 +51,7 @@ public:
     std::optional<std::string> ReadRegistryBytes(const std::string& keyPath, const std::string& valueName,
                                                  std::size_t maxBytes) override {
         const std::string* found = Find(registry, keyPath, valueName);
-        if (found == nullptr || found->size() > maxBytes) return std::nullopt;
-        return *found;
+        return found == nullptr || found->size() > maxBytes ? std::nullopt : std::optional(*found);
     }
     void WriteRegistryString(const std::string& keyPath, const std::string& valueName,
                              std::string_view data) override {
@@ -70,15 +66,13 @@ public:
     }
     std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& entry,
                                   const std::string& defaultText, std::size_t capacity) override {
-        const auto f = profiles.find(file);
-        const std::string* found = f == profiles.end() ? nullptr : Find(f->second, section, entry);
+        const std::string* found = FindProfile(file, section, entry);
         std::string text = found ? *found : defaultText;
         return CutTo(text, capacity == 0 ? 0 : capacity - 1);
     }
     std::int32_t ReadProfileInt(const std::string& file, const std::string& section, const std::string& entry,
                                 std::int32_t defaultValue) override {
-        const auto f = profiles.find(file);
-        const std::string* found = f == profiles.end() ? nullptr : Find(f->second, section, entry);
+        const std::string* found = FindProfile(file, section, entry);
         return found ? static_cast<std::int32_t>(std::stol(*found)) : defaultValue;
     }
 
@@ -89,6 +83,10 @@ private:
         if (o == outer.end()) return nullptr;
         const auto i = o->second.find(inner);
         return i == o->second.end() ? nullptr : &i->second;
+    }
+    const std::string* FindProfile(const std::string& file, const std::string& section, const std::string& entry) {
+        const auto f = profiles.find(file);
+        return f == profiles.end() ? nullptr : Find(f->second, section, entry);
     }
 };
 

@@ -25,18 +25,13 @@ protected:
 };
 
 TEST(ConfigKeyPath, SpecialSectionsInAnyCaseAndUserSections) {
-    const struct {
-        const char* section;
-        const char* want;
-    } cases[] = {
+    const struct { const char* section; const char* want; } cases[] = {
         {"_smtp", "SYSTEM\\CurrentControlSet\\Services\\RELAYSVC\\Parameters"},
         {"_POP", "SYSTEM\\CurrentControlSet\\Services\\BOXSVC\\Parameters"},
-        {"_global", "SOFTWARE\\Brindle\\Velmar\\Global"},
-        {"_MAIL", "SOFTWARE\\Brindle\\Velmar\\_Mail"},
+        {"_global", "SOFTWARE\\Brindle\\Velmar\\Global"}, {"_MAIL", "SOFTWARE\\Brindle\\Velmar\\_Mail"},
         {"url", "SOFTWARE\\Brindle\\Velmar\\URL"},
         {"_aliases", "SOFTWARE\\Brindle\\Velmar\\Domains\\d.org\\Users\\_aliases"},
-        {"Alice", "SOFTWARE\\Brindle\\Velmar\\Domains\\d.org\\Users\\Alice"},
-        {"", ""},
+        {"Alice", "SOFTWARE\\Brindle\\Velmar\\Domains\\d.org\\Users\\Alice"}, {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(ConfigKeyPath(c.section, "d.org"), c.want) << c.section;
     EXPECT_EQ(ConfigKeyPath(std::string(600, 'u'), "d.org").size(), 511u);
@@ -70,8 +65,8 @@ TEST_F(SettingsStoreTest, GetConfigStringSources) {
         SCOPED_TRACE(c.name);
         backend = FakeSettingsBackend{};
         backend.Apply(c.settings);
-        EXPECT_EQ(store.GetConfigString(c.section, c.entry, "dflt", out, c.capacity, ProfileShared), c.want.size());
-        EXPECT_EQ(out, c.want);
+        const std::size_t length = store.GetConfigString(c.section, c.entry, "dflt", out, c.capacity, ProfileShared);
+        EXPECT_EQ(std::pair(length, out), std::pair(c.want.size(), c.want));
     }
     backend.registry[globalKey]["X"] = std::string(10, 'x');  // unterminated: cut to the capacity
     EXPECT_EQ(store.GetConfigString("_GLOBAL", "X", "", out, 10, ProfileShared), 9u);
@@ -101,9 +96,9 @@ TEST_F(SettingsStoreTest, WritesAndDeletions) {
 
 TEST_F(SettingsStoreTest, PasswordsAreStoredScrambledAsUpperCaseHex) {
     store.PutConfigString("alice", "password", "secret");
-    const std::string stored = backend.registry[userKey]["password"];
-    EXPECT_EQ(stored.size(), 13u);  // 12 hex digits and the terminator
-    for (char c : stored.substr(0, 12)) EXPECT_TRUE(std::isxdigit(static_cast<unsigned char>(c)) && !std::islower(c));
+    const std::string stored = backend.registry[userKey]["password"];  // 12 hex digits and the terminator
+    EXPECT_EQ(stored.find_first_not_of("0123456789ABCDEF"), 12u);
+    EXPECT_EQ(stored.size(), 13u);
     EXPECT_EQ(store.GetConfigString("alice", "password", "", out, 64, ProfileUser), 6u);
     EXPECT_EQ(out, "secret");
     const std::string clear = "p\x01\xFFw0rd";
@@ -118,14 +113,13 @@ TEST_F(SettingsStoreTest, UserProfilePathFollowsThePlatformFamily) {
     config.sharedProfilePath = "VELMAR.INI";
     store.BuildUserProfilePath("alice");
     EXPECT_EQ(config.userProfilePath, "VELMAR.INI");
-    SettingsStore old(backend, config, false);
-    config.usersDir = "D:\\client\\Users";
-    old.BuildUserProfilePath("alice");
-    EXPECT_EQ(config.userProfilePath, "D:\\client\\Users\\alice\\Velmar.ini");
-    config.usersDir.clear();
-    config.mailDir = "C:\\MAIL";
-    old.BuildUserProfilePath("alice");
-    EXPECT_EQ(config.userProfilePath, "C:\\MAIL\\users\\alice\\Velmar.ini");
+    SettingsStore old(backend, config, false);  // the older platform family: a file per user
+    for (const auto& [usersDir, want] : {std::pair("D:\\client\\Users", "D:\\client\\Users\\alice\\Velmar.ini"),
+                                         std::pair("", "C:\\MAIL\\users\\alice\\Velmar.ini")}) {
+        config.usersDir = usersDir, config.mailDir = "C:\\MAIL";
+        old.BuildUserProfilePath("alice");
+        EXPECT_EQ(config.userProfilePath, want);
+    }
     old.BuildUserProfilePath(std::string(300, 'u'));
     EXPECT_EQ(config.userProfilePath.size(), cap::userProfilePath);
 }

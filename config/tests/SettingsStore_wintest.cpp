@@ -44,9 +44,9 @@ protected:
 // What the platform decides (the order of the sources and the names are the native
 // GetConfigStringSources and GetConfigIntSources tables): a value too long for the caller's
 // area falls back to the profile, an empty REG_SZ is empty, MAILDIR is written as the REG_SZ
-// "TopDir" with its terminator counted, a REG_DWORD reads as a signed number, and integers
-// are written as REG_DWORD.
-TEST_F(RealSettingsTest, RegistryThenProfileThenDefault) {
+// "TopDir" with its terminator counted, a REG_DWORD reads as a signed number, integers are
+// written as REG_DWORD; a value is deleted, and under a missing key the key is created.
+TEST_F(RealSettingsTest, RegistryThenProfileThenDefaultAndWrites) {
     Profile("_GLOBAL", "HOSTNAME", "from.ini");
     ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "HOSTNAME", "0123456789"));
     EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 8), "from.in");
@@ -57,8 +57,7 @@ TEST_F(RealSettingsTest, RegistryThenProfileThenDefault) {
     store.PutConfigString("_GLOBAL", "MAILDIR", "E:\\M");
     EXPECT_EQ(Get("_GLOBAL", "MAILDIR", 79), "E:\\M");
     const auto topDir = wintest::ReadRegistryValue(kGlobalKey, "TopDir");
-    EXPECT_EQ(topDir.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(topDir.bytes, std::string("E:\\M\0", 5));
+    EXPECT_EQ(std::pair(topDir.type, topDir.bytes), std::pair(DWORD{REG_SZ}, std::string("E:\\M\0", 5)));
 
     Profile("_GLOBAL", "PORT", "2525");
     EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 2525);
@@ -66,12 +65,8 @@ TEST_F(RealSettingsTest, RegistryThenProfileThenDefault) {
     EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), -1);
     store.PutConfigInt("bob", "OPT_SIG", 1);
     const auto optSig = wintest::ReadRegistryValue(std::string(usersKey) + "bob", "OPT_SIG");
-    EXPECT_EQ(optSig.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(optSig.bytes, std::string("\1\0\0\0", 4));
-}
+    EXPECT_EQ(std::pair(optSig.type, optSig.bytes), std::pair(DWORD{REG_DWORD}, std::string("\1\0\0\0", 4)));
 
-// A value is deleted; under a missing key the key is created, holding an empty text.
-TEST_F(RealSettingsTest, DeletingAValue) {
     store.PutConfigString("carol", "BCC", "copy@example.com");
     store.PutConfigString("carol", "BCC", nullptr);
     EXPECT_FALSE(wintest::ReadRegistryValue(std::string(usersKey) + "carol", "BCC").exists);
@@ -82,22 +77,20 @@ TEST_F(RealSettingsTest, DeletingAValue) {
 // The server library as the client imports it (the stand-in answers from its registry
 // subtree, filling whole buffers), and the start-up configuration read through it.
 TEST_F(RealSettingsTest, ServerLibraryAndStartupConfiguration) {
-    const std::string users = std::string(standIn) + "\\Users\\alice", aliases = std::string(standIn) + "\\Aliases";
-    ASSERT_TRUE(wintest::SetRegistryString(standIn, "Name", "example.com"));
-    ASSERT_TRUE(wintest::SetRegistryString(standIn, "TopDir", "D:\\Dom"));
-    ASSERT_TRUE(wintest::SetRegistryString(users, "MailAddr", "alice@example.com"));
-    ASSERT_TRUE(wintest::SetRegistryString(aliases, "big", std::string(900, 'm')));
-    ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "HOSTNAME", "host.example.com"));
-    ASSERT_TRUE(wintest::SetRegistryString("SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "example.com"));
-    ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "TopDir", "E:\\V"));
+    const std::string in = standIn;
+    for (const auto& [key, name, text] : {std::tuple(in, "Name", std::string("example.com")), {in, "TopDir", "D:\\Dom"},
+                                          {in + "\\Users\\alice", "MailAddr", "alice@example.com"},
+                                          {in + "\\Aliases", "big", std::string(900, 'm')},
+                                          {kGlobalKey, "HOSTNAME", "host.example.com"},
+                                          {"SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "example.com"},
+                                          {kGlobalKey, "TopDir", "E:\\V"}})
+        ASSERT_TRUE(wintest::SetRegistryString(key, name, text)) << key << name;
     Profile("root", "SENDWRAP", "65608");  // 0x10048: the low 16 bits count
     AppConfig loaded;
     SettingsStore fresh{backend, loaded, true};
     LoadStartupConfiguration(loaded, fresh, library, DialogBaseUnits{8, 16});
-    EXPECT_EQ(loaded.hostName, "example.com");
-    EXPECT_EQ(loaded.usersDir, "D:\\Dom\\Users");
-    EXPECT_EQ(loaded.spoolDir, "E:\\V\\spool");
-    EXPECT_EQ(loaded.sendWrap, 72);
+    EXPECT_EQ(loaded.hostName + " " + loaded.usersDir + " " + loaded.spoolDir + " " + std::to_string(loaded.sendWrap),
+              "example.com D:\\Dom\\Users E:\\V\\spool 72");
 
     DomainRecord domain;
     UserRecord user;

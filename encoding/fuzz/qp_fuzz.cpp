@@ -1,7 +1,6 @@
-// The quoted-printable encoder on arbitrary bytes: the same output at every chunk size,
-// lines of at most 76 printable 7-bit characters (or TAB), none starting "From ", and an
-// output that decodes back to the body with each line end made CR LF and ">" in front of
-// each line that began with "From ".
+// The quoted-printable encoder on arbitrary bytes: lines of at most 76 printable 7-bit characters
+// (or TAB), none starting "From ", and an output that decodes back to the body with each line end
+// made CR LF and ">" in front of each line that began with "From " (chunk sizes: fastpaths_fuzz).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -47,11 +46,10 @@ std::string Expected(const std::string& body) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmar;
-    if (size < 1) return 0;
-    const std::string body(reinterpret_cast<const char*>(data + 1), size - 1);
-    MemorySource whole(body), pieces(body, data[0] % 17 + 1);
-    StringSink out, chunked;
-    if (!QpEncodeStream(whole, out) || !QpEncodeStream(pieces, chunked) || chunked.text != out.text) std::abort();
+    const std::string body(reinterpret_cast<const char*>(data), size);
+    MemorySource whole(body);
+    StringSink out;
+    if (!QpEncodeStream(whole, out)) std::abort();
     const std::string& text = out.text;
     if (text.size() < 2 || text.front() != '\n' || text.back() != '\n') std::abort();
     const std::string inner = text.substr(1, text.size() - 2);

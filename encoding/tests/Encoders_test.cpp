@@ -82,38 +82,19 @@ TEST(HasEightBit, ByteValues) {
 
 TEST(QpEncodeStream, DocumentedResults) {
     const std::string l71(71, 'a'), l72(72, 'a'), l75(75, 'a');
-    const struct {
-        const char* name;
-        std::string body;
-        std::string want;  // between the leading and the closing line feed
-    } cases[] = {
-        {"empty input", "", ""},
-        {"equals sign", "a=b", "a=3Db"},
-        {"8-bit byte", "\xE9", "=E9"},
-        {"zero byte", std::string(1, '\0'), "=00"},
-        {"0x7F", "\x7F", "=7F"},
-        {"controls except TAB", "\x01\x1F\t", "=01=1F\t"},
-        {"80 letters", std::string(80, 'a'), l75 + "=\r\n" + "aaaaa"},
-        {"75 letters end in a soft break", l75, l75 + "=\r\n"},
-        {"72 letters and 0xE9 move the escape whole", l72 + "\xE9" + "b", l72 + "=\r\n=E9b"},
-        {"71 letters, 0xE9 and a letter", l71 + "\xE9" + "bc", l71 + "=E9b=\r\nc"},
-        {"CR LF", "a\r\nb", "a\r\nb"},
-        {"lone CR and lone LF", "a\rb\nc", "a\r\nb\r\nc"},
-        {"two CR LF pairs keep the blank line", "a\r\n\r\nb", "a\r\n\r\nb"},
-        {"edit-control soft break CR CR LF", "a\r\r\nb", "a\r\n\r\nb"},
-        {"trailing space and tab stay literal", "a \t\r\nb", "a \t\r\nb"},
-        {"From at the start", "From me", ">From me"},
-        {"From after a line end", "x\r\nFrom me", "x\r\n>From me"},
-        {"From without its blank", "Fromage", "Fromage"},
-        {"From in the middle", "a From b", "a From b"},
-        {"From cut short at the end", "From", "From"},
-        {"F then a line end then From", "F\nFrom x", "F\r\n>From x"},
-        {"From after a soft break has its F escaped", l75 + "From x", l75 + "=\r\n=46rom x"},
-        {"From after a line end behind a soft break", l75 + "\nFrom x", l75 + "=\r\n\r\n>From x"},
-        {"From behind an escape moved to the next line", l72 + "\xE9" + "From x", l72 + "=\r\n=E9From x"},
-        {"From line of exactly five bytes", "From ", ">From "},
+    // Escapes (controls but TAB, 0x7F and up, "="); the 76-column soft break, never splitting an escape; line ends
+    // made CR LF (CR CR LF is the edit control's soft break); "From " at a line start, also after a soft break.
+    const struct { std::string body, want; } cases[] = {
+        {"", ""}, {"a=b", "a=3Db"}, {"\xE9", "=E9"}, {std::string(1, '\0'), "=00"}, {"\x7F", "=7F"},
+        {"\x01\x1F\t", "=01=1F\t"}, {std::string(80, 'a'), l75 + "=\r\n" + "aaaaa"}, {l75, l75 + "=\r\n"},
+        {l72 + "\xE9" + "b", l72 + "=\r\n=E9b"}, {l71 + "\xE9" + "bc", l71 + "=E9b=\r\nc"}, {"a\r\nb", "a\r\nb"},
+        {"a\rb\nc", "a\r\nb\r\nc"}, {"a\r\n\r\nb", "a\r\n\r\nb"}, {"a\r\r\nb", "a\r\n\r\nb"},
+        {"a \t\r\nb", "a \t\r\nb"}, {"From me", ">From me"}, {"x\r\nFrom me", "x\r\n>From me"}, {"Fromage", "Fromage"},
+        {"a From b", "a From b"}, {"From", "From"}, {"F\nFrom x", "F\r\n>From x"}, {"From ", ">From "},
+        {l75 + "From x", l75 + "=\r\n=46rom x"},
+        {l75 + "\nFrom x", l75 + "=\r\n\r\n>From x"}, {l72 + "\xE9" + "From x", l72 + "=\r\n=E9From x"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Encode(QpEncodeStream, c.body), "\n" + c.want + "\n") << c.name;
+    for (const auto& c : cases) EXPECT_EQ(Encode(QpEncodeStream, c.body), "\n" + c.want + "\n") << c.body;
 }
 
 TEST(QpEncodeStream, YieldsOncePerReadBuffer) {
@@ -130,30 +111,21 @@ TEST(QpEncodeStream, YieldsOncePerReadBuffer) {
 
 // The text form and the stream form (at chunk sizes 1, 16 and whole) give the same bytes.
 TEST(SjisToJis, DocumentedConversions) {
-    const struct {
-        const char* name;
-        std::string in, want;
-    } cases[] = {
-        {"ascii unchanged", "Hello, world\r\n", "Hello, world\r\n"},
-        {"hiragana then ascii", "\x82\xA0\x82\xA2" "a", kToJis + "\x24\x22\x24\x24" + kToAscii + "a"},
-        {"mode left before line ends", "\x82\xA0\r\n\x82\xA0",
-         kToJis + "\x24\x22" + kToAscii + "\r\n" + kToJis + "\x24\x22" + kToAscii},
-        {"voiced katakana is one character", "\xB6\xDE", kToJis + "\x25\x2C" + kToAscii},
-        {"katakana without mark twice", "\xB6\xB6", kToJis + "\x25\x2B\x25\x2B" + kToAscii},
-        {"katakana with mark at the end", "\xCA\xDF", kToJis + "\x25\x51" + kToAscii},
-        {"lead byte before a non-trail byte", "\x82\x20x", "\x82\x20x"},
-        {"lead byte at the very end", "ab\x82", "ab\x82"},
-        {"lead byte at the end inside a run", "\x82\xA0\x82", kToJis + "\x24\x22\x82" + kToAscii},
-        {"other 8-bit bytes leave the run", "\x82\xA0\xF0", kToJis + "\x24\x22" + kToAscii + "\xF0"},
-        {"empty", "", ""},
-        // Pairs at the edges of the lead and trail ranges (trail above 0x7F, lead above 0x9F).
-        {"edge pairs", "\x81\x40\x83\x94\xE0\x40\xEA\xA4", kToJis + "\x21\x21\x25\x74\x5F\x21\x74\x26" + kToAscii},
-        // The two half-width katakana the round-trip check leaves out (wo, wa).
-        {"katakana wo and wa", "\xA6\xDC", kToJis + "\x25\x72\x25\x6F" + kToAscii},
+    const std::string J = kToJis, A = kToAscii;
+    // ASCII kept; runs left before line ends; a half-width kana with its mark is one character; a lead byte
+    // without its trail, or another 8-bit byte, is copied; edges of the lead and trail ranges; wo and wa.
+    const struct { std::string in, want; } cases[] = {
+        {"Hello, world\r\n", "Hello, world\r\n"}, {"\x82\xA0\x82\xA2" "a", J + "\x24\x22\x24\x24" + A + "a"},
+        {"\x82\xA0\r\n\x82\xA0", J + "\x24\x22" + A + "\r\n" + J + "\x24\x22" + A}, {"\xB6\xDE", J + "\x25\x2C" + A},
+        {"\xB6\xB6", J + "\x25\x2B\x25\x2B" + A}, {"\xCA\xDF", J + "\x25\x51" + A}, {"\x82\x20x", "\x82\x20x"},
+        {"ab\x82", "ab\x82"}, {"\x82\xA0\x82", J + "\x24\x22\x82" + A}, {"\x82\xA0\xF0", J + "\x24\x22" + A + "\xF0"},
+        {"", ""}, {"\x81\x40\x83\x94\xE0\x40\xEA\xA4", J + "\x21\x21\x25\x74\x5F\x21\x74\x26" + A},
+        {"\xA6\xDC", J + "\x25\x72\x25\x6F" + A},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SjisToJisText(c.in, 1023), c.want) << c.name;
-        for (std::size_t chunk : {std::size_t{1}, std::size_t{16}, kWhole}) EXPECT_EQ(Encode(SjisToJisStream, c.in, chunk), c.want) << c.name;
+        EXPECT_EQ(SjisToJisText(c.in, 1023), c.want) << c.in;
+        for (std::size_t chunk : {std::size_t{1}, std::size_t{16}, kWhole})
+            EXPECT_EQ(Encode(SjisToJisStream, c.in, chunk), c.want) << c.in;
     }
 }
 
@@ -168,11 +140,7 @@ TEST(SjisToJisText, CapacityIsNeverExceededAndTheRunIsClosed) {
 }
 
 TEST(DetectJapaneseCode, Examples) {
-    const struct {
-        const char* name;
-        std::string text;
-        int want;
-    } cases[] = {
+    const struct { const char* name; std::string text; int want; } cases[] = {
         {"JIS 1983", "ab\x1B$B\x24\x22", 1},   {"JIS 1978", "\x1B$@\x24\x22", 2},
         {"NEC JIS", "\x1BK", 3},               {"Shift-JIS hiragana", "\x82\xA0", 5},
         {"EUC or Shift-JIS", "\xA4\xA2", 6},   {"EUC by a later byte", "\xB0\xA1\xF0", 4},
@@ -213,16 +181,12 @@ TEST(TransferGroups, FullAndShortGroups) {
 // "`" line of uuencode, at every chunk size.
 TEST(TransferStreams, LinesAtEveryChunkSize) {
     const std::string b64Line = Repeat("eHh4", 18) + "\n";
-    const struct {
-        const char* name;
-        StreamFn stream;
-        std::string in, want;
-    } cases[] = {
+    const struct { const char* name; StreamFn stream; std::string in, want; } cases[] = {
         {"base64 empty", Base64EncodeStream, "", ""},
         {"base64 55 bytes: a full line and one byte", Base64EncodeStream, std::string(55, 'x'), b64Line + "eA==\n"},
-        {"base64 108 bytes: two full lines, no empty one", Base64EncodeStream, std::string(108, 'x'), b64Line + b64Line},
-        {"uu empty", UuencodeStream, "", "`\n"},
-        {"uu one byte", UuencodeStream, "a", "!80\n`\n"},
+        {"base64 108 bytes: two full lines, no empty one", Base64EncodeStream, std::string(108, 'x'),
+         b64Line + b64Line},
+        {"uu empty", UuencodeStream, "", "`\n"}, {"uu one byte", UuencodeStream, "a", "!80\n`\n"},
         {"uu 46 bytes: a full M line and one byte", UuencodeStream, std::string(46, 'x'),
          std::string("M") + Repeat(">'AX", 15) + "\n!>`\n`\n"},
     };
@@ -241,11 +205,7 @@ TEST(CharsetForCodePage, PagesOfEachKind) {
 }
 
 TEST(IsLeadByte, RangesOfTheDoubleBytePages) {
-    const struct {
-        unsigned codePage;
-        unsigned char c;
-        bool want;
-    } cases[] = {
+    const struct { unsigned codePage; unsigned char c; bool want; } cases[] = {
         {932, 0x80, false}, {932, 0x81, true},  {932, 0x9F, true},  {932, 0xA0, false}, {932, 0xDF, false},
         {932, 0xE0, true},  {932, 0xFC, true},  {932, 0xFD, false}, {936, 0x80, false}, {936, 0x81, true},
         {936, 0xFE, true},  {936, 0xFF, false}, {1252, 0x81, false}, {65001, 0xE3, false},

@@ -27,8 +27,7 @@ public:
 
     std::unique_ptr<ByteSource> OpenForReading(std::string_view path) override {
         auto found = files.find(std::string(path));
-        if (found == files.end()) return nullptr;
-        return std::make_unique<OwningSource>(found->second);
+        return found == files.end() ? nullptr : std::make_unique<OwningSource>(found->second);
     }
     bool Delete(std::string_view path) override {
         deleted.emplace_back(path);

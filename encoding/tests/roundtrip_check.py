@@ -3,14 +3,7 @@
 quoted-printable bodies through quopri, Shift-JIS to ISO-2022-JP through glibc iconv,
 header words through the email package, base64 parts through `base64 -d` and uuencoded
 blocks through `uudecode` (text attachments read in text mode: CR LF becomes LF, 0x1A ends)."""
-import os
-import quopri
-import random
-import re
-import subprocess
-import sys
-import tempfile
-import unicodedata
+import os, quopri, random, re, subprocess, sys, tempfile, unicodedata
 from email.header import decode_header
 
 root = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -43,11 +36,10 @@ for n in range(400):
             bytes([rng.randrange(256)]) if r < 0.45 else rng.choice(pieces))
     data = data.rstrip(b" \t")
     out = tool("qp", data=data)
-    check(f"qp #{n} framing", (out[:1], out[-1:]), (b"\n", b"\n"))
-    inner = out[1:-1]
-    check(f"qp #{n} 7-bit", [b for b in inner if b >= 0x80], [])
-    check(f"qp #{n} line length", [l for l in inner.split(b"\r\n") if len(l) > 76], [])
-    check(f"qp #{n} no line starts From", b"\nFrom " in out, False)
+    inner = out[1:-1]  # framing, 7-bit, line length, no line starting "From "
+    check(f"qp #{n} shape", (out[:1], out[-1:], [b for b in inner if b >= 0x80],
+                             [l for l in inner.split(b"\r\n") if len(l) > 76], b"\nFrom " in out),
+          (b"\n", b"\n", [], [], False))
     lines = re.split(rb"\r\n|\n\r|\r|\n", data)
     check(f"qp #{n}", quopri.decodestring(inner), b"\r\n".join(b">" + l if l.startswith(b"From ") else l for l in lines))
 
@@ -91,9 +83,7 @@ for i in range(300):
     utf = "".join(rng.choice("éüßøあ€😀x") for _ in range(rng.randint(1, 80))).encode()
     result, got, _ = words("whole", 65001, utf)
     check(f"utf-8 #{i}", got, utf)
-    for part, charset in decode_header(result.decode("ascii").strip()):
-        if charset:
-            part.decode(charset)  # no character split between words
+    [part.decode(cs) for part, cs in decode_header(result.decode("ascii").strip()) if cs]  # no character split
     chars = "".join(rng.choice("あいうえおかきくけこ日本語漢字テスト、。「」ー") for _ in range(rng.randint(1, 100)))
     result, got, converted = words("after", 932, b"Re: " + chars.encode("shift_jis"))
     # Every word returns to ASCII at its end and re-opens the run in the next one.
@@ -111,23 +101,20 @@ with tempfile.TemporaryDirectory() as tmp:
         while len(text) < size:
             text += bytes(rng.choice(b"abc XYZ 0123 .,;\t") for _ in range(rng.randint(0, 80))) + b"\r\n"
         for kind, data in (("binary", binary), ("text", text[:size])):
-            with open(path, "wb") as f:
-                f.write(data)
+            open(path, "wb").write(data)
             want = data if kind == "binary" else data.split(b"\x1a", 1)[0].replace(b"\r\n", b"\n")
             encoded = tool("attachpart", "base64", path, "file.dat").partition(b"base64\n\n")[2]
             check(f"base64 {kind} {size} line length", [l for l in encoded.split(b"\n") if len(l) > 72], [])
             check(f"base64 {kind} {size}", subprocess.run(["base64", "-d"], input=encoded, capture_output=True).stdout, want)
             block = tool("attachpart", "uuencode", path, "file.dat")
             subprocess.run(["uudecode"], input=block.replace(b"begin 644 file.dat", b"begin 644 " + out.encode()), check=True)
-            with open(out, "rb") as f:
-                check(f"uuencode {kind} {size}", f.read(), want)
+            check(f"uuencode {kind} {size}", open(out, "rb").read(), want)
             os.remove(out)
             if kind == "text" and size:
                 check(f"inline {size}", tool("attachpart", "text", path, "file.dat"),
                       b'\n--==Velmar_v8.2==\nContent-Type: text/plain; name="file.dat"\n'
                       b"Content-Transfer-Encoding: 7bit\n\n" + want + b"\n")
 
-if failures:
-    print(f"roundtrip_check: {failures} failures", file=sys.stderr)
-    sys.exit(1)
-print("roundtrip_check: ok")
+print(f"roundtrip_check: {failures} failures" if failures else "roundtrip_check: ok",
+      file=sys.stderr if failures else None)
+sys.exit(1 if failures else 0)

@@ -15,8 +15,7 @@ public:
     std::map<std::string, std::string, std::less<>> files;
     std::optional<std::string> ReadText(std::string_view path) override {
         auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
+        return it == files.end() ? std::nullopt : std::optional(it->second);
     }
 };
 

@@ -56,18 +56,15 @@ protected:
 TEST_F(SubmitMessageTest, BodyIsAppendedAsTextAndTheControlFileNamesTheDataFile) {
     message.rawHeaderLines = {"X-Raw: 1\n"};
     ASSERT_TRUE(Submit(Body("body.txt", "a\nb\r\nc\rd\x1A" "after the end")));
-    const auto control = spool.FilesOf('Q');
-    const auto data = spool.FilesOf('D');
+    const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
     ASSERT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
     const std::string bytes = spool.Read(data[0]);
     EXPECT_EQ(bytes.rfind("X-Raw: 1\r\nDate: ", 0), 0u);
     EXPECT_TRUE(bytes.ends_with("X-Mailer: <Velmar v8.22>\r\n\r\na\r\nb\r\nc\rd")) << bytes;
     EXPECT_EQ(spool.Read(control[0]).rfind("Q" + spool.Path() + "\\" + data[0] + "\r\nHexample.com\r\n", 0), 0u);
-    // The Message-Id's number is the data file's.
-    const std::string digits = data[0].substr(1, 16);
-    std::smatch m;
+    std::smatch m;  // the Message-Id's number is the data file's
     ASSERT_TRUE(std::regex_search(bytes, m, std::regex("\\.AA([0-9]+)@example\\.com>")));
-    EXPECT_EQ(std::stoull(m[1].str()), std::stoull(digits, nullptr, 16));
+    EXPECT_EQ(std::stoull(m[1].str()), std::stoull(data[0].substr(1, 16), nullptr, 16));
 
     // A second message in the same minute gets its own identifier.
     Sleep(20);
@@ -81,27 +78,27 @@ TEST_F(SubmitMessageTest, BodyIsAppendedAsTextAndTheControlFileNamesTheDataFile)
     EXPECT_EQ(ids.size(), 2u);
 }
 
+// A body ending in ".tmp" (any case) is deleted once queued; a failure keeps it and leaves no queue file.
 TEST_F(SubmitMessageTest, ConsumedBodiesAreDeletedOnlyWhenQueued) {
-    const std::string upper = Body("b.TMP", "x\r\n");
-    const std::string tmpl = Body("b.tmpl", "x\r\n");
-    ASSERT_TRUE(Submit(upper));
-    EXPECT_FALSE(wintest::FileExists(upper));
-    ASSERT_TRUE(Submit(tmpl));
-    EXPECT_TRUE(wintest::FileExists(tmpl));
-    // A failed submission keeps the body: nothing is lost.
-    const std::string kept = Body("c.tmp", "x\r\n");
+    const std::string upper = Body("b.TMP", "x\r\n"), tmpl = Body("b.tmpl", "x\r\n"), kept = Body("c.tmp", "x");
+    ASSERT_TRUE(Submit(upper) && Submit(tmpl));
+    EXPECT_EQ(std::pair(wintest::FileExists(upper), wintest::FileExists(tmpl)), std::pair(false, true));
+    spool.Empty();
+    EXPECT_FALSE(Submit(work / "absent.txt"));
+    EXPECT_EQ(failure, "File send error of " + (work / "absent.txt"));
     config.spoolDir = work / "missing";
     EXPECT_FALSE(Submit(kept));
-    EXPECT_TRUE(wintest::FileExists(kept));
     EXPECT_EQ(failure, "File send error of " + kept);
-}
-
-TEST_F(SubmitMessageTest, FailuresLeaveNoQueueFiles) {
-    EXPECT_FALSE(Submit(work / "absent.txt"));
-    EXPECT_TRUE(spool.Files().empty());
-    EXPECT_EQ(failure, "File send error of " + (work / "absent.txt"));
-    config.spoolDir = "C:\\" + std::string(130, 's');
-    EXPECT_FALSE(Submit(Body("b.txt", "x")));
+    EXPECT_TRUE(wintest::FileExists(kept) && spool.Files().empty());
+    const std::string body = Body("d.txt", "x");
+    for (std::size_t length : {121u, 122u}) {  // the longest spool directory the names have room for, and one more
+        config.spoolDir = work.Path() + "\\" + std::string(length - work.Path().size() - 1, 's');
+        ASSERT_TRUE(CreateDirectoryA(config.spoolDir.c_str(), nullptr));
+        EXPECT_EQ(Submit(body), length == 121u) << length;
+        for (const auto& name : wintest::ListFiles(config.spoolDir))
+            DeleteFileA((config.spoolDir + "\\" + name).c_str());
+        RemoveDirectoryA(config.spoolDir.c_str());
+    }
 }
 
 TEST_F(SubmitMessageTest, DeliveryProgramOrPipeOrNobody) {
@@ -134,12 +131,10 @@ TEST_F(SubmitMessageTest, DeliveryProgramOrPipeOrNobody) {
     spool.Empty();
     DeleteFileA((records.Path() + "\\pipeserver.log").c_str());
     queueForLater = true;
-    {
-        wintest::ListeningPipeServer delivery(records);
-        ASSERT_TRUE(Submit(body));
-        Sleep(300);
-        EXPECT_TRUE(delivery.Received(0, 0).empty());
-    }
+    wintest::ListeningPipeServer delivery(records);
+    ASSERT_TRUE(Submit(body));
+    Sleep(300);
+    EXPECT_TRUE(delivery.Received(0, 0).empty());
     EXPECT_EQ(spool.Files().size(), 2u);
 }
 

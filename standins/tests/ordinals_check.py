@@ -1,9 +1,6 @@
 """The server library exports its three entry points by ordinal only, and the client and
 its test program import them by ordinal."""
-import os
-import re
-import subprocess
-import sys
+import os, re, subprocess, sys
 
 root = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..", ".."))
 build = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")  # or "windows32", the shipped build
@@ -12,8 +9,8 @@ objdump = "i686-w64-mingw32-objdump" if build == "windows32" else "x86_64-w64-mi
 
 
 def dump(name):
-    return subprocess.run([objdump, "-p", os.path.join(bin_dir, name)],
-                          check=True, capture_output=True, text=True).stdout
+    run = subprocess.run([objdump, "-p", os.path.join(bin_dir, name)], check=True, capture_output=True, text=True)
+    return run.stdout
 
 
 failures = []
@@ -40,7 +37,6 @@ else:
     if got != [100, 210, 421] or any(name != "<none>" for _, name in members):
         failures.append("velmar1.exe imports from Velmarsec.dll:\n" + entries)
 
-if failures:
-    print("\n".join(failures))
-    sys.exit(1)
-print(f"ordinals ({build}): Velmarsec.dll exports 100, 210, 421 by ordinal only; velmar1.exe imports them by ordinal")
+print("\n".join(failures) if failures else f"ordinals ({build}): Velmarsec.dll exports 100, 210, 421 by ordinal only;"
+      " velmar1.exe imports them by ordinal")
+sys.exit(1 if failures else 0)

@@ -6,14 +6,9 @@ namespace velmar {
 namespace {
 
 TEST(ClassifyCommandLine, StartKinds) {
-    const struct {
-        const char* name;
-        const char* commandLine;
-        StartKind want;
-    } cases[] = {
+    const struct { const char* name; const char* commandLine; StartKind want; } cases[] = {
         {"empty is a plain start", "", StartKind::Plain},
-        {"one character is a plain start", "x", StartKind::Plain},
-        {"SEND is a plain start", "SEND", StartKind::Plain},
+        {"one character is a plain start", "x", StartKind::Plain}, {"SEND is a plain start", "SEND", StartKind::Plain},
         {"send in lower case is a hand-off", "send", StartKind::HandOff},
         {"switches without a batch marker are a hand-off", "-s x -c y", StartKind::HandOff},
         {"-t with a blank is a batch marker", "-t a@b.c -s hi", StartKind::Batch},
@@ -37,16 +32,11 @@ TEST(HandOffCommand, PrefixesTheBuiltInDeliveryProgramAndCuts) {
 }
 
 TEST(ArgumentsOfCommandLine, SkipsProgramNameAndOneBlank) {
-    const struct {
-        const char* name;
-        const char* full;
-        const char* want;
-    } cases[] = {
+    const struct { const char* name; const char* full; const char* want; } cases[] = {
         {"plain program name", "velmar1.exe -t a", "-t a"},
         {"quoted program name with blanks", "\"C:\\Program Files\\velmar1.exe\" mailto:x", "mailto:x"},
         {"a second blank belongs to the arguments", "velmar1.exe  mailto:x", " mailto:x"},
-        {"no arguments", "velmar1.exe", ""},
-        {"unterminated quote", "\"C:\\a b", ""},
+        {"no arguments", "velmar1.exe", ""}, {"unterminated quote", "\"C:\\a b", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(ArgumentsOfCommandLine(c.full), c.want) << c.name;
 }

@@ -12,6 +12,7 @@
 
 #include "compose/ComposeWindow_win.h"
 #include "compose/Toolbar.h"
+#include "compose/WindowPlacement.h"
 #include "resources/resource.h"
 #include "tests/support/ComposeRig_win.h"
 #include "tests/support/WinTestSupport.h"
@@ -43,22 +44,16 @@ protected:
     HWND Open() { return window = wintest::OpenMainWindow(app); }
     [[nodiscard]] ComposeWindow& State() const { return *ComposeWindowOf(window); }
     [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
-    // The layout worked out from the window's own measurements, not from the window's code.
-    [[nodiscard]] ControlLayout ExpectedLayout() const {
-        RECT client{};
+    // Each row where the layout, worked out from the window's own measurements, puts it.
+    void ExpectControlsAtLayout(int rows) const {
+        RECT client{}, bar{};
         GetClientRect(window, &client);
         HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
-        RECT bar{};
         GetWindowRect(toolbar, &bar);
-        return LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right, client.bottom,
-                               IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0, !app.replyFilePath.empty()});
-    }
-    void ExpectControlsAtLayout(int rows) const {
-        const ControlLayout want = ExpectedLayout();
-        for (int row = 0; row < rows; ++row) {
-            SCOPED_TRACE(row);
-            EXPECT_EQ(ClientRectOf(Row(row)), want[static_cast<std::size_t>(row)]);
-        }
+        const ControlLayout want = LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right,
+                                                   client.bottom, IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0,
+                                                   !app.replyFilePath.empty()});
+        for (int row = 0; row < rows; ++row) EXPECT_EQ(ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
     }
     [[nodiscard]] std::string StoredPlacement() {
         std::string stored;
@@ -71,34 +66,35 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(ComposeWindowTest, PlainStartHasTheThirteenRowsAtTheirLayout) {
-    ASSERT_NE(Open(), nullptr);
-    for (int row = 0; row < kControlCount; ++row) {
-        SCOPED_TRACE(row);
-        const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
-        HWND control = Row(row);
-        if (want.replyOnly) {
-            EXPECT_EQ(control, nullptr);
-            continue;
+// A reply start adds the reply row, with the same controls below it.
+TEST_F(ComposeWindowTest, PlainAndReplyStartsHaveTheirRowsAtTheirLayout) {
+    for (const bool reply : {false, true}) {
+        app.replyFilePath = reply ? "C:\\reply.txt" : "";
+        ASSERT_NE(Open(), nullptr);
+        for (int row = 0; row < kControlCount; ++row) {
+            const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
+            HWND control = Row(row);
+            ASSERT_EQ(control != nullptr, reply || !want.replyOnly) << row;
+            if (control == nullptr) continue;
+            EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(want.controlClass)).c_str());
+            EXPECT_EQ(wintest::Caption(control), want.text) << row;
         }
-        ASSERT_NE(control, nullptr);
-        EXPECT_STRCASEEQ(wintest::ClassOf(control).c_str(), std::string(ClassName(want.controlClass)).c_str());
-        EXPECT_EQ(wintest::Caption(control), want.text);
+        ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
+        SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);  // a resize lays out again
+        ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
+        DestroyWindow(window);
+        Pump();
     }
-    ExpectControlsAtLayout(kPlainControlCount);
-    // A resize moves every control to the new layout.
-    SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
-    ExpectControlsAtLayout(kPlainControlCount);
 }
 
-TEST_F(ComposeWindowTest, ReplyStartAddsTheReplyRowAbove) {
-    app.replyFilePath = "C:\\reply.txt";
-    ASSERT_NE(Open(), nullptr);
-    for (int row = kPlainControlCount; row < kControlCount; ++row) EXPECT_NE(Row(row), nullptr) << row;
-    ExpectControlsAtLayout(kControlCount);
-}
-
-TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
+// Enter in To asks for its name check; the name check of a field (here CC) puts the one known
+// address containing the typed text in its place and moves on to the next header field.
+TEST_F(ComposeWindowTest, EnterChecksNamesAndPressesButtons) {
+    wintest::ScratchDir cfg("namecheck");
+    app.config.usersSysPath = cfg / "USERS.SYS";
+    app.config.aliasesSysPath = cfg / "ALIASES.SYS";
+    app.config.cfgDir = app.config.usersDir = cfg.Path();
+    ASSERT_TRUE(wintest::WriteWholeFile(app.config.usersSysPath, "bob\r\ncarol\r\n"));
     ASSERT_NE(Open(), nullptr);
     Pump();
     SetWindowTextA(Row(RowTo), "bob");
@@ -108,6 +104,10 @@ TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
     MSG posted{};
     ASSERT_TRUE(PeekMessageA(&posted, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_CHECK_TO_NAMES));
+    SetWindowTextA(Row(RowCc), "CAR");
+    SendMessageA(window, WM_COMMAND, IDM_CHECK_CC_NAMES, 0);
+    EXPECT_EQ(wintest::Caption(Row(RowCc)), "carol");
+    EXPECT_EQ(GetFocus(), Row(RowBcc));
     // Focus given to the window goes to the current field (Tab between the fields is the
     // native NextTabRow table and the real key presses of keyboard_check.sh).
     SetFocus(window);
@@ -123,22 +123,6 @@ TEST_F(ComposeWindowTest, EnterChecksNamesInToAndPressesButtons) {
     EXPECT_FALSE(IsWindow(window));
 }
 
-// The name check of a field (Enter there): one known address containing the typed text
-// replaces it, and the next header field gets the focus.
-TEST_F(ComposeWindowTest, NameCheckCompletesTheOneMatchAndMovesOn) {
-    wintest::ScratchDir cfg("namecheck");
-    app.config.usersSysPath = cfg / "USERS.SYS";
-    app.config.aliasesSysPath = cfg / "ALIASES.SYS";
-    app.config.cfgDir = app.config.usersDir = cfg.Path();
-    ASSERT_TRUE(wintest::WriteWholeFile(app.config.usersSysPath, "bob\r\ncarol\r\n"));
-    ASSERT_NE(Open(), nullptr);
-    Pump();
-    SetWindowTextA(Row(RowCc), "CAR");
-    SendMessageA(window, WM_COMMAND, IDM_CHECK_CC_NAMES, 0);
-    EXPECT_EQ(wintest::Caption(Row(RowCc)), "carol");
-    EXPECT_EQ(GetFocus(), Row(RowBcc));
-}
-
 TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
     for (const bool userProgram : {false, true}) {
         SCOPED_TRACE(userProgram);
@@ -146,17 +130,13 @@ TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
         ASSERT_NE(Open(), nullptr);
         HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
         ASSERT_NE(toolbar, nullptr);
-        const std::vector<ToolbarButton> want = ToolbarButtons(userProgram);
-        ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), static_cast<LRESULT>(userProgram ? 16 : 14));
-        for (std::size_t i = 0; i < want.size(); ++i) {
-            TBBUTTON button{};
-            SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-            EXPECT_EQ(button.idCommand, want[i].command) << i;
-        }
+        std::vector<int> got, want;
+        for (const ToolbarButton& b : ToolbarButtons(userProgram)) want.push_back(b.command);
+        for (TBBUTTON b{}; SendMessageA(toolbar, TB_GETBUTTON, got.size(), reinterpret_cast<LPARAM>(&b));)
+            got.push_back(b.idCommand);
+        EXPECT_EQ(got, want);  // the lists themselves are the native ToolbarButtons table
         NMTTDISPINFOA tip{};
-        tip.hdr.hwndFrom = toolbar;
-        tip.hdr.idFrom = IDM_LOAD;
-        tip.hdr.code = TTN_GETDISPINFOA;
+        tip.hdr = {toolbar, IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
         SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
         EXPECT_STREQ(tip.lpszText, "Load body from file");
         DestroyWindow(window);
@@ -167,16 +147,13 @@ TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
 TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMaximise) {
     ASSERT_NE(Open(), nullptr);
     ForgetPlacement();
-    ShowWindow(window, SW_MINIMIZE);
-    EXPECT_EQ(StoredPlacement(), "");
-    ShowWindow(window, SW_MAXIMIZE);
+    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
     EXPECT_EQ(StoredPlacement(), "");
     ShowWindow(window, SW_RESTORE);
     SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
     RECT r{};
     GetWindowRect(window, &r);
-    const std::string placed = std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                               std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top);
+    const std::string placed = PlacementText(r.left, r.top, r.right - r.left, r.bottom - r.top);
     EXPECT_EQ(StoredPlacement(), placed);
 
     // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
@@ -190,26 +167,20 @@ TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMa
     ExpectControlsAtLayout(kPlainControlCount);
 }
 
-TEST_F(ComposeWindowTest, DroppedFilesBecomeAttachmentsInTheDisplay) {
-    ASSERT_NE(Open(), nullptr);
-    wintest::ScratchDir dir{"compose"};
-    const std::string first = dir / "first.txt";
-    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n"));
-    const std::string second = dir / "second.bin";
-    ASSERT_TRUE(wintest::WriteWholeFile(second, std::string("\0\1", 2)));
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({first, second})), 0);
-    EXPECT_EQ(wintest::Caption(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
-    ASSERT_EQ(app.draft.attachments.Count(), 2u);
-    EXPECT_TRUE(app.draft.attachments.Entries()[0].isBinary);
-}
-
-// With the recipients given, the pre-filled window starts in the body (what each field shows
-// is a row of the StartKinds table).
-TEST_F(ComposeWindowTest, PrefillWithRecipientsStartsInTheBody) {
+// With the recipients given, the pre-filled window starts in the body (what each field shows is a
+// row of the StartKinds table); dropped files join the attachments.
+TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndDroppedFilesBecomeAttachments) {
     app.draft.fields.to = "bob@example.com";
     ASSERT_NE(Open(), nullptr);
     ShowDraftInWindow(window, "");
     EXPECT_EQ(State().currentRow, RowBody);
+    wintest::ScratchDir dir{"compose"};
+    const std::string first = dir / "first.txt", second = dir / "second.bin";
+    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n") && wintest::WriteWholeFile(second, std::string("\0\1", 2)));
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({first, second})), 0);
+    EXPECT_EQ(wintest::Caption(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
+    ASSERT_EQ(app.draft.attachments.Count(), 2u);
+    EXPECT_TRUE(app.draft.attachments.Entries()[0].isBinary);
 }
 
 }  // namespace

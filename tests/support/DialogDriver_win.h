@@ -23,8 +23,7 @@ inline void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM
 inline void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-// Dispatches every message waiting for this thread.
-inline void Pump() {
+inline void Pump() {  // dispatches every message waiting for this thread
     MSG message{};
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
@@ -34,16 +33,10 @@ inline std::string ClassOf(HWND window) {
     return name;
 }
 inline bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
-
+// Adds the text of a static control to the texts of its dialog.
 inline BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
     if (IsClass(child, "Static")) *reinterpret_cast<std::string*>(texts) += Caption(child);
     return TRUE;
-}
-// The texts of a dialog's static controls, one after the other.
-inline std::string StaticTexts(HWND dialog) {
-    std::string texts;
-    EnumChildWindows(dialog, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
-    return texts;
 }
 
 class DialogDriver {
@@ -55,7 +48,6 @@ public:
         current_ = nullptr;
     }
     DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
 
     void Then(Act act, std::string caption = {}) { steps_.push_back({std::move(caption), std::move(act)}); }
     void Then(std::string caption, Act act) { Then(std::move(act), std::move(caption)); }
@@ -68,10 +60,7 @@ public:
     std::vector<std::string> shownTexts;  // the static texts of every dialog handed to a step
 
 private:
-    struct Step {
-        std::string caption;  // empty: any dialog
-        Act act;
-    };
+    struct Step { std::string caption; Act act; };  // an empty caption takes any dialog
 
     static void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
         KillTimer(nullptr, timer);
@@ -91,7 +80,7 @@ private:
         } else {
             Act act = std::move(self->steps_.front().act);
             self->steps_.pop_front();
-            self->shownTexts.push_back(StaticTexts(dialog));
+            EnumChildWindows(dialog, CollectStaticText, reinterpret_cast<LPARAM>(&self->shownTexts.emplace_back()));
             act(dialog);
         }
     }

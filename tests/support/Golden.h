@@ -27,18 +27,13 @@ inline std::string Masked(const std::string& bytes) {
     return std::regex_replace(text, name, "\\$1<masked>.GSC");
 }
 
-// Compares `bytes` (masked) with the golden file tests/e2e/golden/<file>, byte for byte.
-// The golden files hold the program's output at the time they were made. To rewrite them
-// from the current program, run the Wine tests with VELMAR_UPDATE_GOLDEN=1 in the
-// environment, e.g.
-//     scripts/build.sh windows && scripts/wine-prefix.sh create &&
+// Compares `bytes` (masked) with the golden file tests/e2e/golden/<file>, byte for byte. To
+// rewrite them from the current program (and review the change before committing it):
 //     VELMAR_UPDATE_GOLDEN=1 ctest --test-dir build/windows -R 'BatchSend|WindowSend' -j1
-// and review the change of the .ref files before committing it.
 inline void ExpectGolden(const std::string& file, const std::string& bytes) {
-    std::string dir = __FILE__;
-    dir = dir.substr(0, dir.find_last_of("/\\"));      // tests/support
-    dir = dir.substr(0, dir.find_last_of("/\\")) + "/e2e/golden/";
-    if (dir.front() == '/') dir = "Z:" + dir;  // the source tree as Wine sees it
+    std::string dir = __FILE__;  // tests/support/Golden.h; the source tree is on Z: under Wine
+    dir = (dir.front() == '/' ? "Z:" : "") + dir.substr(0, dir.find_last_of("/\\", dir.find_last_of("/\\") - 1)) +
+          "/e2e/golden/";
     const std::string got = Masked(bytes);
     char update[8] = {};
     if (GetEnvironmentVariableA("VELMAR_UPDATE_GOLDEN", update, sizeof update) > 0 && update[0] == '1') {

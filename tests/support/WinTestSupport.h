@@ -6,11 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 namespace velmar::wintest {
@@ -18,76 +15,53 @@ namespace velmar::wintest {
 // The directory of the running test program; the client and the stand-ins sit beside it.
 inline std::string BinDir() {
     char path[MAX_PATH] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string dir(path, n);
-    const auto slash = dir.find_last_of('\\');
-    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
+    const std::string file(path, GetModuleFileNameA(nullptr, path, sizeof path));
+    return file.find('\\') == std::string::npos ? "." : file.substr(0, file.find_last_of('\\'));
 }
-
-inline void DeleteTree(const char* keyPath) { RegDeleteTreeA(HKEY_LOCAL_MACHINE, keyPath); }
 
 inline bool SetRegistryBytes(const std::string& keyPath, const std::string& name, DWORD type, const void* data,
                              DWORD size) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    const LONG rc = RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
-    return rc == ERROR_SUCCESS;
+    return RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), type, data, size) == ERROR_SUCCESS;
 }
-
 // A REG_SZ value stored with its terminating zero, as the platform's own tools store it.
 inline bool SetRegistryString(const std::string& keyPath, const std::string& name, const std::string& text) {
     return SetRegistryBytes(keyPath, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
-
 inline bool SetRegistryDword(const std::string& keyPath, const std::string& name, DWORD value) {
     return SetRegistryBytes(keyPath, name, REG_DWORD, &value, sizeof value);
 }
 
-struct RegistryValue {
-    bool exists = false;
-    DWORD type = 0;
-    std::string bytes;  // the stored bytes, terminator included when there is one
-};
+// The stored bytes, terminator included when there is one.
+struct RegistryValue { bool exists = false; DWORD type = 0; std::string bytes; };
 
 inline RegistryValue ReadRegistryValue(const std::string& keyPath, const std::string& name) {
     RegistryValue value;
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
     DWORD size = 0;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
-        value.bytes.resize(size);
-        if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()),
-                             &size) == ERROR_SUCCESS) {
-            value.exists = true;
-            value.bytes.resize(size);
-        }
-    }
+    const auto query = [&](void* data) {
+        return RegQueryValueExA(key, name.c_str(), nullptr, &value.type, static_cast<BYTE*>(data), &size) == 0;
+    };
+    if (query(nullptr)) value.bytes.resize(size), value.exists = query(value.bytes.data()), value.bytes.resize(size);
     RegCloseKey(key);
     return value;
 }
 
 inline bool KeyExists(const std::string& keyPath) {
     HKEY key = nullptr;
-    const bool found = RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
-    if (found) RegCloseKey(key);
-    return found;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS && !RegCloseKey(key);
 }
 
 // Removes every registry key and profile file the client reads, so each test starts from
 // a machine without any server configuration.
 inline void ForgetServerConfiguration() {
-    DeleteTree("SOFTWARE\\Brindle");
-    DeleteTree("SOFTWARE\\VelmarStandIn");
-    DeleteTree("SYSTEM\\CurrentControlSet\\Services\\RELAYSVC");
-    DeleteTree("SYSTEM\\CurrentControlSet\\Services\\BOXSVC");
+    const char* services = "SYSTEM\\CurrentControlSet\\Services\\";
+    for (const char* key : {"SOFTWARE\\Brindle", "SOFTWARE\\VelmarStandIn"}) RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
+    for (std::string key : {"RELAYSVC", "BOXSVC"}) RegDeleteTreeA(HKEY_LOCAL_MACHINE, (services + key).c_str());
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, sizeof windows);
     DeleteFileA((std::string(windows) + "\\VELMAR.INI").c_str());
-    // The profile functions cache files; this flushes the cache.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "VELMAR.INI");
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "VELMAR.INI");  // flushes the profile cache
 }
 
 // A test that starts and ends on a machine without any server configuration.
@@ -168,7 +142,6 @@ public:
     }
     ~ScratchDir() { Remove(); }
     ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
     [[nodiscard]] const std::string& Path() const { return path_; }
     [[nodiscard]] std::string operator/(std::string_view name) const { return path_ + "\\" + std::string(name); }
 
@@ -188,16 +161,12 @@ public:
     RecordDir() : dir_("records") { SetEnvironmentVariableA("VELMAR_RECORD_DIR", dir_.Path().c_str()); }
     ~RecordDir() { SetEnvironmentVariableA("VELMAR_RECORD_DIR", nullptr); }
     RecordDir(const RecordDir&) = delete;
-    RecordDir& operator=(const RecordDir&) = delete;
     [[nodiscard]] std::string Read(std::string_view file) const { return ReadWholeFile(dir_ / file); }
     // Waits up to `timeoutMs` for `file` to hold something (stand-ins run detached).
     [[nodiscard]] std::string WaitFor(std::string_view file, int timeoutMs = 10000) const {
-        for (int waited = 0; waited < timeoutMs; waited += 50) {
-            std::string text = Read(file);
-            if (!text.empty()) return text;
-            Sleep(50);
-        }
-        return {};
+        std::string text;
+        for (int waited = 0; (text = Read(file)).empty() && waited < timeoutMs; waited += 50) Sleep(50);
+        return text;
     }
     [[nodiscard]] const std::string& Path() const { return dir_.Path(); }
 
@@ -210,13 +179,11 @@ private:
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::string& commandLine, const char* currentDir = nullptr) {
-        const std::string exe = BinDir() + "\\" + program;
-        std::vector<char> line(commandLine.begin(), commandLine.end());
-        line.push_back('\0');
+        std::string line = commandLine;  // CreateProcessA may write into it
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        started_ = CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDir, &startup,
-                                  &info_) != FALSE;
+        started_ = CreateProcessA((BinDir() + "\\" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  currentDir, &startup, &info_) != FALSE;
         if (started_) CloseHandle(info_.hThread);
     }
     ~ChildProcess() {
@@ -225,15 +192,13 @@ public:
         CloseHandle(info_.hProcess);
     }
     ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
     [[nodiscard]] bool Started() const { return started_; }
 
     // The exit code, or -1 when the process is still running after `timeoutMs`.
     long Wait(DWORD timeoutMs = 20000) {
-        if (!started_ || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
         DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return static_cast<long>(code);
+        return started_ && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+                       GetExitCodeProcess(info_.hProcess, &code) ? static_cast<long>(code) : -1;
     }
 
     // The first top-level window of this process with class `className`, waiting up to
