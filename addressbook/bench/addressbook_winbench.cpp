@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     Win32SettingsBackend backend;
     SettingsStore settings{backend, config, true};
     AddressCache cache;  // as a compose window keeps it
-    AddressBookContext context{GetModuleHandleA(nullptr), "VELMAR1", config, settings, {}, &cache};
+    AddressBookContext context{GetModuleHandleA(nullptr), "VELMAR1", config, settings, {}, nullptr, &cache};
     hook = SetWindowsHookExA(WH_CBT, CloseOnActivate, nullptr, GetCurrentThreadId());
 
     const std::string unique = "p" + std::to_string(entries / 2) + "@";
