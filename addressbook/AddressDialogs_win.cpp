@@ -344,7 +344,14 @@ void ShowListPart(HWND dialog) {
         ShowWindow(GetDlgItem(dialog, id), SW_SHOW);
     RECT box{};
     GetWindowRect(dialog, &box);
-    const int extra = 12 * HIWORD(GetDialogBaseUnits());
+    // Twelve lines of the system font. Away from 96 DPI the platform's base units do not
+    // follow the dialog's own scale (Wine gives 35 pixels a line at 144 DPI), so the room
+    // of 96 DPI grows with the display scale instead.
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    constexpr int kLineAt96 = 16;
+    const int extra = dpi == 96 ? 12 * HIWORD(GetDialogBaseUnits()) : MulDiv(12 * kLineAt96, dpi, 96);
     SetWindowPos(dialog, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
