@@ -145,5 +145,8 @@ main_lane || main_status=$?
 [ $main_status -eq 0 ] || touch "$logs/failed"
 wine_status=0
 wait "$wine_pid" || wine_status=$?
-[ $main_status -eq 0 ] && [ $wine_status -eq 0 ] && [ ! -e "$logs/failed" ]
+if [ $main_status -ne 0 ] || [ $wine_status -ne 0 ] || [ -e "$logs/failed" ]; then
+    echo "test: FAILED" >&2
+    exit 1
+fi
 echo "test: all passed"
