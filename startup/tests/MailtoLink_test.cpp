@@ -14,22 +14,15 @@ std::string Describe(const MailtoFields& f) {
     return out;
 }
 
-struct MailtoCase {
-    const char* name;
-    std::string url;  // after "mailto:"
-    std::string want;
-};
-
 TEST(MailtoLinks, QueryPairsAndPlainWords) {
-    const MailtoCase cases[] = {
+    const struct { const char* name; std::string url, want; } cases[] = {  // url: after "mailto:"
         {"plain word is the subject", "bob@example.com?Hello", "plain | to=bob@example.com | subject=Hello"},
         {"plain query kept as written", "b@x?Hi%20there&more", "plain | to=b@x | subject=Hi%20there&more"},
         {"no query", "bob@example.com", "plain | to=bob@example.com | subject="},
         {"UTF-8 subject and body", "bob@example.com?subject=Gr%C3%BC%C3%9Fe&body=Zeile%201%0AZeile%202",
          "pairs | to=bob@example.com | subject=Gr\xC3\xBC\xC3\x9F" "e | body=Zeile 1\r\nZeile 2"},
         {"encoded &, = and %", "?subject=a%26b%3Dc%25d&body=x", "pairs | to= | subject=a&b=c%d | body=x"},
-        {"invalid escapes keep the raw value", "b@x?subject=100%&body=%zz%41",
-         "pairs | to=b@x | subject=100% | body=%zz%41"},
+        {"invalid escapes keep the raw value", "b@x?subject=100%&body=%zz%41", "pairs | to=b@x | subject=100% | body=%zz%41"},
         {"not UTF-8 keeps the raw value", "b@x?subject=K%F6ln", "pairs | to=b@x | subject=K%F6ln"},
         {"repeated keys: addresses add up, the first subject counts",
          "a@x?to=b@x&cc=c@x&cc=d@x&subject=one&subject=two&bcc=e@x", "pairs | to=a@x, b@x | subject=one | cc=c@x, d@x | bcc=e@x"},
@@ -43,9 +36,8 @@ TEST(MailtoLinks, QueryPairsAndPlainWords) {
 }
 
 TEST(MailtoLinks, CutsNeverSplitACharacter) {
-    EXPECT_EQ(CutUtf8("ab\xC3\xBC", 3), "ab");
-    EXPECT_EQ(CutUtf8("ab\xC3\xBC", 4), "ab\xC3\xBC");
-    EXPECT_EQ(CutUtf8("a\xF0\x9F\x98\x80z", 4), "a");
+    EXPECT_EQ(std::string(CutUtf8("ab\xC3\xBC", 3)) + "|" + std::string(CutUtf8("ab\xC3\xBC", 4)) + "|" +
+                  std::string(CutUtf8("a\xF0\x9F\x98\x80z", 4)), "ab|ab\xC3\xBC|a");
 }
 
 }  // namespace
