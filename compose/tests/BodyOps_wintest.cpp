@@ -149,6 +149,7 @@ TEST_F(BodyOpsTest, FileCommands) {
     ASSERT_FALSE(shownTexts.empty());
     EXPECT_NE(shownTexts.back().find("Open failed"), std::string::npos);
 
+    w.currentRow = RowBody;
     SetBody("kept");
     PutOnClipboard(w.window, "earlier clipboard text");
     driver.Answer("Import ASCII file", IDCANCEL);
