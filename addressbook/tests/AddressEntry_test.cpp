@@ -44,8 +44,7 @@ TEST(ContainsNoCase, Cases) {
 TEST(DisplayForms, Cases) {
     const struct { const char* name; std::string got, want; } cases[] = {
         {"name and address", EntryDisplay("Ann Lee", "ann"), "\"Ann Lee\" <ann>"},
-        {"address only", EntryDisplay("", "ann"), "<ann>"},
-        {"no address shows nothing", EntryDisplay("Ann", ""), ""},
+        {"address only", EntryDisplay("", "ann"), "<ann>"}, {"no address shows nothing", EntryDisplay("Ann", ""), ""},
         {"local user with full name", LocalUserDisplay("bob", "Bob Cole"), "\"Bob Cole\" <bob>"},
         {"local user without full name", LocalUserDisplay("bob", ""), "bob"},
         {"server alias", ServerAliasEntry("sales", "s@x.com", "host").text, "\"sales\" <s@x.com>"},
@@ -71,8 +70,7 @@ TEST(SplitFieldRecipients, Cases) {
         {"trailing angle brackets are a recipient", "a@x,Ann <ann>", {"a@x", "Ann <ann>"}, ""},
         {"trailing @ with nothing after is a fragment", "a@x,bob@", {"a@x"}, "bob@"},
         {"empty angle brackets are a fragment", "<>", {}, "<>"},
-        {"pieces kept as typed", "a@x, b@y", {"a@x", " b@y"}, ""},
-        {"empty field", "", {}, ""},
+        {"pieces kept as typed", "a@x, b@y", {"a@x", " b@y"}, ""}, {"empty field", "", {}, ""},
     };
     for (const auto& c : cases) {
         const FieldRecipients got = SplitFieldRecipients(c.field);

@@ -117,8 +117,7 @@ TEST(AliasFileWith, UnchangedLinesStayByteForByte) {
         {"after 0x1A kept, new entries before it", "a@x\x1A" "note\r\nz@x\r\n", {"<a@x>", "<n@x>"},
          "a@x\r\n<n@x>\r\n\x1A" "note\r\nz@x\r\n"},
         {"long line kept whole, not its shown cut", longLine + "\r\nb@x\r\n", {AliasLineDisplay(longLine)}, longLine + "\r\n"},
-        {"empty lines stay", "\r\na@x\r\n\r\n", {}, "\r\n\r\n"},
-        {"no old file", "", {"<a@x>"}, "<a@x>\r\n"},
+        {"empty lines stay", "\r\na@x\r\n\r\n", {}, "\r\n\r\n"}, {"no old file", "", {"<a@x>"}, "<a@x>\r\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(AliasFileWith(c.old, c.entries), c.want) << c.name;
 }
@@ -138,8 +137,7 @@ TEST_F(AddressModelTest, CompletionCandidatesInSourceOrder) {
     const struct { const char* name; const char* typed; std::vector<std::string> want; } cases[] = {
         {"users, index, shared, personal", "e", {"\"Bob Cole\" <bob>", "\"sales\" <s@x.com>", "Multiple recipients <team@host>",
                                                  "\"Carl Ek\" <carl>", "\"Ann Lee\" <ann>", "<zed@x>"}},
-        {"a program alias is found", "prog", {"\"run\" <|prog>"}},
-        {"one match", "ann", {"\"Ann Lee\" <ann>"}},
+        {"a program alias is found", "prog", {"\"run\" <|prog>"}}, {"one match", "ann", {"\"Ann Lee\" <ann>"}},
         {"nothing typed finds nothing", "", {}},
     };
     AddressCache cache;  // read once, then searched again: the same answers

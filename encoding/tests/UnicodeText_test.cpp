@@ -9,8 +9,7 @@ namespace {
 
 TEST(ByteOrderMarks, DecideHowAFileIsRead) {
     const struct { const char* name; std::string bytes; TextBom want; std::string wantText; } cases[] = {
-        {"ANSI file", "Gr\xFC\xDF" "e", TextBom::None, "Gr\xFC\xDF" "e"},
-        {"empty file", "", TextBom::None, ""},
+        {"ANSI file", "Gr\xFC\xDF" "e", TextBom::None, "Gr\xFC\xDF" "e"}, {"empty file", "", TextBom::None, ""},
         {"UTF-8 mark", "\xEF\xBB\xBF\xD0\x9F\xD1\x80", TextBom::Utf8, "\xD0\x9F\xD1\x80"},
         {"half a UTF-8 mark is ANSI", "\xEF\xBB" "x", TextBom::None, "\xEF\xBB" "x"},
         {"UTF-16 LE with a pair and an odd byte", std::string("\xFF\xFE\x1F\x04\x3D\xD8\x00\xDE" "A", 9),
@@ -25,8 +24,7 @@ TEST(Utf8Text, ConvertsBothWaysAndReplacesWhatIsBroken) {
     const struct { const char* name; std::string utf8; std::u16string utf16; bool valid; } cases[] = {
         {"Polish", "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87", u"Zażółć", true},
         {"CJK and an emoji outside the BMP", "\xE4\xBC\x9A\xF0\x9F\x98\x80", u"会😀", true},
-        {"cut sequence", "a\xE4\xBC", u"a\uFFFD\uFFFD", false},
-        {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD", false},
+        {"cut sequence", "a\xE4\xBC", u"a\uFFFD\uFFFD", false}, {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD", false},
         {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", false},
         {"Latin-1 byte", "K\xF6ln", u"K\uFFFDln", false},
     };
