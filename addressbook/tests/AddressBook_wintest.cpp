@@ -110,7 +110,8 @@ TEST_F(AddressBookTest, OpensInLoadOrderWithTheFieldSplit) {
     ASSERT_TRUE(wintest::SetRegistryDword(mailKey, "ADDRSORT", 0));
     driver.Then([](HWND book) {
         const auto recipients = [&] { return Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(); };
-        EXPECT_EQ(Caption(book) + "|" + ItemText(book, IDC_BOOK_FIELD_LABEL) + "|" + ItemText(book, IDC_BOOK_SEARCH), "Address Book|&TO:|ca");
+        EXPECT_EQ(Caption(book) + "|" + ItemText(book, IDC_BOOK_FIELD_LABEL) + "|" + ItemText(book, IDC_BOOK_SEARCH),
+                  "Address Book|&TO:|ca");
         EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_ADDRESSES)), loadOrder);
         EXPECT_EQ(recipients(), 2u);
         HWND results = GetDlgItem(book, IDC_BOOK_RESULTS);
@@ -157,7 +158,8 @@ TEST_F(AddressBookTest, DeletingAListForgetsItsAliasAndIndexLine) {
     AddressModel model(stores, false);
     model.Load();
     model.Delete({4});
-    EXPECT_TRUE(!wintest::ReadRegistryValue(aliasKey, "team").exists && wintest::ReadRegistryValue(aliasKey, "sales").exists);
+    EXPECT_TRUE(!wintest::ReadRegistryValue(aliasKey, "team").exists
+                && wintest::ReadRegistryValue(aliasKey, "sales").exists);
     EXPECT_EQ(wintest::ReadWholeFile(config.aliasesSysPath), "sales\r\nrun\r\n");
     EXPECT_EQ(wintest::ReadWholeFile(cfg / "ALIASES.bak"), "sales\r\nrun\r\nteam\r\n");
 
@@ -211,7 +213,8 @@ TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
     });
     driver.Then([](HWND kind) { Click(kind, IDOK); });
     driver.Then([](HWND entry) {
-        EXPECT_TRUE(IsWindowVisible(GetDlgItem(entry, IDC_INFO_PERSONAL)) && IsDlgButtonChecked(entry, IDC_INFO_PERSONAL) == BST_CHECKED);
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(entry, IDC_INFO_PERSONAL))
+                    && IsDlgButtonChecked(entry, IDC_INFO_PERSONAL) == BST_CHECKED);
         SetDlgItemTextA(entry, IDC_INFO_NAME, "Dee");
         SetDlgItemTextA(entry, IDC_INFO_ADDRESS, "dee@x");
         CheckRadioButton(entry, IDC_INFO_ALIAS, IDC_INFO_PERSONAL, IDC_INFO_SHARED);

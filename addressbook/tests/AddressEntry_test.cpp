@@ -19,7 +19,8 @@ TEST(ParseAddressEntry, LineForms) {
         {"address cut to 99", "<" + std::string(150, 'a') + ">", std::string(99, 'a'), ""},
         {"name cut to 255", "\"" + std::string(300, 'n') + "\" <a>", "a", std::string(255, 'n')},
         {"quoted name without address", "\"Only Name\"", "", "Only Name"},
-        {"\"<\" in the quoted name is its text", "\"Eve <evil@attacker.example>\" <eve@example.com>", "eve@example.com", "Eve <evil@attacker.example>"},
+        {"\"<\" in the quoted name is its text", "\"Eve <evil@attacker.example>\" <eve@example.com>",
+         "eve@example.com", "Eve <evil@attacker.example>"},
         {"unclosed quote: no address", "\"Eve <evil@attacker.example>", "", "Eve <evil@attacker.example>"},
     };
     for (const auto& c : cases) {
@@ -37,7 +38,8 @@ TEST(TrimEntryText, TrailingGoneLeadingCounted) {
 TEST(ContainsNoCase, Cases) {
     const struct { const char *name, *text, *pattern; bool want; } cases[] = {
         {"empty pattern never found", "anything", "", false}, {"other case found", "\"Ann Lee\" <ann>", "LEE", true},
-        {"at the end", "mqsend", "SEND", true}, {"longer than the text", "ab", "abc", false}, {"absent", "velmar", "mars", false}};
+        {"at the end", "mqsend", "SEND", true}, {"longer than the text", "ab", "abc", false},
+        {"absent", "velmar", "mars", false}};
     for (const auto& c : cases) EXPECT_EQ(ContainsNoCase(c.text, c.pattern), c.want) << c.name;
 }
 

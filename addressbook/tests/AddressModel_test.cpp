@@ -45,7 +45,8 @@ TEST_F(AddressModelTest, StoreCases) {
     // old: the place in the unsorted list; shown: the entry added last.
     const struct { const char* name; EntryDraft draft; std::optional<std::size_t> old; std::vector<std::string> changes;
                    std::optional<AddressItem> shown; bool modified; } cases[] = {
-        {"new personal entry", {"Dee", "dee@x", EntryPersonal}, {}, {}, AddressItem{"\"Dee\" <dee@x>", EntryPersonal}, true},
+        {"new personal entry", {"Dee", "dee@x", EntryPersonal}, {}, {}, AddressItem{"\"Dee\" <dee@x>", EntryPersonal},
+         true},
         {"new server alias", {"ops", "ops@x", EntryAlias}, {}, {"index+ ops", "put ops=ops@x"},
          AddressItem{"\"ops\" <ops@x>", EntryAlias}, false},
         {"alias given a path becomes a list", {"crew", "C:/l/c.lst", EntryAlias}, {}, {"index+ crew", "put crew=C:/l/c.lst"},
@@ -60,7 +61,8 @@ TEST_F(AddressModelTest, StoreCases) {
          AddressItem{"\"Ann Lee\" <ann@new>", EntryPersonal}, true},
         {"address only", {"", "solo@x", EntryShared}, {}, {}, AddressItem{"<solo@x>", EntryShared}, true},
         {"no address shows nothing", {"Nobody", "", EntryPersonal}, {}, {}, std::nullopt, false},
-        {"alias without address still stored", {"empty", "", EntryAlias}, {}, {"index+ empty", "put empty="}, {}, false},
+        {"alias without address still stored", {"empty", "", EntryAlias}, {}, {"index+ empty", "put empty="}, {},
+         false},
         {"same text twice is not added", {"Carl Ek", "carl", EntryPersonal}, {}, {}, std::nullopt, false},
     };
     for (const auto& c : cases) {
@@ -116,7 +118,8 @@ TEST(AliasFileWith, UnchangedLinesStayByteForByte) {
         {"removed entry goes, others keep their form", "Ann <a@x>\nb@x (Bo)\n", {"\"Bo\" <b@x>"}, "b@x (Bo)\n"},
         {"after 0x1A kept, new entries before it", "a@x\x1A" "note\r\nz@x\r\n", {"<a@x>", "<n@x>"},
          "a@x\r\n<n@x>\r\n\x1A" "note\r\nz@x\r\n"},
-        {"long line kept whole, not its shown cut", longLine + "\r\nb@x\r\n", {AliasLineDisplay(longLine)}, longLine + "\r\n"},
+        {"long line kept whole, not its shown cut", longLine + "\r\nb@x\r\n", {AliasLineDisplay(longLine)},
+         longLine + "\r\n"},
         {"empty lines stay", "\r\na@x\r\n\r\n", {}, "\r\n\r\n"}, {"no old file", "", {"<a@x>"}, "<a@x>\r\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(AliasFileWith(c.old, c.entries), c.want) << c.name;
@@ -135,7 +138,8 @@ TEST_F(AddressModelTest, SearchAndDraft) {
 
 TEST_F(AddressModelTest, CompletionCandidatesInSourceOrder) {
     const struct { const char* name; const char* typed; std::vector<std::string> want; } cases[] = {
-        {"users, index, shared, personal", "e", {"\"Bob Cole\" <bob>", "\"sales\" <s@x.com>", "Multiple recipients <team@host>",
+        {"users, index, shared, personal", "e",
+         {"\"Bob Cole\" <bob>", "\"sales\" <s@x.com>", "Multiple recipients <team@host>",
                                                  "\"Carl Ek\" <carl>", "\"Ann Lee\" <ann>", "<zed@x>"}},
         {"a program alias is found", "prog", {"\"run\" <|prog>"}}, {"one match", "ann", {"\"Ann Lee\" <ann>"}},
         {"nothing typed finds nothing", "", {}},
@@ -164,7 +168,8 @@ TEST(CompletionIndex, EveryTextHoldingTheTypedTextOnce) {
 }
 
 TEST(ButtonsFor, Cases) {
-    const struct { const char* name; std::size_t selected; EntryKind kind; bool modified; EntryButtons want; } cases[] = {
+    const struct { const char* name; std::size_t selected; EntryKind kind; bool modified;
+                   EntryButtons want; } cases[] = {
         {"nothing selected", 0, EntryPersonal, true, {false, false, true, 0}},
         {"one personal", 1, EntryPersonal, false, {true, true, false, IDS_KIND_PERSONAL}},
         {"two shared", 2, EntryShared, false, {false, true, false, IDS_KIND_SHARED}},
@@ -179,7 +184,8 @@ TEST(ButtonsFor, Cases) {
 TEST(StoreFiles, NameIndexAndLists) {
     const std::string longName(100, 'a');
     EXPECT_FALSE(NameIndexWith("sales\r\nTEAM\r\n", "team"));
-    for (const char* old : {"sales\r\n", "sales"}) EXPECT_EQ(NameIndexWith(old, "team").value_or("-"), "sales\r\nteam\r\n");
+    for (const char* old : {"sales\r\n", "sales"})
+        EXPECT_EQ(NameIndexWith(old, "team").value_or("-"), "sales\r\nteam\r\n");
     EXPECT_EQ(NameIndexWith("", "team").value_or("-"), "team\r\n");
     EXPECT_TRUE(NameIndexWith(longName + "\r\n", std::string(79, 'a'))) << "a long line is no shorter name";
 
@@ -190,7 +196,8 @@ TEST(StoreFiles, NameIndexAndLists) {
 
     EXPECT_EQ(SiblingPath("C:\\cfg\\ALIASES.SYS", ".new"), "C:\\cfg\\ALIASES.new");
     EXPECT_EQ(SiblingPath("C:\\cfg.d\\ALIASES", ".bak"), "C:\\cfg.d\\ALIASES.bak");
-    EXPECT_EQ(ListFileToBoxText("a@x\nb@y\r\n") + "|" + ListFileToBoxText("a@x\r\nlast") + "|" + ListFileToBoxText("a@x\rb@y\r"),
+    EXPECT_EQ(ListFileToBoxText("a@x\nb@y\r\n") + "|" + ListFileToBoxText("a@x\r\nlast") + "|"
+              + ListFileToBoxText("a@x\rb@y\r"),
               "a@x\r\nb@y\r\n|a@x\r\nlast|a@x\r\nb@y\r\n");
     EXPECT_EQ(SplitTextLines("one\r\n\r\ntwo\x1Ahidden"), (std::vector<std::string>{"one", "", "two"}));
     EXPECT_EQ(SplitTextLines("one\rtwo\nthree"), (std::vector<std::string>{"one", "two", "three"}));

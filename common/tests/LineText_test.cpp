@@ -6,7 +6,8 @@ namespace velmar {
 namespace {
 
 TEST(LineText, RemoveCarriageReturnsAndTrimLineEnds) {
-    const struct { const char* name; std::string text, removed; bool anyRemoved; std::string trimmed; bool anyTrimmed; } cases[] = {
+    const struct { const char* name; std::string text, removed; bool anyRemoved; std::string trimmed;
+                   bool anyTrimmed; } cases[] = {
         {"empty", "", "", false, "", false}, {"no line end", "abc", "abc", false, "abc", false},
         {"CR everywhere", "\ra\r\nb\r", "a\nb", true, "\ra\r\nb", true},
         {"only line ends", "\r\n\n\r", "\n\n", true, "", true},
@@ -22,7 +23,8 @@ TEST(LineText, RemoveCarriageReturnsAndTrimLineEnds) {
 TEST(SplitFileLines, CrLfLfAndLoneCrEndLines) {
     // want: each line as "text|end;"
     const struct { const char* name; std::string bytes, want; } cases[] = {
-        {"empty", "", ""}, {"CR LF", "a\r\nb\r\n", "a|\r\n;b|\r\n;"}, {"LF only", "a\nb", "a|\n;b|;"}, {"CR only", "a\rb\r", "a|\r;b|\r;"},
+        {"empty", "", ""}, {"CR LF", "a\r\nb\r\n", "a|\r\n;b|\r\n;"}, {"LF only", "a\nb", "a|\n;b|;"},
+        {"CR only", "a\rb\r", "a|\r;b|\r;"},
         {"mixed, empty lines", "a\r\rb\n\r\n", "a|\r;|\r;b|\n;|\r\n;"}, {"LF CR is two ends", "a\n\rb", "a|\n;|\r;b|;"},
     };
     for (const auto& c : cases) {

@@ -61,7 +61,8 @@ TEST_F(BodyOpsTest, IncludeFileText) {
     const std::string typed = "typed by the user";
     // size 0: no such file; answer: the button pressed at the length question, 0 when none is expected;
     // bodyIsFile: else the typed text stays.
-    const struct { const char *name, *file; std::size_t size; int answer; IncludeResult want; bool bodyIsFile, attached, fileKept; }
+    const struct { const char *name, *file; std::size_t size; int answer; IncludeResult want; bool bodyIsFile,
+                   attached, fileKept; }
         cases[] = {
         {"short file loaded", "short.txt", 100, 0, IncludeResult::Loaded, true, false, true},
         {"loaded .TMP deleted", "BODY.TMP", 100, 0, IncludeResult::Loaded, true, false, false},

@@ -53,13 +53,16 @@ TEST(CommandGroupOf, EveryCommandOfTheWindowHasAGroup) {
 }
 
 TEST(CommandGroupOf, FieldsAndUnknownIdsDoNothing) {
-    for (int id : {IDC_TO, IDC_ATTACHMENT_DISPLAY, 0, 4000, 65535}) EXPECT_EQ(CommandGroupOf(id), CommandGroup::None) << id;
+    for (int id : {IDC_TO, IDC_ATTACHMENT_DISPLAY, 0, 4000, 65535})
+        EXPECT_EQ(CommandGroupOf(id), CommandGroup::None) << id;
     // Alt+U and Alt+M (a field's own notifications carry the id too, and are left alone)
-    EXPECT_EQ(std::pair(CommandGroupOf(IDC_SUBJECT), CommandGroupOf(IDC_BODY)), std::pair(CommandGroup::Focus, CommandGroup::Focus));
+    EXPECT_EQ(std::pair(CommandGroupOf(IDC_SUBJECT), CommandGroupOf(IDC_BODY)),
+              std::pair(CommandGroup::Focus, CommandGroup::Focus));
 }
 
 TEST(CommandHelpers, FieldRowsAndReplyChoices) {
-    EXPECT_EQ(std::tuple(AddressFieldRowOf(IDC_CC_BUTTON), AddressFieldRowOf(IDM_CHECK_BCC_NAMES), AddressFieldRowOf(IDC_SEND)),
+    EXPECT_EQ(std::tuple(AddressFieldRowOf(IDC_CC_BUTTON), AddressFieldRowOf(IDM_CHECK_BCC_NAMES),
+                         AddressFieldRowOf(IDC_SEND)),
               std::tuple(int{RowCc}, int{RowBcc}, -1));
     EXPECT_EQ(std::tuple(ReplyChoiceOf(IDC_INCLUDE_YES, false), ReplyChoiceOf(IDC_INCLUDE_YES, true),
                          ReplyChoiceOf(IDC_REPLY_SAVE_DEFAULT, false)), std::tuple(4, 12, 0));
@@ -72,7 +75,8 @@ TEST(ToolbarButtons, UserProgramButtonGoesBeforeUndo) {
     EXPECT_EQ(withProgram[8], (ToolbarButton{11, IDM_APPLY_SPECIAL}));
     EXPECT_TRUE(withProgram[9].IsSeparator() && withProgram[10] == plain[8]);
     for (const ToolbarButton& b : withProgram)
-        EXPECT_TRUE(b.IsSeparator() || (b.image < kToolbarImageCount && FindToolbarTip(b.command) != nullptr)) << b.command;
+        EXPECT_TRUE(b.IsSeparator() || (b.image < kToolbarImageCount && FindToolbarTip(b.command) != nullptr))
+            << b.command;
     EXPECT_EQ(FindToolbarTip(IDM_DELETE), nullptr);
 }
 

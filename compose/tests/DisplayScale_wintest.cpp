@@ -104,7 +104,8 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     EXPECT_TRUE(EqualRect(&now, &suggested)) << "the suggested rectangle is taken";
     const HFONT label = FontOf(Row(RowToButton)), field = FontOf(Row(RowTo));
     EXPECT_TRUE(label != GetStockObject(ANSI_VAR_FONT) && field != nullptr);
-    EXPECT_EQ(std::tuple(FontOf(Row(RowSubjectLabel)), FontOf(Row(RowSend)), FontOf(Row(RowSubject))), std::tuple(label, label, field));
+    EXPECT_EQ(std::tuple(FontOf(Row(RowSubjectLabel)), FontOf(Row(RowSend)), FontOf(Row(RowSubject))),
+              std::tuple(label, label, field));
     EXPECT_EQ(std::pair(FontHeight(label), FontHeight(FontOf(Row(RowBody)))),
               std::pair(StockHeight(ANSI_VAR_FONT, 144), StockHeight(ANSI_FIXED_FONT, 144)));
     // Laid out again in base units measured with the new field font.

@@ -20,7 +20,8 @@ std::vector<int> Cycle(int from, bool backwards, bool replyRow = false) {
 TEST(NextTabRow, CyclesBothWaysAndLeavesTheReplyRow) {
     EXPECT_EQ(Cycle(0, false), (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 0}));
     EXPECT_EQ(Cycle(0, true), (std::vector<int>{12, 10, 9, 8, 7, 5, 4, 3, 2, 1, 0}));
-    EXPECT_EQ(std::pair(NextTabRow(RowReplyAll, false), NextTabRow(RowSaveDefault, true)), std::pair(int{RowToButton}, int{RowToButton}));
+    EXPECT_EQ(std::pair(NextTabRow(RowReplyAll, false), NextTabRow(RowSaveDefault, true)),
+              std::pair(int{RowToButton}, int{RowToButton}));
     // A reply start: the reply row's buttons follow Attach.
     EXPECT_EQ(Cycle(0, false, true), (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 14, 15, 17, 18, 19, 0}));
     EXPECT_EQ(Cycle(0, true, true), (std::vector<int>{19, 18, 17, 15, 14, 12, 10, 9, 8, 7, 5, 4, 3, 2, 1, 0}));

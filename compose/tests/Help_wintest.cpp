@@ -69,7 +69,8 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopic) {
     EXPECT_TRUE(driver.Done());
 
     DestroyWindow(window);  // the help windows are closed with the window
-    EXPECT_EQ(helpCalls, (std::vector<std::string>{Topic("creating.htm"), Topic("recipients.htm"), Topic("creating.htm"),
+    EXPECT_EQ(helpCalls,
+              (std::vector<std::string>{Topic("creating.htm"), Topic("recipients.htm"), Topic("creating.htm"),
                                                    Topic("addressbook.htm"), " #" + std::to_string(HH_CLOSE_ALL)}));
 }
 
@@ -108,12 +109,14 @@ TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
     for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName"}) {
         char* value = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
-        texts += (query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-") + std::string("|");
+        texts += (query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-")
+            + std::string("|");
     }
     EXPECT_EQ(texts, std::string(kProductVersion) + "|" + std::string(kProductVersion) + "-" + std::string(kBuildDate) +
                          "|velmar1.exe|Velmar mail server|Brindle|");
     char* description = nullptr;
-    EXPECT_TRUE(query(block.data(), "\\StringFileInfo\\040904E4\\FileDescription", reinterpret_cast<LPVOID*>(&description),
+    EXPECT_TRUE(query(block.data(), "\\StringFileInfo\\040904E4\\FileDescription",
+                      reinterpret_cast<LPVOID*>(&description),
                       &length) && description != nullptr && *description != '\0');
     FreeLibrary(version);
 }

@@ -66,7 +66,8 @@ std::vector<Dialog> ReadDialogs(const char* relative) {
                 {"PUSHBUTTON", {Kind::Button, true}},  {"DEFPUSHBUTTON", {Kind::Button, true}}};
             const auto [kind, defaultStop] = types.at(m[1]);
             const auto has = [&](const char* style) { return pending.find(style) != std::string::npos; };
-            dialogs.back().controls.push_back({kind, m[2], m[3], (defaultStop || has("WS_TABSTOP")) && !has("NOT WS_TABSTOP"),
+            dialogs.back().controls.push_back({kind, m[2], m[3],
+                                               (defaultStop || has("WS_TABSTOP")) && !has("NOT WS_TABSTOP"),
                                                has("WS_GROUP")});
         }
         pending.clear();
@@ -151,7 +152,8 @@ TEST(KeyboardAccess, ComposeWindow) {
         altKeys[Mnemonic("&" + (*it)[1].str())] = (*it)[2];
     const std::map<std::string, std::string> idNames = {
         {"3000", "IDC_TO_BUTTON"}, {"3002", "IDC_CC_BUTTON"}, {"3004", "IDC_BCC_BUTTON"}, {"3007", "IDC_SUBJECT"},
-        {"3008", "IDC_BODY"}, {"3009", "IDC_SEND"}, {"3010", "IDC_CANCEL"}, {"3012", "IDC_ATTACH"}, {"3013", "IDC_REPLY_LABEL"},
+        {"3008", "IDC_BODY"}, {"3009", "IDC_SEND"}, {"3010", "IDC_CANCEL"}, {"3012", "IDC_ATTACH"},
+        {"3013", "IDC_REPLY_LABEL"},
         {"3014", "IDC_REPLY_ALL"}, {"3015", "IDC_REPLY_SENDER"}, {"3016", "IDC_INCLUDE_LABEL"}, {"3017", "IDC_INCLUDE_YES"},
         {"3019", "IDC_REPLY_SAVE_DEFAULT"}, {"3020", "IDC_BODY_LABEL"}};
     std::vector<char> menuKeys;

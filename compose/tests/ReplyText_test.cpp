@@ -35,7 +35,8 @@ const std::string kQuoted = "\r\n\r\nHi all,\r\n> earlier\r\n>> older\r\n>-- \r\
 const std::string kLongList = std::string(495, 'a') + "@x.org,ceo@example.com.au";
 
 TEST(PrefillReply, FieldsAndBodyByChoice) {
-    const struct { const char* name; std::string source; int choice, option, width; std::string fields, body; } cases[] = {
+    const struct { const char* name; std::string source; int choice, option, width; std::string fields, body; }
+        cases[] = {
         {"stored default: To from Reply-To, subject as it is", kHeader + kBody, 2, 2, 70, "alice@example.org||Lunch", ""},
         {"no Reply-To: empty To", "To: b@x.org\nSubject: Hi\n\nText\n", 2, 2, 70, "||Hi", ""},
         {"All: To and CC with continuations; own and reply address left out", kHeader, 1, 2, 70,
@@ -52,7 +53,8 @@ TEST(PrefillReply, FieldsAndBodyByChoice) {
         {"\"<\" in a quoted Reply-To name", "Reply-To: \"Eve <evil@x.org>\" <eve@y.org>\n\n", 2, 2, 70, "eve@y.org||", ""},
         {"headers cut short are not read past", "Subject:\nReply-To:\nTo:\n\n", 1, 2, 70, "||", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(Reply(c.source, c.choice, c.option, c.width), std::pair(c.fields, c.body)) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(Reply(c.source, c.choice, c.option, c.width), std::pair(c.fields, c.body)) << c.name;
 }
 
 TEST(PrefillReply, LongLinesReadWholeAtEveryChunkSize) {
@@ -65,7 +67,8 @@ TEST(PrefillReply, LongLinesReadWholeAtEveryChunkSize) {
         const auto [fields, got] = Reply(source, 1 | 12, 2 | 16, 70, chunk);
         EXPECT_EQ(got, body);
         // the last address whole
-        EXPECT_TRUE(fields.starts_with("|user0@example.com,user1@example.com,") && fields.ends_with(".com|" + std::string(300, 's')))
+        EXPECT_TRUE(fields.starts_with("|user0@example.com,user1@example.com,")
+                    && fields.ends_with(".com|" + std::string(300, 's')))
             << chunk;
         EXPECT_GT(fields.find('|', 1), 9000u) << "every address, past what the CC field shows at once";
     }

@@ -11,7 +11,8 @@ TEST(WrapBodyText, Cases) {
     const std::string a72 = Repeat('a', 72);
     std::string zhe30;
     for (int i = 0; i < 30; ++i) zhe30 += "\xD0\x96";
-    const struct { const char* name; std::string in; bool wrap; std::string want; std::size_t sendWrap = 72; bool utf8 = false; }
+    const struct { const char* name; std::string in; bool wrap; std::string want; std::size_t sendWrap = 72;
+                   bool utf8 = false; }
         cases[] = {
         {"no wrap keeps every byte", Repeat('x', 200) + "\n\r\n", false, Repeat('x', 200) + "\n\r\n\r\n"},
         {"72 characters unchanged", a72 + "\r\nb\r\n", true, a72 + "\r\nb\r\n\r\n"},
@@ -38,7 +39,10 @@ TEST(WrapBodyText, LongBodyWrittenWhole) {
     std::string body;
     while (body.size() < 70000) body += "word ";
     const std::string out = WrapBodyText(body, true, 72);
-    const auto letters = [](std::string text) { return std::erase_if(text, [](char c) { return c == '\r' || c == '\n' || c == ' '; }), text; };
+    const auto letters = [](std::string text) {
+        std::erase_if(text, [](char c) { return c == '\r' || c == '\n' || c == ' '; });
+        return text;
+    };
     EXPECT_EQ(letters(out), letters(body));
     for (std::size_t start = 0, end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
         EXPECT_LE(end - start, 72u);

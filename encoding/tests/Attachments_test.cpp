@@ -78,7 +78,8 @@ TEST_F(AttachmentsTest, DisplayTextIsCutToItsAreaAndOptAttachIsReadOnEveryAdd) {
 TEST_F(AttachmentsTest, PartsWritten) {
     const std::string head = "\n--==Velmar_v8.2==\nContent-Type: ";
     // wantIsPrefix: the part starts with `want`.
-    const struct { const char* name; bool optAttach, uuencode; std::string displayName, bytes, want; bool wantIsPrefix = false; }
+    const struct { const char* name; bool optAttach, uuencode; std::string displayName, bytes, want;
+                   bool wantIsPrefix = false; }
         cases[] = {
         {"inline text part", false, false, "notes.txt", "line one\r\n\tline two\r\nlast",
          head + "text/plain; name=\"notes.txt\"\nContent-Transfer-Encoding: 7bit\n\nline one\n\tline two\nlast\n"},
@@ -111,7 +112,8 @@ TEST_F(AttachmentsTest, PartsWritten) {
 }
 
 TEST(IsSpoolCopy, InsideTheDirectoryOnly) {
-    const struct { const char *path, *spool; bool want; } cases[] = {{"C:\\spool\\a", "c:\\SPOOL", true}, {"C:\\spool\\a", "C:\\spool\\", true},
+    const struct { const char *path, *spool; bool want; } cases[] = {{"C:\\spool\\a", "c:\\SPOOL", true},
+                                                                     {"C:\\spool\\a", "C:\\spool\\", true},
                  {"C:\\spool2\\a", "C:\\spool", false}, {"C:\\spool", "C:\\spool", false},
                  {"C:\\anything", "", false}};  // an unset spool directory holds nothing
     for (const auto& c : cases) EXPECT_EQ(IsSpoolCopy(c.path, c.spool), c.want) << c.path << " in " << c.spool;
@@ -129,13 +131,15 @@ TEST(ExtensionListed, LinesOfTheList) {
     const struct { const char* name; std::string list; const char* extension; bool want; } cases[] = {
         {"CR LF lines", ".zip\r\n.dat\r\n", ".dat", true}, {"any case", ".ZIP\r\n", ".zip", true},
         {"without the dot", "dat\r\n", ".dat", false}, {"LF-only lines", ".zip\n.dat\n", ".dat", true},
-        {"last line without a line end", ".zip\r\n.dat", ".dat", true}, {"a prefix is no match", ".da\r\n", ".dat", false},
+        {"last line without a line end", ".zip\r\n.dat", ".dat", true},
+        {"a prefix is no match", ".da\r\n", ".dat", false},
         {"a 127-byte line ends the list", std::string(125, 'x') + "\r\n.dat\r\n", ".dat", false},
         {"a 126-byte line does not", std::string(124, 'x') + "\r\n.dat\r\n", ".dat", true},
         {"no extension", ".dat\r\n", "", false},
     };
     for (const auto& c : cases) EXPECT_EQ(ExtensionListed(c.list, c.extension), c.want) << c.name;
-    EXPECT_EQ(std::string(FileExtension("C:\\a.b\\report.DAT")) + "|" + std::string(FileExtension("C:\\dir\\README")), ".DAT|");
+    EXPECT_EQ(std::string(FileExtension("C:\\a.b\\report.DAT")) + "|" + std::string(FileExtension("C:\\dir\\README")),
+              ".DAT|");
 }
 
 }  // namespace

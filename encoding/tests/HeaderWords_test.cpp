@@ -21,9 +21,11 @@ TEST(SingleWordEncoders, DocumentedResults) {
     const SingleWordCase cases[] = {
         {"German after ASCII", false, kGerman, 4095, 1252, "Gr=?ISO-8859-1?Q?=FC=DFe_aus_K=F6?=ln\r\n"},
         {"German whole", true, kGerman, 4095, 1252, "=?ISO-8859-1?Q?Gr=FC=DFe_aus_K=F6?=ln\r\n"},
-        {"7-bit gets CR LF", true, "plain", 4095, 1252, "plain\r\n"}, {"7-bit ending in CR gets LF", true, "plain\r", 4095, 1252, "plain\r\n"},
+        {"7-bit gets CR LF", true, "plain", 4095, 1252, "plain\r\n"},
+        {"7-bit ending in CR gets LF", true, "plain\r", 4095, 1252, "plain\r\n"},
         {"7-bit ending in LF stays", false, "plain\n", 4095, 1252, "plain\n"},
-        {"unlisted page after ASCII", false, kGerman, 4095, 437, kGerman}, {"unlisted page whole", true, kGerman, 4095, 1258, kGerman},
+        {"unlisted page after ASCII", false, kGerman, 4095, 437, kGerman},
+        {"unlisted page whole", true, kGerman, 4095, 1258, kGerman},
         {"ASCII second half stays plain", false, "\xE9\xE9 and an ASCII tail", 4095, 1250,
          "=?ISO-8859-2?Q?=E9=E9?= and an ASCII tail\r\n"},
         // One word holds 18 escapes; the rest follows in further words instead of being lost.
@@ -63,8 +65,10 @@ TEST(SingleWordEncoders, ConvertedTextStaysWithinItsArea) {
 }
 
 TEST(QEncodeChunk, StopsWhereTheDocumentedRulesSay) {
-    const struct { const char* name; std::string text; std::size_t limit; std::string want; std::size_t stop; } cases[] = {
-        {"plain tail left to the caller", "\xE9 a", 100, "=E9", 1}, {"space as underscore", "\xE9 a\xE9", 100, "=E9_a=E9", 4},
+    const struct { const char* name; std::string text; std::size_t limit; std::string want;
+                   std::size_t stop; } cases[] = {
+        {"plain tail left to the caller", "\xE9 a", 100, "=E9", 1},
+        {"space as underscore", "\xE9 a\xE9", 100, "=E9_a=E9", 4},
         {"line end stops", "\xE9\r\n\xE9", 100, "=E9", 1},
         {"closing escape ends the word", "\x1B$B\x24\x22\x1B(Bxyz", 100, "=1B$B$=22=1B=28B", 8},
         {"55 characters at most", std::string(30, '\xE9'), 4000, Repeat("=E9", 18), 18},
@@ -76,7 +80,8 @@ TEST(QEncodeChunk, StopsWhereTheDocumentedRulesSay) {
 }
 
 TEST(QEncodeFolded, SpacesLeadPairsAndFolds) {
-    const struct { const char* name; std::string text; std::size_t capacity; unsigned codePage; std::string want; } cases[] = {
+    const struct { const char* name; std::string text; std::size_t capacity; unsigned codePage;
+                   std::string want; } cases[] = {
         {"space as =20", "a b\xE9", 4096, 1250, "=?ISO-8859-2?Q?a=20b=E9?="},
         {"fold after 72", std::string(100, 'x'), 4096, 1250,
          "=?ISO-8859-2?Q?" + std::string(57, 'x') + "?=\r\n =?ISO-8859-2?Q?" + std::string(43, 'x') + "?="},
@@ -86,16 +91,19 @@ TEST(QEncodeFolded, SpacesLeadPairsAndFolds) {
          "=?ISO-8859-2?Q?" + std::string(54, 'x') + "=B0?=\r\n =?ISO-8859-2?Q?=A1?="},
         {"lone lead byte at the end", "a\xB0", 4096, 936, "=?ISO-8859-2?Q?a=B0?="},
         {"line end escaped", "\xE9\r\nb", 4096, 1250, "=?ISO-8859-2?Q?=E9=0D=0Ab?="},
-        {"area smaller than the opening", "\xE9", 16, 1250, "\r\n"}, {"area for the opening only", "\xE9", 18, 1250, "=?ISO-8859-2?Q?" "?="}};
+        {"area smaller than the opening", "\xE9", 16, 1250, "\r\n"},
+        {"area for the opening only", "\xE9", 18, 1250, "=?ISO-8859-2?Q?" "?="}};
     for (const auto& c : cases) EXPECT_EQ(QEncodeFolded(c.text, c.capacity, "ISO-8859-2", c.codePage), c.want) << c.name;
 }
 
 TEST(FoldAtBlanks, NoLineOverTheLimit) {
     const struct { const char* name; std::string line; std::size_t limit; std::string want; } cases[] = {
-        {"fits", "Subject: a b", 12, "Subject: a b"}, {"last blank within the limit", "Subject: aa bb cc", 12, "Subject: aa\n bb cc"},
+        {"fits", "Subject: a b", 12, "Subject: a b"},
+        {"last blank within the limit", "Subject: aa bb cc", 12, "Subject: aa\n bb cc"},
         {"several folds", "S: aaa bbb ccc ddd", 7, "S: aaa\n bbb\n ccc\n ddd"},
         {"a word too long for a line", "S: " + std::string(20, 'x'), 10, ""},
-        {"1000 characters at 998", "S: " + std::string(990, 'x') + " yyyyyy", 998, "S: " + std::string(990, 'x') + "\n yyyyyy"}};
+        {"1000 characters at 998", "S: " + std::string(990, 'x') + " yyyyyy", 998,
+         "S: " + std::string(990, 'x') + "\n yyyyyy"}};
     for (const auto& c : cases) EXPECT_EQ(FoldAtBlanks(c.line, c.limit), c.want) << c.name;
 }
 

@@ -17,7 +17,8 @@ TEST(ByteOrderMarks, DecideHowAFileIsRead) {
         {"UTF-16 LE lone surrogate", std::string("\xFF\xFE\x3D\xD8" "A\0", 6), TextBom::Utf16Le, "\xEF\xBF\xBD" "A"},
         {"UTF-16 BE mark is not read as UTF-16", "\xFE\xFF\x04\x1F", TextBom::None, "\xFE\xFF\x04\x1F"},
     };
-    for (const auto& c : cases) EXPECT_EQ(std::pair(DetectBom(c.bytes), Utf8OfMarkedFile(c.bytes)), std::pair(c.want, c.wantText)) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(std::pair(DetectBom(c.bytes), Utf8OfMarkedFile(c.bytes)), std::pair(c.want, c.wantText)) << c.name;
 }
 
 TEST(Utf8Text, ConvertsBothWaysAndReplacesWhatIsBroken) {
@@ -45,7 +46,8 @@ TEST(CharsetLabels, NameTheBytesUsed) {
         {"no-break space of 1251 keeps ISO-8859-5", 1251, "\xA0", "ISO-8859-5"},
         {"Central European letter shared with ISO-8859-2", 1250, "\xE8", "ISO-8859-2"},
         {"1250 S caron is windows-1250", 1250, "\x8A", "windows-1250"},
-        {"Japanese is not in the table", 932, "\x82\xA0", "ISO-2022-JP"}, {"UTF-8 is not in the table", 65001, "\xC3\xA9", "UTF-8"},
+        {"Japanese is not in the table", 932, "\x82\xA0", "ISO-2022-JP"},
+        {"UTF-8 is not in the table", 65001, "\xC3\xA9", "UTF-8"},
     };
     for (const auto& c : cases) EXPECT_STREQ(CharsetForText(c.codePage, c.text), c.want) << c.name;
     EXPECT_EQ(HeaderCharsetForText(437, "\x96"), nullptr);

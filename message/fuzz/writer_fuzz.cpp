@@ -46,7 +46,8 @@ public:
         return out;
     }
     std::u16string FromAnsi(std::string_view bytes) const override {
-        return {reinterpret_cast<const unsigned char*>(bytes.data()), reinterpret_cast<const unsigned char*>(bytes.data() + bytes.size())};
+        return {reinterpret_cast<const unsigned char*>(bytes.data()),
+                reinterpret_cast<const unsigned char*>(bytes.data() + bytes.size())};
     }
 };
 
@@ -62,7 +63,8 @@ void CheckUtf8Words(std::string_view text) {
         std::string decoded;
         for (std::size_t i = at; i < end; ++i) {
             const bool escape = text[i] == '=' && i + 2 < end;
-            decoded += escape ? static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2])) : text[i] == '_' ? ' ' : text[i];
+            decoded += escape ? static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]))
+                              : text[i] == '_' ? ' ' : text[i];
             i += escape ? 2 : 0;
         }
         if (!IsValidUtf8(decoded)) std::abort();
@@ -120,7 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t start = 0; start < header.size();) {
         const std::size_t end = header.find("\r\n", start);
         const std::string_view line = header.substr(start, end - start);
-        if (std::none_of(std::begin(knownHeaders), std::end(knownHeaders), [&](auto name) { return line.starts_with(name); }))
+        if (std::none_of(std::begin(knownHeaders), std::end(knownHeaders),
+                         [&](auto name) { return line.starts_with(name); }))
             std::abort();
         start = end + 2;
     }

@@ -10,7 +10,8 @@ namespace {
 class MessageHeaderTest : public ::testing::Test, protected testing::MessageWorld {
 protected:
     MessageFileBytes Format(MessageInput input, unsigned codePage = 1252) {
-        return FormatMessageFiles(std::move(input), ResolvedSettings(), directory, WritingMoment{codePage, now, zone, 42},
+        return FormatMessageFiles(std::move(input), ResolvedSettings(), directory,
+                                  WritingMoment{codePage, now, zone, 42},
                                   "C:\\MAIL\\spool\\D0000000000000001.GSC");
     }
     static MessageInput Simple() {
@@ -42,7 +43,8 @@ TEST_F(MessageHeaderTest, WholeHeaderBlockAndControlFile) {
 
 TEST(FormatZoneText, SignsHoursAndMinutes) {
     const struct { ZoneInfo zone; const char* want; } cases[] = {
-        {{true, 0, 0, false, {}}, "+0000"},     {{true, -330, 0, false, {}}, "+0530"}, {{true, 300, 0, false, {}}, "-0500"},
+        {{true, 0, 0, false, {}}, "+0000"},     {{true, -330, 0, false, {}}, "+0530"},
+        {{true, 300, 0, false, {}}, "-0500"},
         {{true, 210, 0, false, {}}, "-0330"},   {{true, 300, -60, true, {}}, "-0400"},  // daylight time in effect
         {{true, 300, -60, false, {}}, "-0500"}, {{false, 0, 0, false, {}}, "+0000"},
         {{false, 0, 0, false, std::string("EST5EDT-and-more")}, "EST5EDT-and"},  // cut to 11
@@ -67,12 +69,14 @@ TEST_F(MessageHeaderTest, SenderStyles) {
     // No host: the lines close without one, X-Sender shows a bare "@".
     config.hostName.clear();
     library.users.clear();
-    EXPECT_EQ(SenderLines(Format(Simple()).data), "From: \"From Setting\" <alice>\r\nReply-To: <alice>\r\nX-Sender: <alice@>\r\n");
+    EXPECT_EQ(SenderLines(Format(Simple()).data),
+              "From: \"From Setting\" <alice>\r\nReply-To: <alice>\r\nX-Sender: <alice@>\r\n");
 }
 
 TEST_F(MessageHeaderTest, OverrideStyleLinesAndEmptySettings) {
     backend.SetDword("SOFTWARE\\Brindle\\Velmar\\_Mail", "FROMSTYLE", 1);
-    EXPECT_EQ(SenderLines(Format(Simple()).data), "From: alice\r\nReply-To: alice@example.com\r\nX-Sender: alice@example.com\r\n");
+    EXPECT_EQ(SenderLines(Format(Simple()).data),
+              "From: alice\r\nReply-To: alice@example.com\r\nX-Sender: alice@example.com\r\n");
     backend.SetString(UserKey("alice"), "FROMHDR", "From: The Desk <desk@example.com>");
     backend.SetString(UserKey("alice"), "REPLYHDR", "");  // an empty setting leaves the line out
     EXPECT_EQ(SenderLines(Format(Simple()).data), "From: The Desk <desk@example.com>\r\nX-Sender: alice@example.com\r\n");
@@ -86,7 +90,8 @@ TEST_F(MessageHeaderTest, ReceiptLinesRawLinesAndEmptyFields) {
     const auto files = Format(input);
     EXPECT_EQ(files.data.rfind("X-Job: 1\r\nX-Glued: Date: Thu,", 0), 0u);
     EXPECT_NE(files.data.find("X-Sender: <alice@example.com>\r\nX-Confirm-Reading-To: alice@example.com\r\n"
-                              "Return-receipt-to: alice@example.com\r\nRegistered:   \r\nX-Mailer:"), std::string::npos);
+                              "Return-receipt-to: alice@example.com\r\nRegistered:   \r\nX-Mailer:"),
+                                  std::string::npos);
     EXPECT_EQ(files.data.find("Subject:"), std::string::npos);
     EXPECT_EQ(files.data.find("\r\nTo:"), std::string::npos);
     EXPECT_TRUE(files.control.ends_with("S<alice>\r\n"));  // the control file is still written
@@ -135,7 +140,8 @@ TEST_F(MessageHeaderTest, EightBitDisplayNamesKeepTheAddressAndOneLineEnd) {
         const std::string header = files.data.substr(to + 2, files.data.find("\r\nSubject:") - to - 2);
         EXPECT_NE(header.find("<bob@example.com>"), std::string::npos) << header;
         EXPECT_EQ(header.find("\r\r"), std::string::npos) << header;
-        for (std::size_t at = 0; (at = header.find('\n', at)) != std::string::npos; ++at) EXPECT_EQ(header[at - 1], '\r') << header;
+        for (std::size_t at = 0; (at = header.find('\n', at)) != std::string::npos; ++at)
+            EXPECT_EQ(header[at - 1], '\r') << header;
         EXPECT_NE(files.control.find("R<bob@example.com>\r\n"), std::string::npos);
     }
 }

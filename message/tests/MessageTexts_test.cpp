@@ -44,7 +44,8 @@ TEST(MessageTexts, AllInTheCodePageOrAllUtf8) {
     const struct { const char* name; const AnsiCodec& codec; std::vector<std::u16string> texts; unsigned wantCodePage;
                    std::vector<std::string> want; } cases[] = {
         {"1252 text fits, with an en dash", kWestern, {u"caf\u00e9", u"10 – 12"}, 1252, {"caf\xE9", "10 \x96 12"}},
-        {"1252: Polish letter in one field", kWestern, {u"caf\u00e9", u"Żółw"}, 65001, {"caf\xC3\xA9", "\xC5\xBB\xC3\xB3\xC5\x82w"}},
+        {"1252: Polish letter in one field", kWestern, {u"caf\u00e9", u"Żółw"}, 65001,
+         {"caf\xC3\xA9", "\xC5\xBB\xC3\xB3\xC5\x82w"}},
         {"1252: no look-alike for Cyrillic", kWestern, {u"Привет"}, 65001, {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"}},
         {"932 kanji and half-width kana fit", kJapanese, {u"会議 ｱ", u""}, 932, {"\x89\xEF\x8B\x63 \xB1", ""}},
         {"932: emoji outside the BMP", kJapanese, {u"会議 😀"}, 65001, {"\xE4\xBC\x9A\xE8\xAD\xB0 \xF0\x9F\x98\x80"}},

@@ -75,7 +75,8 @@ TEST_F(RecipientListsTest, FoldedLists) {
     Writer().WriteFoldedList(out, "X-Attachments:", "a.txt;b.txt;", ';');
     Writer().WriteFoldedList(out, "X-Attachments:", one + ";" + two + ";" + three + ";", ';');
     Writer().WriteFoldedList(out, "To:", "\"Ren\xE9 Roe\" <r@x.org>", ',');
-    EXPECT_EQ(out, "X-Attachments: a.txt;b.txt;\nX-Attachments: " + one + ";\n         " + two + ";\n         " + three +
+    EXPECT_EQ(out,
+              "X-Attachments: a.txt;b.txt;\nX-Attachments: " + one + ";\n         " + two + ";\n         " + three +
                        ";\nTo: \"Ren=?ISO-8859-1?Q?=E9?= Roe\" <r@x.org>\n");
 }
 
@@ -90,7 +91,8 @@ TEST(SeparateAtLineBreaks, ALineBreakIsAComma) {
 
 TEST(BareAddress, ReducesEveryItemForm) {
     for (auto [in, want] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"  bob@x.org \n", "bob@x.org"}, {"\"Bob, Jr\" <bob@x.org>", "bob@x.org"}, {"bob@x.org (Bob)", "bob@x.org"},
+             {"  bob@x.org \n", "bob@x.org"}, {"\"Bob, Jr\" <bob@x.org>", "bob@x.org"},
+             {"bob@x.org (Bob)", "bob@x.org"},
              {"'Bob' <bob@x.org>", "bob@x.org"}, {"(open bob@x.org", "(open bob@x.org"}, {"", ""}}) {
         std::string item = in;
         EXPECT_EQ(BareAddress(item), std::string(want).size()) << in;

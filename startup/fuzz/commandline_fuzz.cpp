@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto* list : {&r.toText, &r.ccText, &r.bccText}) fits(list->value_or(""), std::string::npos, true);
     for (const auto& [value, capacity] :
          {std::pair{r.bodyPath, cap::bodyPath}, {r.attachPath, cap::attachPath}, {r.headerCharset, cap::charsetName},
-          {r.bodyCharset, cap::charsetName}, {p.hostName.value_or(""), cap::hostOverride}, {p.userId.value_or(""), cap::userOverride}})
+          {r.bodyCharset, cap::charsetName}, {p.hostName.value_or(""), cap::hostOverride},
+          {p.userId.value_or(""), cap::userOverride}})
         fits(value, capacity);
     for (const auto& a : p.attachments)
         if (a.path.size() > cap::attachPath || (a.displayName.empty() && !a.path.empty())) std::abort();

@@ -16,11 +16,11 @@ std::string Describe(const ParsedCommandLine& p) {
         if (!value.empty()) out += std::string(out.empty() ? "" : " | ") + std::string(label) + value;
     };
     const auto& r = p.request;
-    for (const auto& [label, value] : {std::pair{"reply=", p.replyFilePath}, {"rejected=", p.rejectedText}, {"to=", p.fields.to},
-                                       {"cc=", p.fields.cc}, {"bcc=", p.fields.bcc}, {"subject=", p.fields.subject},
-                                       {"body=", r.bodyPath}, {"attach=", r.attachPath}, {"host=", p.hostName.value_or("")},
-                                       {"user=", p.userId.value_or("")}})
-        add(label, value);
+    const std::pair<const char*, std::string> values[] = {
+        {"reply=", p.replyFilePath}, {"rejected=", p.rejectedText}, {"to=", p.fields.to}, {"cc=", p.fields.cc},
+        {"bcc=", p.fields.bcc}, {"subject=", p.fields.subject}, {"body=", r.bodyPath}, {"attach=", r.attachPath},
+        {"host=", p.hostName.value_or("")}, {"user=", p.userId.value_or("")}};
+    for (const auto& [label, value] : values) add(label, value);
     if (r.parameterMode)  // the lists as given, kept whole (the "long lines" row of the parameter-file table)
         for (const auto& [label, value] : {std::pair{"T=", r.toText}, {"C=", r.ccText}, {"B=", r.bccText}})
             add(label, value.value_or(""));
@@ -38,7 +38,8 @@ const struct { const char* name; std::string line, want; } switchCases[] = {
     // mailto: a plain query is the subject exactly as written; the URL ends at its first line break.
     {"mailto query", "mailto:bob@example.com?Hello", "to=bob@example.com | subject=Hello"},
     {"mailto any case, pairs decoded", "MailTo:b@x?subject=Hi%20there&body=x", "to=b@x | subject=Hi there"},
-    {"mailto list whole past 511 characters", "mailto:" + std::string(500, 'a') + "@example.com.au?Hi", "to=" + std::string(500, 'a') + "@example.com.au | subject=Hi"},
+    {"mailto list whole past 511 characters", "mailto:" + std::string(500, 'a') + "@example.com.au?Hi",
+     "to=" + std::string(500, 'a') + "@example.com.au | subject=Hi"},
     {"mailto ends at CR LF", "mailto:b@x?Hi\r\nBcc: victim@example.org", "to=b@x | subject=Hi"},
     {"RPL anywhere wins", "-t b@x -s x C:\\spool\\RPL001.txt", "reply=-t b@x -s x C:\\spool\\RPL001.txt"},
     // An unquoted value runs to the next hyphen, blanks included; a quoted one holds hyphens.
@@ -110,7 +111,8 @@ TEST(ParseCommandLine, ParameterFiles) {
 }
 
 TEST(CutLineEnd, CutsAtLineFeedThenCarriageReturn) {
-    const struct { std::string text, want; bool cut; } cases[] = {{"abc\r\ndef", "abc", true}, {"a\rb\nc", "a", true}, {"plain", "plain", false}};
+    const struct { std::string text, want; bool cut; } cases[] = {{"abc\r\ndef", "abc", true}, {"a\rb\nc", "a", true},
+                                                                  {"plain", "plain", false}};
     for (auto c : cases) EXPECT_EQ(std::pair(CutLineEnd(c.text), c.text), std::pair(c.cut, c.want));
 }
 

@@ -91,7 +91,8 @@ TEST_F(BatchRefusalTest, EveryNamedAttachmentIsInTheMessageOrNothingIsSent) {
 
     // An attachment path too long for its field, or one that cannot be read: exit 5, nothing queued.
     spool.Empty();
-    const std::string body = File("c.txt", "x\r\n"), longPath = work / (std::string(262 - work.Path().size(), 'r') + ".txt.old");
+    const std::string body = File("c.txt", "x\r\n"),
+        longPath = work / (std::string(262 - work.Path().size(), 'r') + ".txt.old");
     File("job~NEX.txt", "T:bob@example.com\nF:" + (work / "c.txt") + "\nA:" + longPath + "\n");
     EXPECT_EQ(Send(work / "job~NEX.txt"), 5);
     EXPECT_EQ(Send("-t bob@example.com -a " + Quoted(work / "missing.bin") + " -f " + body), 5);

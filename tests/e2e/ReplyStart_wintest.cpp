@@ -17,8 +17,8 @@ constexpr auto Text = wintest::ControlText;
 
 using ReplyStart = wintest::CleanMachineTest;
 using wintest::kRootUserKey;
-enum Id { To = IDC_TO, Cc = IDC_CC, Subject = IDC_SUBJECT, Body = IDC_BODY, All = IDC_REPLY_ALL, Sender = IDC_REPLY_SENDER,
-          Yes = IDC_INCLUDE_YES, No = IDC_INCLUDE_NO };
+enum Id { To = IDC_TO, Cc = IDC_CC, Subject = IDC_SUBJECT, Body = IDC_BODY,
+          All = IDC_REPLY_ALL, Sender = IDC_REPLY_SENDER, Yes = IDC_INCLUDE_YES, No = IDC_INCLUDE_NO };
 
 // "to|cc|subject|pressed buttons|body" of the window.
 std::string Shown(HWND window) {
@@ -78,7 +78,8 @@ TEST_F(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
     std::string body;
     for (int i = 0; body.size() < 100 * 1024; ++i) body += "line " + std::to_string(i) + std::string(i % 400, '.') + "\r\n";
     wintest::ScratchDir dir("reply-long");
-    const std::string source = dir / "RPL002.txt", replyTo = std::string(495, 'a') + "@x.org,ceo@example.com.au";  // shown whole, not cut at 510
+    // The Reply-To list is shown whole, not cut at 510.
+    const std::string source = dir / "RPL002.txt", replyTo = std::string(495, 'a') + "@x.org,ceo@example.com.au";
     ASSERT_TRUE(wintest::WriteWholeFile(
         source, "X-Trace: " + std::string(10000, 'x') + "\r\nReply-To: " + replyTo + "\r\nSubject: Long\r\n\r\n" + body));
     for (const std::string& path : {source, dir / "RPL003.txt"}) {  // the second one never existed

@@ -43,7 +43,8 @@ TEST_F(StartKinds, EachKindOfCommandLine) {
             EXPECT_EQ(records.WaitFor("mqsend.log"), "mqsend " + c.arguments + "\r\n");
             continue;
         }
-        HWND window = c.want == Start::Window ? client.WaitForShownWindow("VELMAR1") : client.WaitForWindow("VELMAR1", 5000);
+        HWND window = c.want == Start::Window ? client.WaitForShownWindow("VELMAR1")
+            : client.WaitForWindow("VELMAR1", 5000);
         if (c.want == Start::Window) {
             ASSERT_TRUE(window != nullptr && IsWindowVisible(window));
             std::string shown;

@@ -22,11 +22,13 @@ constexpr char attachDir[] = "C:\\velmar-attach";  // fixed: an attached file's 
 struct Typed { const wchar_t *to, *cc, *bcc, *subject, *body; };
 
 void Type(HWND window, const Typed& t) {
-    for (const auto& [id, text] : {std::pair{IDC_TO, t.to}, {IDC_CC, t.cc}, {IDC_BCC, t.bcc}, {IDC_SUBJECT, t.subject}, {IDC_BODY, t.body}})
+    for (const auto& [id, text]
+         : {std::pair{IDC_TO, t.to}, {IDC_CC, t.cc}, {IDC_BCC, t.bcc}, {IDC_SUBJECT, t.subject}, {IDC_BODY, t.body}})
         SetDlgItemTextW(window, id, text);
 }
 void Type(HWND window, const std::string& to, const std::string& subject, const std::string& body) {
-    for (const auto& [id, text] : {std::pair{IDC_TO, to}, {IDC_CC, std::string()}, {IDC_BCC, std::string()}, {IDC_SUBJECT, subject},
+    for (const auto& [id, text]
+         : {std::pair{IDC_TO, to}, {IDC_CC, std::string()}, {IDC_BCC, std::string()}, {IDC_SUBJECT, subject},
                                    {IDC_BODY, body}})
         SetDlgItemTextA(window, id, text.c_str());
 }
@@ -52,14 +54,16 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
         Typed typed;
         std::vector<std::pair<const char*, std::string>> rootSettings;
     } cases[] = {
-        {"window_ascii", {L"bob@example.com", L"carol@example.org", L"dave@example.net", L"Hello", L"Line one\r\nLine two\r\n"}, {}},
+        {"window_ascii",
+         {L"bob@example.com", L"carol@example.org", L"dave@example.net", L"Hello", L"Line one\r\nLine two\r\n"}, {}},
         {"window_latin1_qp", {L"bob@example.com", L"", L"", L"Menu", L"caf\u00e9 = ok\r\n"}, {}},
         {"window_wrap",
          {L"bob@example.com", L"", L"", L"Wrapped",
           L"This line is far longer than the wrap column, so it is cut at the last blank before it and goes on.\r\nshort\r\n"},
          {{"OPT_WRAP", "#1"}, {"SENDWRAP", "#40"}}},
         {"window_mailaddr", {L"bob@example.com", L"", L"", L"From sales", L"Hi\r\n"}, {{"MAILADDR", "sales@example.com"}}},
-        {"window_cp1252_dash", {L"bob@example.com", L"", L"", L"Plan \u2013 \u20ac5", L"See you at 10 \u2013 bring\u2026\r\n"}, {}},
+        {"window_cp1252_dash",
+         {L"bob@example.com", L"", L"", L"Plan \u2013 \u20ac5", L"See you at 10 \u2013 bring\u2026\r\n"}, {}},
         {"window_utf8",
          {L"\u0141ukasz \u017b\u00f3\u0142w <alice@example.com>, \u0418\u0432\u0430\u043d <ivan@example.com>", L"", L"",
           L"Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 ja\u017a\u0144, \u041f\u0440\u0438\u0432\u0435\u0442, "
@@ -99,7 +103,8 @@ TEST_F(WindowSendTest, MailtoLinkPrefillsDecodedText) {
         GetDlgItemTextW(window, id, buffer, 256);
         shown += buffer + std::wstring(L"|");
     }
-    EXPECT_EQ(shown, L"bob@example.com|carol@example.org|Gr\u00fc\u00dfe \u043c\u0438\u0440|\u4f1a\u8b70\r\n\U0001F600|");
+    EXPECT_EQ(shown,
+              L"bob@example.com|carol@example.org|Gr\u00fc\u00dfe \u043c\u0438\u0440|\u4f1a\u8b70\r\n\U0001F600|");
     PostMessageA(window, WM_CLOSE, 0, 0);
     client.Wait();
 }
@@ -204,7 +209,8 @@ TEST_F(WindowSendTest, RefusesWhatItCannotSendAndSendsTheRestWhole) {
     for (std::size_t at; (at = header.find("\r\n ")) != std::string::npos;) header.erase(at, 2);
     EXPECT_NE(header.find("\r\nSubject: " + subject + "\r\n"), std::string::npos) << "unfolds to the whole subject";
     body[8] = ' ';  // the 0x1A goes out as a blank
-    for (const std::string& whole : {"\r\n\r\n" + body, std::string("\r\n\r\nplain notes\r\n"), std::string("\r\n--==Velmar_v8.2==--\r\n")})
+    for (const std::string& whole
+         : {"\r\n\r\n" + body, std::string("\r\n\r\nplain notes\r\n"), std::string("\r\n--==Velmar_v8.2==--\r\n")})
         EXPECT_NE(sent.find(whole), std::string::npos) << whole.substr(0, 40);
 
     wintest::Pump();

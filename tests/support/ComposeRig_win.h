@@ -24,7 +24,8 @@ namespace velmar::wintest {
 // A plain visible top-level window with the compose window's caption.
 inline HWND CreateParentWindow() {
     static const ATOM registered = [] {
-        const WNDCLASSA cls{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "VelmarTestParent"};
+        const WNDCLASSA cls{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr,
+                            "VelmarTestParent"};
         return RegisterClassA(&cls);
     }();
     return CreateWindowExA(0, MAKEINTATOM(registered), "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
