@@ -128,16 +128,11 @@ TEST_F(WindowSendTest, FailedSendKeepsEverythingAndTheNextSendQueuesIt) {
     SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({attachment})), 0);
 
     ASSERT_TRUE(RemoveDirectoryA(spool.Path().c_str()));
-    std::string boxCaption, boxText;
-    wintest::DialogDriver driver;  // reads and closes the message box
-    driver.Then([&](HWND box) {
-        boxCaption = wintest::Caption(box);
-        boxText = wintest::ItemText(box, 0xFFFF);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
+    wintest::DialogDriver driver;
+    driver.Answer(app.appTitle, IDOK);
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
-    EXPECT_EQ(boxCaption, app.appTitle);
-    EXPECT_EQ(boxText, "File send error of " + spool.Path());
+    EXPECT_TRUE(driver.Done());
+    EXPECT_EQ(driver.shownTexts, std::vector<std::string>{"File send error of " + spool.Path()});
     ASSERT_TRUE(IsWindow(window));
     std::string kept;
     for (int id : {IDC_TO, IDC_SUBJECT, IDC_BODY, IDC_ATTACHMENT_DISPLAY}) kept += wintest::ItemText(window, id) + "|";
@@ -176,21 +171,16 @@ TEST_F(WindowSendTest, RefusesWhatItCannotSendAndSendsTheRestWhole) {
     std::string body = "before\r\n\x1A" "after\r\n";
     for (int i = 0; i < 1000; ++i) body += std::string(69, static_cast<char>('a' + i % 26)) + "\r\n";
     Type(window, "bob@example.com\r\ncarol@example.org", subject, body);
-    std::vector<std::string> boxes;
     wintest::DialogDriver driver;
-    const auto close = [&](HWND box) {
-        boxes.push_back(wintest::ItemText(box, 0xFFFF));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    };
-    driver.Then(close);
+    driver.Answer(app.appTitle, IDOK);
     SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({other, notes})), 0);
     EXPECT_EQ(wintest::ItemText(window, IDC_ATTACHMENT_DISPLAY), "+attachments: " + notes + ", ");
     ASSERT_TRUE(DeleteFileA(notes.c_str()));
-    driver.Then(close);
+    driver.Answer(app.appTitle, IDOK);
     SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
     ASSERT_TRUE(IsWindow(window)) << "a file left out would be shown as sent";
-    EXPECT_EQ(boxes, (std::vector<std::string>{"A queued message cannot be attached: " + other,
-                                               "Cannot read the attachment " + notes}));
+    EXPECT_EQ(driver.shownTexts, (std::vector<std::string>{"A queued message cannot be attached: " + other,
+                                                           "Cannot read the attachment " + notes}));
     EXPECT_EQ(spool.Files(), std::vector<std::string>{"D0000000000000001.GSC"}) << "nothing queued";
 
     ASSERT_TRUE(wintest::WriteWholeFile(notes, "plain notes\r\n"));
