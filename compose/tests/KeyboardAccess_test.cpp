@@ -150,12 +150,11 @@ TEST(KeyboardAccess, ComposeWindow) {
     const std::regex alt(R"re("(\w)",\s*(\w+),\s*VIRTKEY,\s*ALT)re");
     for (std::sregex_iterator it(script.begin(), script.end(), alt), end; it != end; ++it)
         altKeys[Mnemonic("&" + (*it)[1].str())] = (*it)[2];
-    const std::map<std::string, std::string> idNames = {
-        {"3000", "IDC_TO_BUTTON"}, {"3002", "IDC_CC_BUTTON"}, {"3004", "IDC_BCC_BUTTON"}, {"3007", "IDC_SUBJECT"},
-        {"3008", "IDC_BODY"}, {"3009", "IDC_SEND"}, {"3010", "IDC_CANCEL"}, {"3012", "IDC_ATTACH"},
-        {"3013", "IDC_REPLY_LABEL"},
-        {"3014", "IDC_REPLY_ALL"}, {"3015", "IDC_REPLY_SENDER"}, {"3016", "IDC_INCLUDE_LABEL"}, {"3017", "IDC_INCLUDE_YES"},
-        {"3019", "IDC_REPLY_SAVE_DEFAULT"}, {"3020", "IDC_BODY_LABEL"}};
+    std::map<std::string, std::string> idNames;  // "3008" -> "IDC_BODY"
+    const std::string header = ReadSource("resources/resource.h");
+    const std::regex define(R"(#define\s+(IDC_\w+)\s+(30\d\d)\b)");
+    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
+        idNames[(*it)[2]] = (*it)[1];
     std::vector<char> menuKeys;
     const std::regex popup(R"re(POPUP\s+"([^"]*)")re");
     for (std::sregex_iterator it(script.begin(), script.end(), popup), end; it != end; ++it)

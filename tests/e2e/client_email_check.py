@@ -134,10 +134,8 @@ if str(message["Subject"]) != "Καλημέρα" or message.get_content().strip(
 # A foreign command line beyond the code page is handed to the delivery program whole.
 os.makedirs(WORK, exist_ok=True)
 subprocess.run(["wine", CLIENT, "Привет", "мир"], env=wine_env(VELMAR_RECORD_DIR=r"C:\mailcheck"), capture_output=True, timeout=120)
-log = os.path.join(WORK, "mqsend.log")
-for _ in range(100):
-    if os.path.exists(log):
-        break
+log, deadline = os.path.join(WORK, "mqsend.log"), time.time() + 10
+while not os.path.exists(log) and time.time() < deadline:
     time.sleep(0.1)
 time.sleep(0.3)
 handed = open(log, "rb").read().decode("utf-8", "replace") if os.path.exists(log) else None
