@@ -67,10 +67,9 @@ protected:
         ASSERT_TRUE(wintest::WriteWholeFile(config.aliasesSysPath, "sales\r\nrun\r\nteam\r\n"));
         ASSERT_TRUE(wintest::SetRegistryString(userKey, "FULLNAME", "Bob Cole"));
         for (const auto& [name, target] : {std::pair{"sales", "s@x.com"}, {"run", "|C:\\bin\\run.exe"},
-                                           {"team", "C:\\lists\\team.lst"}}) {
-            ASSERT_TRUE(wintest::SetRegistryString(listKey, name, target));
-            ASSERT_TRUE(wintest::SetRegistryString(aliasKey, name, target));
-        }
+                                           {"team", "C:\\lists\\team.lst"}})
+            ASSERT_TRUE(wintest::SetRegistryString(listKey, name, target) &&
+                        wintest::SetRegistryString(aliasKey, name, target));
         owner = wintest::CreateParentWindow();
         ASSERT_NE(owner, nullptr);
     }
@@ -244,7 +243,8 @@ TEST_F(AddressBookTest, NewModifyDeleteThroughTheDialogs) {
     EXPECT_TRUE(ShowAddressBook(owner, context, "&TO:", field));
     EXPECT_EQ(field, "a@x.com,b@y.com");
     EXPECT_EQ(wintest::ReadWholeFile(cfg / "aliases.txt") + "|" + wintest::ReadWholeFile(PersonalPath()) + "|" +
-                  wintest::ReadWholeFile(listPath), "carl (Carl Ek)\r\n\"Dee\" <dee@x>\r\n|zed@x\r\n|a@x.com\r\nb@y.com\r\n");
+                  wintest::ReadWholeFile(listPath),
+              "carl (Carl Ek)\r\n\"Dee\" <dee@x>\r\n|zed@x\r\n|a@x.com\r\nb@y.com\r\n");
     EXPECT_EQ(wintest::ReadRegistryValue(aliasKey, "crew").bytes, listPath + std::string(1, '\0'));
     EXPECT_FALSE(wintest::ReadRegistryValue(aliasKey, "sales").exists);
     EXPECT_EQ(wintest::ReadRegistryValue(aliasKey, "sales2").bytes, std::string("s@x.com") + '\0');

@@ -87,7 +87,7 @@ TEST_F(BodyOpsTest, IncludeFileText) {
     EXPECT_NE(shownTexts[2].find("Open failed"), std::string::npos);
 }
 
-TEST_F(BodyOpsTest, SaveWritesTheWholeBodyByteForByte) {
+TEST_F(BodyOpsTest, SaveWritesTheWholeBodyAndUnicodeLoadsBack) {
     const struct { const char* name; std::string body; bool existing; } cases[] = {
         {"empty body, empty file", "", false}, {"70000 characters", Lines(70000), false},
         {"replaces an old file", "new\r\ntext\xe9", true}};
@@ -99,11 +99,9 @@ TEST_F(BodyOpsTest, SaveWritesTheWholeBodyByteForByte) {
         EXPECT_EQ(wintest::FileExists(path) ? wintest::ReadWholeFile(path) : "(none)", c.body) << c.name;
     }
     EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
-}
 
-// Text the ANSI code page cannot hold is saved as UTF-8 behind its mark and loaded back
-// whole; a UTF-16 file with its mark loads too.
-TEST_F(BodyOpsTest, UnicodeBodySavedAndLoadedBack) {
+    // Text the ANSI code page cannot hold is saved as UTF-8 behind its mark and loaded back
+    // whole; a UTF-16 file with its mark loads too.
     const std::wstring text = L"\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440\r\n\u4f1a\u8b70 \U0001F600\r\n";
     SetWindowTextW(w.Body(), text.c_str());
     std::string path = dir / "cyrillic.txt", wide = dir / "wide.txt";
