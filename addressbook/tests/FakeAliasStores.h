@@ -2,6 +2,7 @@
 // record of every change, for the address book's native tests.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -28,39 +29,27 @@ public:
     std::string NameIndexPath() override { return "C\\ALIASES.SYS"; }
 
     std::optional<std::string> ReadBytes(const std::string& path) override {
-        const auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
+        return files.count(path) ? std::optional(files[path]) : std::nullopt;
     }
-    std::string FileStamp(const std::string& path) override {
-        const auto it = files.find(path);
-        return it == files.end() ? std::string() : "=" + it->second;
-    }
+    std::string FileStamp(const std::string& path) override { return files.count(path) ? "=" + files[path] : ""; }
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
-        for (const auto& p : failingPaths)
-            if (p == path) return false;
+        if (std::find(failingPaths.begin(), failingPaths.end(), path) != failingPaths.end()) return false;
         files[path] = bytes;
         return true;
     }
     std::vector<std::pair<std::string, std::string>> ListServerAliases() override { return serverAliases; }
-    std::string ServerAliasTarget(const std::string& name) override {
-        const auto it = settingsAliases.find(name);
-        return it == settingsAliases.end() ? std::string() : it->second;
-    }
+    std::string ServerAliasTarget(const std::string& name) override { return Lookup(settingsAliases, name); }
     void PutServerAlias(const std::string& name, const char* target) override {
         changes.push_back(target ? "put " + name + "=" + target : "delete " + name);
     }
-    std::string FullName(const std::string& userId) override {
-        const auto it = fullNames.find(userId);
-        return it == fullNames.end() ? std::string() : it->second;
-    }
-    bool AddToNameIndex(const std::string& name) override {
-        changes.push_back("index+ " + name);
-        return true;
-    }
-    bool RemoveFromNameIndex(const std::string& name) override {
-        changes.push_back("index- " + name);
-        return true;
+    std::string FullName(const std::string& userId) override { return Lookup(fullNames, userId); }
+    bool AddToNameIndex(const std::string& name) override { return changes.push_back("index+ " + name), true; }
+    bool RemoveFromNameIndex(const std::string& name) override { return changes.push_back("index- " + name), true; }
+
+private:
+    static std::string Lookup(const std::map<std::string, std::string>& table, const std::string& key) {
+        const auto it = table.find(key);
+        return it == table.end() ? std::string() : it->second;
     }
 };
 

@@ -6,42 +6,26 @@ namespace velmar {
 namespace {
 
 TEST(LineText, RemoveCarriageReturnsAndTrimLineEnds) {
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string removed;
-        bool anyRemoved;
-        std::string trimmed;
-        bool anyTrimmed;
-    } cases[] = {
-        {"empty", "", "", false, "", false},
-        {"no line end", "abc", "abc", false, "abc", false},
+    const struct { const char* name; std::string text, removed; bool anyRemoved; std::string trimmed;
+                   bool anyTrimmed; } cases[] = {
+        {"empty", "", "", false, "", false}, {"no line end", "abc", "abc", false, "abc", false},
         {"CR everywhere", "\ra\r\nb\r", "a\nb", true, "\ra\r\nb", true},
         {"only line ends", "\r\n\n\r", "\n\n", true, "", true},
         {"LF inside stays", "a\nb\n", "a\nb\n", false, "a\nb", true},
     };
     for (const auto& c : cases) {
-        std::string a = c.text;
-        EXPECT_EQ(RemoveCarriageReturns(a), c.anyRemoved) << c.name;
-        EXPECT_EQ(a, c.removed) << c.name;
-        std::string b = c.text;
-        EXPECT_EQ(TrimLineEnds(b), c.anyTrimmed) << c.name;
-        EXPECT_EQ(b, c.trimmed) << c.name;
+        std::string a = c.text, b = c.text;
+        EXPECT_EQ(std::tuple(RemoveCarriageReturns(a), a, TrimLineEnds(b), b),
+                  std::tuple(c.anyRemoved, c.removed, c.anyTrimmed, c.trimmed)) << c.name;
     }
 }
 
 TEST(SplitFileLines, CrLfLfAndLoneCrEndLines) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::string want;  // each line as "text|end;"
-    } cases[] = {
-        {"empty", "", ""},
-        {"CR LF", "a\r\nb\r\n", "a|\r\n;b|\r\n;"},
-        {"LF only", "a\nb", "a|\n;b|;"},
+    // want: each line as "text|end;"
+    const struct { const char* name; std::string bytes, want; } cases[] = {
+        {"empty", "", ""}, {"CR LF", "a\r\nb\r\n", "a|\r\n;b|\r\n;"}, {"LF only", "a\nb", "a|\n;b|;"},
         {"CR only", "a\rb\r", "a|\r;b|\r;"},
-        {"mixed, empty lines", "a\r\rb\n\r\n", "a|\r;|\r;b|\n;|\r\n;"},
-        {"LF CR is two ends", "a\n\rb", "a|\n;|\r;b|;"},
+        {"mixed, empty lines", "a\r\rb\n\r\n", "a|\r;|\r;b|\n;|\r\n;"}, {"LF CR is two ends", "a\n\rb", "a|\n;|\r;b|;"},
     };
     for (const auto& c : cases) {
         std::string got;

@@ -6,7 +6,6 @@
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "compose/ControlTable.h"
@@ -17,9 +16,7 @@ namespace {
 
 std::string ReadSource(const char* relative) {
     std::ifstream in(std::string(VELMAR_SOURCE_DIR) + "/" + relative);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Every id the window can receive as a command: the IDM_ ids of the resource header, the
@@ -59,33 +56,27 @@ TEST(CommandGroupOf, FieldsAndUnknownIdsDoNothing) {
     for (int id : {IDC_TO, IDC_ATTACHMENT_DISPLAY, 0, 4000, 65535})
         EXPECT_EQ(CommandGroupOf(id), CommandGroup::None) << id;
     // Alt+U and Alt+M (a field's own notifications carry the id too, and are left alone)
-    EXPECT_EQ(CommandGroupOf(IDC_SUBJECT), CommandGroup::Focus);
-    EXPECT_EQ(CommandGroupOf(IDC_BODY), CommandGroup::Focus);
+    EXPECT_EQ(std::pair(CommandGroupOf(IDC_SUBJECT), CommandGroupOf(IDC_BODY)),
+              std::pair(CommandGroup::Focus, CommandGroup::Focus));
 }
 
 TEST(CommandHelpers, FieldRowsAndReplyChoices) {
-    EXPECT_EQ(AddressFieldRowOf(IDC_CC_BUTTON), RowCc);
-    EXPECT_EQ(AddressFieldRowOf(IDM_CHECK_BCC_NAMES), RowBcc);
-    EXPECT_EQ(AddressFieldRowOf(IDC_SEND), -1);
-    EXPECT_EQ(ReplyChoiceOf(IDC_INCLUDE_YES, false), 4);
-    EXPECT_EQ(ReplyChoiceOf(IDC_INCLUDE_YES, true), 12);
-    EXPECT_EQ(ReplyChoiceOf(IDC_REPLY_SAVE_DEFAULT, false), 0);
+    EXPECT_EQ(std::tuple(AddressFieldRowOf(IDC_CC_BUTTON), AddressFieldRowOf(IDM_CHECK_BCC_NAMES),
+                         AddressFieldRowOf(IDC_SEND)),
+              std::tuple(int{RowCc}, int{RowBcc}, -1));
+    EXPECT_EQ(std::tuple(ReplyChoiceOf(IDC_INCLUDE_YES, false), ReplyChoiceOf(IDC_INCLUDE_YES, true),
+                         ReplyChoiceOf(IDC_REPLY_SAVE_DEFAULT, false)), std::tuple(4, 12, 0));
 }
 
 TEST(ToolbarButtons, UserProgramButtonGoesBeforeUndo) {
-    const auto plain = ToolbarButtons(false);
-    const auto withProgram = ToolbarButtons(true);
-    ASSERT_EQ(plain.size(), 14u);
-    ASSERT_EQ(withProgram.size(), 16u);
+    const auto plain = ToolbarButtons(false), withProgram = ToolbarButtons(true);
+    ASSERT_EQ(std::pair(plain.size(), withProgram.size()), std::pair(std::size_t{14}, std::size_t{16}));
     EXPECT_EQ(plain[8], (ToolbarButton{7, IDM_UNDO}));
     EXPECT_EQ(withProgram[8], (ToolbarButton{11, IDM_APPLY_SPECIAL}));
-    EXPECT_TRUE(withProgram[9].IsSeparator());
-    EXPECT_EQ(withProgram[10], plain[8]);
-    for (const ToolbarButton& b : withProgram) {
-        if (b.IsSeparator()) continue;
-        EXPECT_LT(b.image, kToolbarImageCount);
-        EXPECT_NE(FindToolbarTip(b.command), nullptr) << b.command;
-    }
+    EXPECT_TRUE(withProgram[9].IsSeparator() && withProgram[10] == plain[8]);
+    for (const ToolbarButton& b : withProgram)
+        EXPECT_TRUE(b.IsSeparator() || (b.image < kToolbarImageCount && FindToolbarTip(b.command) != nullptr))
+            << b.command;
     EXPECT_EQ(FindToolbarTip(IDM_DELETE), nullptr);
 }
 

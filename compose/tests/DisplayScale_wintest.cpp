@@ -19,9 +19,9 @@ HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control
 
 LONG FontHeight(HFONT font) {
     LOGFONTA description{};
-    GetObjectA(font, sizeof description, &description);
-    return description.lfHeight;
+    return GetObjectA(font, sizeof description, &description) ? description.lfHeight : 0;
 }
+LONG StockHeight(int stock, int dpi) { return ScaleForDpi(FontHeight(static_cast<HFONT>(GetStockObject(stock))), dpi); }
 
 LONG CharHeight(HFONT font) {
     HDC dc = GetDC(nullptr);
@@ -82,18 +82,15 @@ TEST_F(DisplayScaleTest, FontsAreMadeForTheDpi) {
     // 96 DPI: the stock fonts themselves, the fields' system font untouched.
     const HFONT stockLabel = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
     for (int row : {RowToButton, RowSubjectLabel, RowSend, RowAttach}) EXPECT_EQ(FontOf(Row(row)), stockLabel) << row;
-    EXPECT_EQ(FontOf(Row(RowTo)), nullptr);
-    EXPECT_EQ(FontOf(Row(RowBody)), GetStockObject(ANSI_FIXED_FONT));  // "FONT" 3, the default
+    EXPECT_EQ(std::pair(FontOf(Row(RowTo)), FontOf(Row(RowBody))),  // "FONT" 3, the default
+              std::pair(HFONT{}, static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT))));
 
     // The same faces made for 96 and for 144 DPI.
-    const LONG stockHeight = FontHeight(stockLabel);
-    GdiObject<HFONT> at96(CreateStockFontForDpi(ANSI_VAR_FONT, 96));
-    GdiObject<HFONT> at144(CreateStockFontForDpi(ANSI_VAR_FONT, 144));
-    EXPECT_EQ(FontHeight(at96.Get()), stockHeight);
-    EXPECT_EQ(FontHeight(at144.Get()), ScaleForDpi(stockHeight, 144));
-    EXPECT_GE(CharHeight(at144.Get()) * 4, CharHeight(stockLabel) * 5) << "grown by about half";
+    GdiObject<HFONT> at96(CreateStockFontForDpi(ANSI_VAR_FONT, 96)), at144(CreateStockFontForDpi(ANSI_VAR_FONT, 144));
     GdiObject<HFONT> system144(CreateStockFontForDpi(SYSTEM_FONT, 144));
-    EXPECT_EQ(FontHeight(system144.Get()), ScaleForDpi(FontHeight(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))), 144));
+    EXPECT_EQ(std::tuple(FontHeight(at96.Get()), FontHeight(at144.Get()), FontHeight(system144.Get())),
+              std::tuple(FontHeight(stockLabel), StockHeight(ANSI_VAR_FONT, 144), StockHeight(SYSTEM_FONT, 144)));
+    EXPECT_GE(CharHeight(at144.Get()) * 4, CharHeight(stockLabel) * 5) << "grown by about half";
 }
 
 TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
@@ -105,15 +102,12 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     RECT now{};
     GetWindowRect(window, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested)) << "the suggested rectangle is taken";
-    const HFONT label = FontOf(Row(RowToButton));
-    EXPECT_NE(label, GetStockObject(ANSI_VAR_FONT));
-    EXPECT_EQ(FontHeight(label), ScaleForDpi(FontHeight(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))), 144));
-    EXPECT_EQ(FontOf(Row(RowSubjectLabel)), label);
-    EXPECT_EQ(FontOf(Row(RowSend)), label);
-    EXPECT_NE(FontOf(Row(RowTo)), nullptr);
-    EXPECT_EQ(FontOf(Row(RowSubject)), FontOf(Row(RowTo)));
-    EXPECT_EQ(FontHeight(FontOf(Row(RowBody))),
-              ScaleForDpi(FontHeight(static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT))), 144));
+    const HFONT label = FontOf(Row(RowToButton)), field = FontOf(Row(RowTo));
+    EXPECT_TRUE(label != GetStockObject(ANSI_VAR_FONT) && field != nullptr);
+    EXPECT_EQ(std::tuple(FontOf(Row(RowSubjectLabel)), FontOf(Row(RowSend)), FontOf(Row(RowSubject))),
+              std::tuple(label, label, field));
+    EXPECT_EQ(std::pair(FontHeight(label), FontHeight(FontOf(Row(RowBody)))),
+              std::pair(StockHeight(ANSI_VAR_FONT, 144), StockHeight(ANSI_FIXED_FONT, 144)));
     // Laid out again in base units measured with the new field font.
     EXPECT_GT(w.baseUnits.y, app.config.baseUnitY);
     ExpectLayoutFrom(w.baseUnits);
@@ -123,9 +117,8 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
 
     // Back at 96 DPI: the stock fonts and the platform's units again.
     ChangeDpi(96);
-    EXPECT_EQ(FontOf(Row(RowToButton)), GetStockObject(ANSI_VAR_FONT));
-    EXPECT_EQ(FontOf(Row(RowTo)), nullptr);
-    EXPECT_EQ(FontOf(Row(RowBody)), GetStockObject(ANSI_FIXED_FONT));
+    EXPECT_EQ(std::tuple(FontOf(Row(RowToButton)), FontOf(Row(RowTo)), FontOf(Row(RowBody))),
+              std::tuple(GetStockObject(ANSI_VAR_FONT), nullptr, GetStockObject(ANSI_FIXED_FONT)));
     ExpectLayoutFrom({app.config.baseUnitX, app.config.baseUnitY});
 }
 

@@ -21,14 +21,10 @@
 namespace velmar {
 namespace {
 
-struct HelpCall {
-    std::string topic;
-    UINT command;
-};
-std::vector<HelpCall> helpCalls;
+std::vector<std::string> helpCalls;  // "file #command"
 
 HWND WINAPI HtmlHelpStandIn(HWND owner, LPCSTR file, UINT command, DWORD_PTR) {
-    helpCalls.push_back({file != nullptr ? file : "", command});
+    helpCalls.push_back(std::string(file != nullptr ? file : "") + " #" + std::to_string(command));
     return owner;  // a window, as HTML Help answers a topic it shows
 }
 
@@ -40,8 +36,7 @@ protected:
         ASSERT_TRUE(wintest::StartInProcess(app));
         app.help.htmlHelp = HtmlHelpStandIn;
         app.help.filePath = scratch.Path() + "\\VELMAR.CHM";
-        HANDLE file = CreateFileA(app.help.filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        CloseHandle(file);
+        ASSERT_TRUE(wintest::WriteWholeFile(app.help.filePath, ""));
         window = wintest::OpenMainWindow(app);
         ASSERT_NE(window, nullptr);
     }
@@ -50,7 +45,9 @@ protected:
         wintest::Pump();
         UnregisterClassA(app.appTitle.c_str(), app.instance);
     }
-    [[nodiscard]] std::string Topic(const char* page) const { return app.help.filePath + "::/" + page; }
+    [[nodiscard]] std::string Topic(const char* page) const {
+        return app.help.filePath + "::/" + page + " #" + std::to_string(HH_DISPLAY_TOPIC);
+    }
 
     wintest::ScratchDir scratch{"help"};
     Application app;
@@ -58,7 +55,14 @@ protected:
     wintest::DialogDriver driver;
 };
 
-TEST_F(HelpTest, EachHelpCommandOpensItsTopic) {
+TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
+    const std::string file = app.help.filePath;
+    app.help.filePath = scratch.Path() + "\\missing\\VELMAR.CHM";
+    driver.Answer(app.appTitle, IDOK);
+    SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);
+    ASSERT_EQ(driver.shownTexts.size(), 1u);
+    EXPECT_NE(driver.shownTexts[0].find(app.help.filePath), std::string::npos) << driver.shownTexts[0];
+    app.help.filePath = file;  // no help call for the missing file: the list below starts with the first topic
     SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);    // Help menu and the toolbar's "?"
     SendMessageA(window, WM_COMMAND, IDM_HELP_RECIPIENTS, 0);  // Help menu
     HACCEL keys = LoadAcceleratorsA(app.instance, "ACCEL1");
@@ -71,26 +75,10 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopic) {
     SendMessageA(window, WM_COMMAND, IDC_TO_BUTTON, 0);
     EXPECT_TRUE(driver.Done());
 
-    ASSERT_EQ(helpCalls.size(), 4u);
-    EXPECT_EQ(helpCalls[0].topic, Topic("creating.htm"));
-    EXPECT_EQ(helpCalls[1].topic, Topic("recipients.htm"));
-    EXPECT_EQ(helpCalls[2].topic, Topic("creating.htm"));
-    EXPECT_EQ(helpCalls[3].topic, Topic("addressbook.htm"));
-    for (const HelpCall& call : helpCalls) EXPECT_EQ(call.command, static_cast<UINT>(HH_DISPLAY_TOPIC));
-
     DestroyWindow(window);  // the help windows are closed with the window
-    ASSERT_EQ(helpCalls.size(), 5u);
-    EXPECT_EQ(helpCalls[4].command, static_cast<UINT>(HH_CLOSE_ALL));
-}
-
-TEST_F(HelpTest, MissingHelpFileIsNamed) {
-    app.help.filePath = scratch.Path() + "\\missing\\VELMAR.CHM";
-    driver.Answer(app.appTitle, IDOK);
-    SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);
-    EXPECT_TRUE(driver.Done());
-    ASSERT_EQ(driver.shownTexts.size(), 1u);
-    EXPECT_NE(driver.shownTexts[0].find(app.help.filePath), std::string::npos) << driver.shownTexts[0];
-    EXPECT_TRUE(helpCalls.empty());
+    const std::vector<std::string> want = {Topic("creating.htm"), Topic("recipients.htm"), Topic("creating.htm"),
+                                           Topic("addressbook.htm"), " #" + std::to_string(HH_CLOSE_ALL)};
+    EXPECT_EQ(helpCalls, want);
 }
 
 // The version resource of velmar1.exe beside this program, read as Explorer reads it.
@@ -111,22 +99,22 @@ TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(query(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
-    const std::string numbers = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
-                                std::to_string(LOWORD(fixed->dwFileVersionMS));
-    EXPECT_EQ(numbers, kProductVersion);
+    EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)),
+              kProductVersion);
     EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
-    auto text = [&](const char* name) {
+    std::string texts;
+    for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName"}) {
         char* value = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
-        return query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? std::string(value)
-                                                                                            : std::string();
-    };
-    EXPECT_EQ(text("ProductVersion"), kProductVersion);
-    EXPECT_EQ(text("FileVersion"), std::string(kProductVersion) + "-" + std::string(kBuildDate));
-    EXPECT_EQ(text("OriginalFilename"), "velmar1.exe");
-    EXPECT_EQ(text("ProductName"), "Velmar mail server");
-    EXPECT_EQ(text("CompanyName"), "Brindle");
-    EXPECT_FALSE(text("FileDescription").empty());
+        texts += (query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-")
+            + std::string("|");
+    }
+    EXPECT_EQ(texts, std::string(kProductVersion) + "|" + std::string(kProductVersion) + "-" + std::string(kBuildDate) +
+                         "|velmar1.exe|Velmar mail server|Brindle|");
+    char* description = nullptr;
+    EXPECT_TRUE(query(block.data(), "\\StringFileInfo\\040904E4\\FileDescription",
+                      reinterpret_cast<LPVOID*>(&description),
+                      &length) && description != nullptr && *description != '\0');
     FreeLibrary(version);
 }
 

@@ -20,9 +20,7 @@ namespace {
 
 std::string ReadSource(const char* relative) {
     std::ifstream in(std::string(VELMAR_SOURCE_DIR) + "/" + relative);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The mnemonic of a control text, lower case, or 0 ("&&" is a plain ampersand).
@@ -37,18 +35,8 @@ char Mnemonic(const std::string& text) {
 
 enum class Kind { Label, Group, Button, Check, Radio, Field };
 
-struct Control {
-    Kind kind;
-    std::string text;
-    std::string id;
-    bool tabStop;
-    bool groupStart;
-};
-
-struct Dialog {
-    std::string name;
-    std::vector<Control> controls;
-};
+struct Control { Kind kind; std::string text, id; bool tabStop, groupStart; };
+struct Dialog { std::string name; std::vector<Control> controls; };
 
 // The dialog templates of a resource script: one control statement a line, a statement
 // ending with a comma going on on the next line.
@@ -61,30 +49,26 @@ std::vector<Dialog> ReadDialogs(const char* relative) {
     std::string line, pending;
     while (std::getline(in, line)) {
         std::smatch m;
-        if (std::regex_search(line, m, start)) {
-            dialogs.push_back({m[1], {}});
+        if (std::regex_search(line, m, start)) dialogs.push_back({m[1], {}});
+        if (dialogs.empty() || line.rfind("BEGIN", 0) == 0 || line.rfind("END", 0) == 0) {
+            inside = line.rfind("BEGIN", 0) == 0;
             continue;
         }
-        if (dialogs.empty()) continue;
-        if (line.rfind("BEGIN", 0) == 0) { inside = true; continue; }
-        if (line.rfind("END", 0) == 0) { inside = false; continue; }
         if (!inside) continue;
         pending += line;
         if (!line.empty() && line.back() == ',') continue;
         if (std::regex_search(pending, m, statement)) {
-            const std::string type = m[1];
-            const Kind kind = type == "LTEXT"             ? Kind::Label
-                              : type == "GROUPBOX"        ? Kind::Group
-                              : type == "AUTOCHECKBOX"    ? Kind::Check
-                              : type == "AUTORADIOBUTTON" ? Kind::Radio
-                              : type == "EDITTEXT" || type == "LISTBOX" ? Kind::Field
-                                                                        : Kind::Button;
-            const bool defaultStop = type == "EDITTEXT" || type == "PUSHBUTTON" || type == "DEFPUSHBUTTON" ||
-                                     type == "AUTOCHECKBOX";
-            const bool stop = (defaultStop || pending.find("WS_TABSTOP") != std::string::npos) &&
-                              pending.find("NOT WS_TABSTOP") == std::string::npos;
-            dialogs.back().controls.push_back(
-                {kind, m[2], m[3], stop, pending.find("WS_GROUP") != std::string::npos});
+            // type -> kind, and whether the control is a tab stop unless told otherwise
+            static const std::map<std::string, std::pair<Kind, bool>> types = {
+                {"LTEXT", {Kind::Label, false}},       {"GROUPBOX", {Kind::Group, false}},
+                {"AUTOCHECKBOX", {Kind::Check, true}}, {"AUTORADIOBUTTON", {Kind::Radio, false}},
+                {"EDITTEXT", {Kind::Field, true}},     {"LISTBOX", {Kind::Field, false}},
+                {"PUSHBUTTON", {Kind::Button, true}},  {"DEFPUSHBUTTON", {Kind::Button, true}}};
+            const auto [kind, defaultStop] = types.at(m[1]);
+            const auto has = [&](const char* style) { return pending.find(style) != std::string::npos; };
+            dialogs.back().controls.push_back({kind, m[2], m[3],
+                                               (defaultStop || has("WS_TABSTOP")) && !has("NOT WS_TABSTOP"),
+                                               has("WS_GROUP")});
         }
         pending.clear();
     }
@@ -142,9 +126,7 @@ TEST(KeyboardAccess, ComposeWindow) {
     Dialog window{"compose window", {}};
     for (int row = 0; row < kControlCount; ++row) {
         const ControlRow& r = kControlRows[static_cast<std::size_t>(row)];
-        if (row == RowBody) {
-            window.controls.push_back({Kind::Label, std::string(kBodyLabelText), "3020", false, false});
-        }
+        if (row == RowBody) window.controls.push_back({Kind::Label, std::string(kBodyLabelText), "3020", false, false});
         const Kind kind = r.controlClass == ControlClass::Edit     ? Kind::Field
                           : r.controlClass == ControlClass::Static ? Kind::Label
                                                                    : Kind::Button;
@@ -167,13 +149,12 @@ TEST(KeyboardAccess, ComposeWindow) {
     std::map<char, std::string> altKeys;
     const std::regex alt(R"re("(\w)",\s*(\w+),\s*VIRTKEY,\s*ALT)re");
     for (std::sregex_iterator it(script.begin(), script.end(), alt), end; it != end; ++it)
-        altKeys[static_cast<char>(std::tolower(static_cast<unsigned char>((*it)[1].str()[0])))] = (*it)[2];
-    const std::map<std::string, std::string> idNames = {
-        {"3000", "IDC_TO_BUTTON"},   {"3002", "IDC_CC_BUTTON"},    {"3004", "IDC_BCC_BUTTON"},
-        {"3007", "IDC_SUBJECT"},     {"3008", "IDC_BODY"},         {"3009", "IDC_SEND"},
-        {"3010", "IDC_CANCEL"},      {"3012", "IDC_ATTACH"},       {"3013", "IDC_REPLY_LABEL"},
-        {"3014", "IDC_REPLY_ALL"},   {"3015", "IDC_REPLY_SENDER"}, {"3016", "IDC_INCLUDE_LABEL"},
-        {"3017", "IDC_INCLUDE_YES"}, {"3019", "IDC_REPLY_SAVE_DEFAULT"}, {"3020", "IDC_BODY_LABEL"}};
+        altKeys[Mnemonic("&" + (*it)[1].str())] = (*it)[2];
+    std::map<std::string, std::string> idNames;  // "3008" -> "IDC_BODY"
+    const std::string header = ReadSource("resources/resource.h");
+    const std::regex define(R"(#define\s+(IDC_\w+)\s+(30\d\d)\b)");
+    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
+        idNames[(*it)[2]] = (*it)[1];
     std::vector<char> menuKeys;
     const std::regex popup(R"re(POPUP\s+"([^"]*)")re");
     for (std::sregex_iterator it(script.begin(), script.end(), popup), end; it != end; ++it)
@@ -182,8 +163,7 @@ TEST(KeyboardAccess, ComposeWindow) {
         const Control& c = window.controls[i];
         const char key = Mnemonic(c.text);
         if (key == 0) continue;
-        // A label's mnemonic focuses what follows it: its key carries that control's id or
-        // its own.
+        // A label's mnemonic focuses what follows it: its key carries that control's id or its own.
         const std::string& next = c.kind == Kind::Label ? window.controls[i + 1].id : c.id;
         EXPECT_TRUE(altKeys[key] == idNames.at(next) || altKeys[key] == idNames.at(c.id))
             << "Alt+" << key << " for " << c.text << ": " << altKeys[key];

@@ -25,13 +25,9 @@ std::pair<std::string, std::string> Reply(const std::string& source, int choice,
 }
 
 const std::string kHeader =
-    "To: Bob <bob@example.com>, carol@example.com,\r\n"
-    "\tdave@example.net,ME@here.org\r\n"
-    "cc: \"Eve, E.\" <eve@example.org>, alice@example.org (Alice), bob@example.com\r\n"
-    "Received: from x\r\n"
-    "  by mx.example.net\r\n"
-    "REPLY-TO: Alice Smith <alice@example.org>\r\n"
-    "Subject: Lunch\r\n\r\n";
+    "To: Bob <bob@example.com>, carol@example.com,\r\n\tdave@example.net,ME@here.org\r\n"
+    "cc: \"Eve, E.\" <eve@example.org>, alice@example.org (Alice), bob@example.com\r\nReceived: from x\r\n"
+    "  by mx.example.net\r\nREPLY-TO: Alice Smith <alice@example.org>\r\nSubject: Lunch\r\n\r\n";
 const std::string kBody = "Hi all,\r\n> earlier\r\n>> older\r\n>-- \r\nbye\r\n";
 const std::string kQuoted = "\r\n\r\nHi all,\r\n> earlier\r\n>> older\r\n>-- \r\n>bye\r\n";
 
@@ -39,12 +35,8 @@ const std::string kQuoted = "\r\n\r\nHi all,\r\n> earlier\r\n>> older\r\n>-- \r\
 const std::string kLongList = std::string(495, 'a') + "@x.org,ceo@example.com.au";
 
 TEST(PrefillReply, FieldsAndBodyByChoice) {
-    const struct {
-        const char* name;
-        std::string source;
-        int choice, option, width;
-        std::string fields, body;
-    } cases[] = {
+    const struct { const char* name; std::string source; int choice, option, width; std::string fields, body; }
+        cases[] = {
         {"stored default: To from Reply-To, subject as it is", kHeader + kBody, 2, 2, 70, "alice@example.org||Lunch", ""},
         {"no Reply-To: empty To", "To: b@x.org\nSubject: Hi\n\nText\n", 2, 2, 70, "||Hi", ""},
         {"All: To and CC with continuations; own and reply address left out", kHeader, 1, 2, 70,
@@ -61,10 +53,8 @@ TEST(PrefillReply, FieldsAndBodyByChoice) {
         {"\"<\" in a quoted Reply-To name", "Reply-To: \"Eve <evil@x.org>\" <eve@y.org>\n\n", 2, 2, 70, "eve@y.org||", ""},
         {"headers cut short are not read past", "Subject:\nReply-To:\nTo:\n\n", 1, 2, 70, "||", ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Reply(c.source, c.choice, c.option, c.width), std::pair(c.fields, c.body));
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Reply(c.source, c.choice, c.option, c.width), std::pair(c.fields, c.body)) << c.name;
 }
 
 TEST(PrefillReply, LongLinesReadWholeAtEveryChunkSize) {
@@ -76,8 +66,10 @@ TEST(PrefillReply, LongLinesReadWholeAtEveryChunkSize) {
     for (std::size_t chunk : {1u, 249u, 4096u}) {
         const auto [fields, got] = Reply(source, 1 | 12, 2 | 16, 70, chunk);
         EXPECT_EQ(got, body);
-        EXPECT_TRUE(fields.starts_with("|user0@example.com,user1@example.com,")) << chunk;
-        EXPECT_TRUE(fields.ends_with(".com|" + std::string(300, 's'))) << chunk;  // the last address whole
+        // the last address whole
+        EXPECT_TRUE(fields.starts_with("|user0@example.com,user1@example.com,")
+                    && fields.ends_with(".com|" + std::string(300, 's')))
+            << chunk;
         EXPECT_GT(fields.find('|', 1), 9000u) << "every address, past what the CC field shows at once";
     }
 }

@@ -11,14 +11,9 @@ TEST(WrapBodyText, Cases) {
     const std::string a72 = Repeat('a', 72);
     std::string zhe30;
     for (int i = 0; i < 30; ++i) zhe30 += "\xD0\x96";
-    const struct {
-        const char* name;
-        std::string in;
-        bool wrap;
-        std::string want;
-        std::size_t sendWrap = 72;
-        bool utf8 = false;
-    } cases[] = {
+    const struct { const char* name; std::string in; bool wrap; std::string want; std::size_t sendWrap = 72;
+                   bool utf8 = false; }
+        cases[] = {
         {"no wrap keeps every byte", Repeat('x', 200) + "\n\r\n", false, Repeat('x', 200) + "\n\r\n\r\n"},
         {"72 characters unchanged", a72 + "\r\nb\r\n", true, a72 + "\r\nb\r\n\r\n"},
         {"73 characters cut at the last blank", Repeat('a', 60) + " " + Repeat('b', 12) + "\r\n", true,
@@ -37,23 +32,18 @@ TEST(WrapBodyText, Cases) {
         {"UTF-8 cut never inside a character", Repeat('b', 71) + "\xF0\x9F\x98\x80" + Repeat('c', 5), true,
          Repeat('b', 71) + "\r\n\xF0\x9F\x98\x80" + Repeat('c', 5) + "\r\n", 72, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(WrapBodyText(c.in, c.wrap, c.sendWrap, c.utf8), c.want);
-    }
+    for (const auto& c : cases) EXPECT_EQ(WrapBodyText(c.in, c.wrap, c.sendWrap, c.utf8), c.want) << c.name;
 }
 
 TEST(WrapBodyText, LongBodyWrittenWhole) {
     std::string body;
     while (body.size() < 70000) body += "word ";
     const std::string out = WrapBodyText(body, true, 72);
-    std::string kept;
-    for (char c : out)
-        if (c != '\r' && c != '\n' && c != ' ') kept += c;
-    std::string want;
-    for (char c : body)
-        if (c != ' ') want += c;
-    EXPECT_EQ(kept, want);
+    const auto letters = [](std::string text) {
+        std::erase_if(text, [](char c) { return c == '\r' || c == '\n' || c == ' '; });
+        return text;
+    };
+    EXPECT_EQ(letters(out), letters(body));
     for (std::size_t start = 0, end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
         EXPECT_LE(end - start, 72u);
 }

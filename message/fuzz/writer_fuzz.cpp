@@ -5,6 +5,7 @@
 // the second byte set the fields are UTF-16 text, as the compose window reads it, put
 // through the per-message charset decision: a message that goes out as UTF-8 has only
 // encoded words that decode to whole UTF-8 characters.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -30,26 +31,23 @@ public:
 };
 
 constexpr std::string_view knownHeaders[] = {
-    "Date: ", "Message-Id: ", "Mime-Version: ", "Content-Type: ", "Content-Transfer-Encoding: ", "From: ",
-    "Reply-To: ", "X-Sender: ", "X-Confirm-Reading-To: ", "Return-receipt-to: ", "Registered: ", "To: ",
-    "CC: ", "Subject: ", "X-Mailer: ", "X-Attachments: "};
+    "Date: ", "Message-Id: ", "Mime-Version: ", "Content-Type: ", "Content-Transfer-Encoding: ", "From: ", "Reply-To: ",
+    "X-Sender: ", "X-Confirm-Reading-To: ", "Return-receipt-to: ", "Registered: ", "To: ", "CC: ", "Subject: ",
+    "X-Mailer: ", "X-Attachments: ", " ", "\t"};  // and folded lines
 
 // Code page 1252 as far as it is Latin-1: what is typed beyond it goes out as UTF-8.
 class Latin1Codec final : public AnsiCodec {
 public:
     unsigned CodePage() const override { return 1252; }
     std::optional<std::string> ToAnsi(std::u16string_view text) const override {
-        std::string out;
-        for (const char16_t c : text) {
+        std::string out(text.begin(), text.end());
+        for (const char16_t c : text)
             if (c >= 0x100) return std::nullopt;
-            out += static_cast<char>(c);
-        }
         return out;
     }
     std::u16string FromAnsi(std::string_view bytes) const override {
-        std::u16string out;
-        for (const char c : bytes) out += static_cast<unsigned char>(c);
-        return out;
+        return {reinterpret_cast<const unsigned char*>(bytes.data()),
+                reinterpret_cast<const unsigned char*>(bytes.data() + bytes.size())};
     }
 };
 
@@ -64,12 +62,10 @@ void CheckUtf8Words(std::string_view text) {
         if (end == std::string_view::npos) std::abort();
         std::string decoded;
         for (std::size_t i = at; i < end; ++i) {
-            if (text[i] == '=' && i + 2 < end) {
-                decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-                i += 2;
-            } else {
-                decoded += text[i] == '_' ? ' ' : text[i];
-            }
+            const bool escape = text[i] == '=' && i + 2 < end;
+            decoded += escape ? static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]))
+                              : text[i] == '_' ? ' ' : text[i];
+            i += escape ? 2 : 0;
         }
         if (!IsValidUtf8(decoded)) std::abort();
         at = end + 2;
@@ -98,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else fields[field] += static_cast<char>(data[i]);
     }
     MessageInput input;
-    const bool typed = (data[1] & 2) != 0;
+    const bool typed = (data[1] & 2) != 0;  // the fields as UTF-16 text
     if (typed) {
         std::vector<std::u16string> texts;
         for (const std::string& bytes : fields) {
@@ -112,18 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input.codePage = decided.codePage;
     }
     input.sender = fields[0].empty() ? "alice" : fields[0];
-    input.to = fields[1];
-    input.cc = fields[2];
-    input.bcc = fields[3];
-    input.subject = fields[4];
+    input.to = fields[1], input.cc = fields[2], input.bcc = fields[3], input.subject = fields[4];
     if (withAttachment) input.attachmentNames.push_back(fields[5]);
     WriterSettings settings;
-    settings.hostName = "example.com";
-    settings.userId = "alice";
-    settings.fullName = "Alice";
+    settings.hostName = "example.com", settings.userId = "alice", settings.fullName = "Alice";
     EmptyDirectory directory;
-    const WritingMoment moment{codePage, {}, {}, 1};
-    const MessageFileBytes files = FormatMessageFiles(input, settings, directory, moment, "C:\\spool\\D1.GSC");
+    const MessageFileBytes files =
+        FormatMessageFiles(input, settings, directory, WritingMoment{codePage, {}, {}, 1}, "C:\\spool\\D1.GSC");
 
     const std::string_view header(files.data.data(), files.data.find("\r\n\r\n") + 2);
     CheckLines(files.data);
@@ -131,9 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t start = 0; start < header.size();) {
         const std::size_t end = header.find("\r\n", start);
         const std::string_view line = header.substr(start, end - start);
-        bool known = line.starts_with(" ") || line.starts_with("\t");
-        for (std::string_view name : knownHeaders) known = known || line.starts_with(name);
-        if (!known) std::abort();
+        if (std::none_of(std::begin(knownHeaders), std::end(knownHeaders),
+                         [&](auto name) { return line.starts_with(name); }))
+            std::abort();
         start = end + 2;
     }
     CheckLines(files.control);

@@ -15,13 +15,9 @@ public:
     std::optional<std::string> ToAnsi(std::u16string_view text) const override {
         std::string out;
         for (const char16_t c : text) {
-            if (c < 0x80) {
-                out += static_cast<char>(c);
-            } else if (auto found = table_.find(c); found != table_.end()) {
-                out += found->second;
-            } else {
-                return std::nullopt;
-            }
+            const auto found = table_.find(c);
+            if (c >= 0x80 && found == table_.end()) return std::nullopt;
+            out += c < 0x80 ? std::string(1, static_cast<char>(c)) : found->second;
         }
         return out;
     }
@@ -44,16 +40,9 @@ private:
 const TableCodec kWestern(1252, {{u'é', "\xE9"}, {u'–', "\x96"}, {u'€', "\x80"}, {u'ó', "\xF3"}});
 const TableCodec kJapanese(932, {{u'会', "\x89\xEF"}, {u'議', "\x8B\x63"}, {u'ｱ', "\xB1"}});
 
-struct DecisionCase {
-    const char* name;
-    const AnsiCodec& codec;
-    std::vector<std::u16string> texts;
-    unsigned wantCodePage;
-    std::vector<std::string> want;
-};
-
 TEST(MessageTexts, AllInTheCodePageOrAllUtf8) {
-    const DecisionCase cases[] = {
+    const struct { const char* name; const AnsiCodec& codec; std::vector<std::u16string> texts; unsigned wantCodePage;
+                   std::vector<std::string> want; } cases[] = {
         {"1252 text fits, with an en dash", kWestern, {u"caf\u00e9", u"10 – 12"}, 1252, {"caf\xE9", "10 \x96 12"}},
         {"1252: Polish letter in one field", kWestern, {u"caf\u00e9", u"Żółw"}, 65001,
          {"caf\xC3\xA9", "\xC5\xBB\xC3\xB3\xC5\x82w"}},
@@ -64,15 +53,13 @@ TEST(MessageTexts, AllInTheCodePageOrAllUtf8) {
     };
     for (const auto& c : cases) {
         const MessageTexts got = EncodeMessageTexts(c.texts, c.codec);
-        EXPECT_EQ(got.codePage, c.wantCodePage) << c.name;
-        EXPECT_EQ(got.texts, c.want) << c.name;
+        EXPECT_EQ(std::pair(got.codePage, got.texts), std::pair(c.wantCodePage, c.want)) << c.name;
     }
 }
 
 TEST(MessageTexts, StoredBytesFollowTheMessage) {
-    EXPECT_EQ(AnsiInMessage("Jos\xE9", 1252, kWestern), "Jos\xE9");
-    EXPECT_EQ(AnsiInMessage("Jos\xE9", 65001, kWestern), "Jos\xC3\xA9");
-    EXPECT_EQ(AnsiInMessage("\x89\xEF", 65001, kJapanese), "\xE4\xBC\x9A");
+    EXPECT_EQ(AnsiInMessage("Jos\xE9", 1252, kWestern) + "|" + AnsiInMessage("Jos\xE9", 65001, kWestern) + "|" +
+                  AnsiInMessage("\x89\xEF", 65001, kJapanese), "Jos\xE9|Jos\xC3\xA9|\xE4\xBC\x9A");
 }
 
 }  // namespace

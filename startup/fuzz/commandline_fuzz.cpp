@@ -20,10 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[0] & 1) {
         MemorySource file(bytes, 1 + data[0] % 13);
         ReadParameterFile(file, p, codePage);
-    } else if (data[0] & 4) {
-        p = ParseCommandLine("mailto:" + std::string(bytes), codePage, {});
     } else {
-        p = ParseCommandLine(bytes, codePage, {});
+        p = ParseCommandLine((data[0] & 4 ? "mailto:" : "") + std::string(bytes), codePage, {});
     }
     const auto fits = [](const std::string& value, std::size_t capacity, bool oneLine = false) {
         if (value.size() > capacity || (oneLine && value.find_first_of("\r\n") != std::string::npos)) std::abort();
@@ -31,15 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& r = p.request;
     for (const auto* field : {&p.fields.to, &p.fields.cc, &p.fields.bcc}) fits(*field, cap::addressField, true);
     fits(p.fields.subject, cap::subjectField, true);
-    fits(r.toText.value_or(""), std::string::npos, true);
-    fits(r.ccText.value_or(""), std::string::npos, true);
-    fits(r.bccText.value_or(""), std::string::npos, true);
-    fits(r.bodyPath, cap::bodyPath);
-    fits(r.attachPath, cap::attachPath);
-    fits(r.headerCharset, cap::charsetName);
-    fits(r.bodyCharset, cap::charsetName);
-    fits(p.hostName.value_or(""), cap::hostOverride);
-    fits(p.userId.value_or(""), cap::userOverride);
+    for (const auto* list : {&r.toText, &r.ccText, &r.bccText}) fits(list->value_or(""), std::string::npos, true);
+    for (const auto& [value, capacity] :
+         {std::pair{r.bodyPath, cap::bodyPath}, {r.attachPath, cap::attachPath}, {r.headerCharset, cap::charsetName},
+          {r.bodyCharset, cap::charsetName}, {p.hostName.value_or(""), cap::hostOverride},
+          {p.userId.value_or(""), cap::userOverride}})
+        fits(value, capacity);
     for (const auto& a : p.attachments)
         if (a.path.size() > cap::attachPath || (a.displayName.empty() && !a.path.empty())) std::abort();
     return 0;

@@ -14,14 +14,8 @@ std::string Describe(const MailtoFields& f) {
     return out;
 }
 
-struct MailtoCase {
-    const char* name;
-    std::string url;  // after "mailto:"
-    std::string want;
-};
-
 TEST(MailtoLinks, QueryPairsAndPlainWords) {
-    const MailtoCase cases[] = {
+    const struct { const char* name; std::string url, want; } cases[] = {  // url: after "mailto:"
         {"plain word is the subject", "bob@example.com?Hello", "plain | to=bob@example.com | subject=Hello"},
         {"plain query kept as written", "b@x?Hi%20there&more", "plain | to=b@x | subject=Hi%20there&more"},
         {"no query", "bob@example.com", "plain | to=bob@example.com | subject="},
@@ -43,9 +37,8 @@ TEST(MailtoLinks, QueryPairsAndPlainWords) {
 }
 
 TEST(MailtoLinks, CutsNeverSplitACharacter) {
-    EXPECT_EQ(CutUtf8("ab\xC3\xBC", 3), "ab");
-    EXPECT_EQ(CutUtf8("ab\xC3\xBC", 4), "ab\xC3\xBC");
-    EXPECT_EQ(CutUtf8("a\xF0\x9F\x98\x80z", 4), "a");
+    EXPECT_EQ(std::string(CutUtf8("ab\xC3\xBC", 3)) + "|" + std::string(CutUtf8("ab\xC3\xBC", 4)) + "|" +
+                  std::string(CutUtf8("a\xF0\x9F\x98\x80z", 4)), "ab|ab\xC3\xBC|a");
 }
 
 }  // namespace

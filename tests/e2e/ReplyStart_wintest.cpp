@@ -17,16 +17,8 @@ constexpr auto Text = wintest::ControlText;
 
 using ReplyStart = wintest::CleanMachineTest;
 using wintest::kRootUserKey;
-enum Id {
-    To = IDC_TO,
-    Cc = IDC_CC,
-    Subject = IDC_SUBJECT,
-    Body = IDC_BODY,
-    All = IDC_REPLY_ALL,
-    Sender = IDC_REPLY_SENDER,
-    Yes = IDC_INCLUDE_YES,
-    No = IDC_INCLUDE_NO
-};
+enum Id { To = IDC_TO, Cc = IDC_CC, Subject = IDC_SUBJECT, Body = IDC_BODY,
+          All = IDC_REPLY_ALL, Sender = IDC_REPLY_SENDER, Yes = IDC_INCLUDE_YES, No = IDC_INCLUDE_NO };
 
 // "to|cc|subject|pressed buttons|body" of the window.
 std::string Shown(HWND window) {
@@ -55,26 +47,21 @@ TEST_F(ReplyStart, TheRowSwitchesWhatIsFilledAndStoresTheChoice) {
     HWND window = FilledWindow(client);
     ASSERT_NE(window, nullptr);
     const std::string quoted = "\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\n>bye\r\n";
-    const struct {
-        int press;  // 0: as the start left it; Shift is held for the second Yes
-        std::string want;
-    } steps[] = {
+    // press 0: as the start left it; Shift is held for the second Yes.
+    const struct { int press; std::string want; } steps[] = {
         {0, "alice@example.org||Lunch|SenderNo|"},
         {All, "alice@example.org|bob@example.com,carol@example.com|Lunch|AllNo|"},
         {Yes, "alice@example.org|bob@example.com,carol@example.com|Lunch|AllYes|" + quoted},
-        {Sender, "alice@example.org||Lunch|SenderYes|" + quoted},
-        {No, "alice@example.org||Lunch|SenderNo|"},
-        {Yes, "alice@example.org||Lunch|SenderYes|\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"},
-    };
+        {Sender, "alice@example.org||Lunch|SenderYes|" + quoted}, {No, "alice@example.org||Lunch|SenderNo|"},
+        {Yes, "alice@example.org||Lunch|SenderYes|\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"}};
     // Sharing the client's input state lets this thread hold Shift down for it.
     AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(window, nullptr), TRUE);
     for (std::size_t i = 0; i < std::size(steps); ++i) {
-        SCOPED_TRACE(i);
         BYTE keys[256] = {};
         keys[VK_SHIFT] = i + 1 == std::size(steps) ? 0x80 : 0;
         SetKeyboardState(keys);
         if (steps[i].press != 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(steps[i].press), 0);
-        EXPECT_EQ(Shown(window), steps[i].want);
+        EXPECT_EQ(Shown(window), steps[i].want) << i;
     }
     SendMessageA(window, WM_COMMAND, IDC_REPLY_SAVE_DEFAULT, 0);
     EXPECT_EQ(wintest::ReadRegistryValue(kRootUserKey, "OPT_RPVAL").bytes, std::string("\x0e\0\0\0", 4));
@@ -91,17 +78,16 @@ TEST_F(ReplyStart, LongLinesReadWholeAndAMissingSourceLeavesTheWindowUsable) {
     std::string body;
     for (int i = 0; body.size() < 100 * 1024; ++i) body += "line " + std::to_string(i) + std::string(i % 400, '.') + "\r\n";
     wintest::ScratchDir dir("reply-long");
-    const std::string source = dir / "RPL002.txt";
-    const std::string replyTo = std::string(495, 'a') + "@x.org,ceo@example.com.au";  // shown whole, not cut at 510
+    // The Reply-To list is shown whole, not cut at 510.
+    const std::string source = dir / "RPL002.txt", replyTo = std::string(495, 'a') + "@x.org,ceo@example.com.au";
     ASSERT_TRUE(wintest::WriteWholeFile(
         source, "X-Trace: " + std::string(10000, 'x') + "\r\nReply-To: " + replyTo + "\r\nSubject: Long\r\n\r\n" + body));
     for (const std::string& path : {source, dir / "RPL003.txt"}) {  // the second one never existed
-        SCOPED_TRACE(path);
         const bool read = path == source;
         ChildProcess client("velmar1.exe", "velmar1.exe " + path);
         HWND window = FilledWindow(client);
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(Shown(window), read ? replyTo + "||Long|SenderYes|" + body : "|||SenderYes|");
+        EXPECT_EQ(Shown(window), read ? replyTo + "||Long|SenderYes|" + body : "|||SenderYes|") << path;
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, Body)));
         SendMessageA(GetDlgItem(window, Body), WM_CHAR, 'x', 0);  // typed where the answer goes
         EXPECT_EQ(Text(window, Body), read ? body + "x" : "x");

@@ -25,18 +25,27 @@ ROOT = os.environ.get("VELMAR_ROOT", os.path.join(os.path.dirname(__file__), "..
 PREFIX = os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
 SPOOL = os.path.join(PREFIX, "drive_c", "MAIL", "spool")
 WORK = os.path.join(PREFIX, "drive_c", "mailcheck")
+BUILD = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")  # or "windows32", the shipped 32-bit build
+CLIENT = os.path.join(ROOT, "build", BUILD, "bin", "velmar1.exe")
 failures = []
+
+
+def wine_env(**extra):
+    env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEARCH="win64", **extra)
+    env.pop("DISPLAY", None)
+    return env
+
+
+def parse(raw):
+    message = email.message_from_bytes(raw, policy=email.policy.default)
+    return message, [d for part in message.walk() for d in part.defects]
 
 
 def send(files, *arguments, **env_extra):
     """A machine without server configuration, `files` in C:\\mailcheck, one send: the data file."""
-    env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEARCH="win64", **env_extra)
-    env.pop("DISPLAY", None)
-    # VELMAR_WINDOWS_BUILD: "windows" (64-bit) or "windows32" (the shipped 32-bit build).
-    build = os.environ.get("VELMAR_WINDOWS_BUILD", "windows")
-    # The registry view of that build: a bare `wine reg` is the 32-bit tool when the 32-bit
-    # Wine is installed, and would miss the 64-bit program's keys.
-    view = "/reg:32" if build == "windows32" else "/reg:64"
+    env = wine_env(**env_extra)
+    # A bare `wine reg` is the 32-bit tool when the 32-bit Wine is installed: name the build's view.
+    view = "/reg:32" if BUILD == "windows32" else "/reg:64"
     subprocess.run(["wine", "reg", "delete", r"HKLM\SOFTWARE\Brindle", "/f", view], env=env, capture_output=True)
     for d in (SPOOL, WORK):
         shutil.rmtree(d, ignore_errors=True)
@@ -44,21 +53,18 @@ def send(files, *arguments, **env_extra):
     for name, data in files.items():
         with open(os.path.join(WORK, name), "wb") as f:
             f.write(data)
-    client = os.path.join(ROOT, "build", build, "bin", "velmar1.exe")
-    run = subprocess.run(["wine", client, *arguments], env=env, capture_output=True, timeout=120)
+    run = subprocess.run(["wine", CLIENT, *arguments], env=env, capture_output=True, timeout=120)
     if run.returncode != 0:
         failures.append(f"velmar1.exe exited {run.returncode}")
     names = [n for n in os.listdir(SPOOL) if n.startswith("D")]
     if len(names) != 1:
-        print(f"client_email_check: expected one data file, found {os.listdir(SPOOL)}")
-        sys.exit(1)
+        sys.exit(f"client_email_check: expected one data file, found {os.listdir(SPOOL)}")
     with open(os.path.join(SPOOL, names[0]), "rb") as f:
         raw = f.read()
-    shutil.rmtree(WORK, ignore_errors=True)
-    shutil.rmtree(SPOOL, ignore_errors=True)
+    for d in (WORK, SPOOL):
+        shutil.rmtree(d, ignore_errors=True)
     os.makedirs(SPOOL)
-    message = email.message_from_bytes(raw, policy=email.policy.default)
-    defects = [d for part in message.walk() for d in part.defects]
+    message, defects = parse(raw)
     if defects:
         failures.append(f"defects: {defects}")
     return raw, message
@@ -126,15 +132,10 @@ if str(message["Subject"]) != "Καλημέρα" or message.get_content().strip(
     failures.append(f"marked parameter file: {message['Subject']!r}, {message.get_content()!r}")
 
 # A foreign command line beyond the code page is handed to the delivery program whole.
-env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEARCH="win64", VELMAR_RECORD_DIR=r"C:\mailcheck")
-env.pop("DISPLAY", None)
 os.makedirs(WORK, exist_ok=True)
-client = os.path.join(ROOT, "build", os.environ.get("VELMAR_WINDOWS_BUILD", "windows"), "bin", "velmar1.exe")
-subprocess.run(["wine", client, "Привет", "мир"], env=env, capture_output=True, timeout=120)
-log = os.path.join(WORK, "mqsend.log")
-for _ in range(100):
-    if os.path.exists(log):
-        break
+subprocess.run(["wine", CLIENT, "Привет", "мир"], env=wine_env(VELMAR_RECORD_DIR=r"C:\mailcheck"), capture_output=True, timeout=120)
+log, deadline = os.path.join(WORK, "mqsend.log"), time.time() + 10
+while not os.path.exists(log) and time.time() < deadline:
     time.sleep(0.1)
 time.sleep(0.3)
 handed = open(log, "rb").read().decode("utf-8", "replace") if os.path.exists(log) else None
@@ -143,7 +144,7 @@ if handed != "mqsend Привет мир\r\n":
 shutil.rmtree(WORK, ignore_errors=True)
 
 golden = os.path.join(ROOT, "tests", "e2e", "golden")
-expected = {
+expected = {  # name: To, Subject, body, charset
     "window_utf8": ("Łukasz Żółw <alice@example.com>, Иван <ivan@example.com>",
                     "Zażółć gęślą jaźń, Привет, Γειά, 会議 😀",
                     "Здравствуйте!\nbring the 📎 files. 東京で… Καλημέρα\n", "utf-8"),
@@ -151,8 +152,7 @@ expected = {
 }
 for name, (to, subject, text, charset) in expected.items():
     with open(os.path.join(golden, name + ".D.ref"), "rb") as f:
-        message = email.message_from_bytes(f.read(), policy=email.policy.default)
-    defects = [d for part in message.walk() for d in part.defects]
+        message, defects = parse(f.read())
     got = (str(message["To"]), str(message["Subject"]), message.get_content().replace("\r\n", "\n").strip("\n") + "\n",
            message.get_content_charset())
     if defects or got != (to, subject, text, charset):

@@ -24,10 +24,8 @@ namespace velmar::wintest {
 // A plain visible top-level window with the compose window's caption.
 inline HWND CreateParentWindow() {
     static const ATOM registered = [] {
-        WNDCLASSA cls{};
-        cls.lpfnWndProc = DefWindowProcA;
-        cls.hInstance = GetModuleHandleA(nullptr);
-        cls.lpszClassName = "VelmarTestParent";
+        const WNDCLASSA cls{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr,
+                            "VelmarTestParent"};
         return RegisterClassA(&cls);
     }();
     return CreateWindowExA(0, MAKEINTATOM(registered), "Create Mail Message", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
@@ -46,7 +44,6 @@ struct ComposeRig {
     }
     ~ComposeRig() { DestroyWindow(w.window); }
     ComposeRig(const ComposeRig&) = delete;
-    ComposeRig& operator=(const ComposeRig&) = delete;
     [[nodiscard]] std::string Body() const { return Caption(w.Body()); }
     void SetBody(const std::string& text) const { SetWindowTextA(w.Body(), text.c_str()); }
 
