@@ -2,7 +2,8 @@
 """Round trips of the encoders through independent decoders, on generated input:
 quoted-printable bodies through quopri, Shift-JIS to ISO-2022-JP through glibc iconv,
 header words through the email package, base64 parts through `base64 -d` and uuencoded
-blocks through `uudecode` (text attachments read in text mode: CR LF becomes LF, 0x1A ends)."""
+blocks through `uudecode` (base64 carries a file's exact bytes; a uuencoded or inline text
+attachment is read in text mode: CR LF becomes LF, 0x1A ends)."""
 import os, quopri, random, re, subprocess, sys, tempfile, unicodedata
 from email.header import decode_header
 
@@ -105,7 +106,7 @@ with tempfile.TemporaryDirectory() as tmp:
             want = data if kind == "binary" else data.split(b"\x1a", 1)[0].replace(b"\r\n", b"\n")
             encoded = tool("attachpart", "base64", path, "file.dat").partition(b"base64\n\n")[2]
             check(f"base64 {kind} {size} line length", [l for l in encoded.split(b"\n") if len(l) > 72], [])
-            check(f"base64 {kind} {size}", subprocess.run(["base64", "-d"], input=encoded, capture_output=True).stdout, want)
+            check(f"base64 {kind} {size}", subprocess.run(["base64", "-d"], input=encoded, capture_output=True).stdout, data)
             block = tool("attachpart", "uuencode", path, "file.dat")
             subprocess.run(["uudecode"], input=block.replace(b"begin 644 file.dat", b"begin 644 " + out.encode()), check=True)
             check(f"uuencode {kind} {size}", open(out, "rb").read(), want)
