@@ -9,6 +9,10 @@
 
 namespace velmar {
 
+// The temporary-file mark: the temporary files made in the spool directory ("tmp….tmp")
+// end in it, and a body file that carries it is consumed (queue/ConsumedBody.h).
+inline constexpr std::string_view kTempFileMark = ".tmp";
+
 // Cuts `text` to at most `maxChars` characters (the capacity of an area minus its
 // terminator). Returns the text for chaining.
 inline std::string& CutTo(std::string& text, std::size_t maxChars) {

@@ -153,7 +153,7 @@ bool IsSpoolCopy(std::string_view path, std::string_view spoolDir) {
 }
 
 bool IsOwnSpoolCopy(std::string_view path, std::string_view spoolDir) {
-    constexpr std::string_view suffix = ".tmp";
+    constexpr std::string_view suffix = kTempFileMark;
     return IsSpoolCopy(path, spoolDir) && path.size() >= suffix.size() &&
            EqualsNoCase(path.substr(path.size() - suffix.size()), suffix);
 }
