@@ -15,6 +15,8 @@
 namespace velmar {
 namespace {
 
+using wintest::ClientRectOf;
+
 HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
 
 LONG FontHeight(HFONT font) {
@@ -33,28 +35,13 @@ LONG CharHeight(HFONT font) {
     return metrics.tmHeight;
 }
 
-ControlRect ClientRectOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-class DisplayScaleTest : public ::testing::Test {
+class DisplayScaleTest : public wintest::MainWindowTest {
 protected:
     void SetUp() override {
-        wintest::ForgetServerConfiguration();
-        ASSERT_TRUE(wintest::StartInProcess(app));
+        MainWindowTest::SetUp();
         ASSERT_EQ(SystemDpi(), kDefaultDpi) << "the test prefix runs at 96 DPI";
-        window = wintest::OpenMainWindow(app);
-        ASSERT_NE(window, nullptr);
+        ASSERT_NE(Open(), nullptr);
     }
-    void TearDown() override {
-        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
-        wintest::Pump();
-        UnregisterClassA(app.appTitle.c_str(), app.instance);
-    }
-    [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
     // WM_DPICHANGED as the system sends it, with the window's rectangle grown for `dpi`.
     RECT ChangeDpi(int dpi) {
         RECT now{};
@@ -73,9 +60,6 @@ protected:
         for (int row = 0; row < kPlainControlCount; ++row)
             EXPECT_EQ(ClientRectOf(Row(row)), want[static_cast<std::size_t>(row)]) << "row " << row;
     }
-
-    Application app;
-    HWND window = nullptr;
 };
 
 TEST_F(DisplayScaleTest, FontsAreMadeForTheDpi) {

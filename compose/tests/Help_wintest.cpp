@@ -28,30 +28,21 @@ HWND WINAPI HtmlHelpStandIn(HWND owner, LPCSTR file, UINT command, DWORD_PTR) {
     return owner;  // a window, as HTML Help answers a topic it shows
 }
 
-class HelpTest : public ::testing::Test {
+class HelpTest : public wintest::MainWindowTest {
 protected:
     void SetUp() override {
-        wintest::ForgetServerConfiguration();
+        MainWindowTest::SetUp();
         helpCalls.clear();
-        ASSERT_TRUE(wintest::StartInProcess(app));
         app.help.htmlHelp = HtmlHelpStandIn;
         app.help.filePath = scratch.Path() + "\\VELMAR.CHM";
         ASSERT_TRUE(wintest::WriteWholeFile(app.help.filePath, ""));
-        window = wintest::OpenMainWindow(app);
-        ASSERT_NE(window, nullptr);
-    }
-    void TearDown() override {
-        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
-        wintest::Pump();
-        UnregisterClassA(app.appTitle.c_str(), app.instance);
+        ASSERT_NE(Open(), nullptr);
     }
     [[nodiscard]] std::string Topic(const char* page) const {
         return app.help.filePath + "::/" + page + " #" + std::to_string(HH_DISPLAY_TOPIC);
     }
 
     wintest::ScratchDir scratch{"help"};
-    Application app;
-    HWND window = nullptr;
     wintest::DialogDriver driver;
 };
 

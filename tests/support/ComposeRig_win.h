@@ -77,6 +77,35 @@ inline HWND OpenMainWindow(Application& app) {
     return app.mainWindow;
 }
 
+// A test with the application started in this process as start-up starts it; Open() opens
+// its main window. The window and its class are gone after each test.
+class MainWindowTest : public CleanMachineTest {
+protected:
+    void SetUp() override {
+        CleanMachineTest::SetUp();
+        ASSERT_TRUE(StartInProcess(app));
+    }
+    void TearDown() override {
+        if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+        Pump();
+        UnregisterClassA(app.appTitle.c_str(), app.instance);
+        CleanMachineTest::TearDown();
+    }
+    HWND Open() { return window = OpenMainWindow(app); }
+    [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
+
+    Application app;
+    HWND window = nullptr;
+};
+
+// Where `control` lies in its parent's client area.
+inline ControlRect ClientRectOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 // A drop of `paths` as the shell hands it to a window.
 inline HDROP MakeDrop(const std::vector<std::string>& paths) {
     std::string names;
