@@ -491,7 +491,9 @@ bool ShowAddressBook(HWND owner, const AddressBookContext& context, std::string_
 bool ShowEntryDialog(HWND owner, const AddressBookContext& context, EntryDraft& work,
                      const std::vector<std::string>& recipients) {
     EntryDialog d{context, work, recipients};
-    return DialogBoxParamA(context.instance, "DLG_ADDRINFO", owner, EntryDialogProc, reinterpret_cast<LPARAM>(&d)) == 1;
+    // A Unicode dialog, so that a name typed beyond the ANSI code page reaches the OK
+    // button's check as typed instead of as "?".
+    return DialogBoxParamW(context.instance, L"DLG_ADDRINFO", owner, EntryDialogProc, reinterpret_cast<LPARAM>(&d)) == 1;
 }
 
 int AskNewKind(HWND owner, const AddressBookContext& context) {
