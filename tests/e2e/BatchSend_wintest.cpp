@@ -54,13 +54,18 @@ const GoldenCase goldenCases[] = {
     // The stored blind copy is a recipient in the control file, never in the header.
     {"stored_bcc", {{"body.txt", "x\r\n"}, {"bcc~NEX", "T:bob@example.com\r\nF:%W\\body.txt\r\n"}}, "%W\\bcc~NEX",
      {{"OPT_BCC", "#1"}, {"BCC", "archive@example.com"}}},
-    // The encoder's own leading and closing line feeds come out as CR LF.
+    // The encoder's own leading and closing line feeds come out as CR LF; a byte of code page
+    // 1252 beyond ISO-8859-1 labels the body windows-1252.
     {"latin1_qp", {{"latin.txt", "caf\xE9 = ok\r\n"}}, "-t bob@example.com -f \"%W\\latin.txt\"", {}},
+    {"batch_cp1252", {{"dash.txt", "10 \x96 12\r\n"}}, "-t bob@example.com -f \"%W\\dash.txt\"", {}},
     {"attachment_base64", attachment, "%W\\att~NEX", {}},
     {"attachment_uuencode", attachment, "%W\\att~NEX", {{"UUENCODE", "#1"}}},
-    // "-a" names the attachment by its last component; "-u" the sending user.
-    {"switch_attachment", {{"b.txt", "body\r\n"}, {"notes.txt", "plain notes\r\n"}},
+    // "-a" names the attachment by its last component; "-u" the sending user. A 0x1A ends
+    // the unencoded body, not the attachment part after it.
+    {"switch_attachment", {{"b.txt", "body\r\n\x1A" "after\r\n"}, {"notes.txt", "plain notes\r\n"}},
      "-u alice -t bob@example.com -f \"%W\\b.txt\" -a \"%W\\notes.txt\"", {}},
+    // A To list that names no address: the message goes back to its sender.
+    {"no_to", {{"b.txt", "x\r\n"}}, "-t , -f \"%W\\b.txt\"", {}},
 };
 
 TEST_F(BatchSendTest, QueueFileSetsMatchTheGoldenFiles) {
@@ -83,34 +88,37 @@ TEST_F(BatchSendTest, QueueFileSetsMatchTheGoldenFiles) {
     }
 }
 
-TEST_F(BatchSendTest, SendWithoutAnyRecipientOpensTheWindowInstead) {
-    ASSERT_TRUE(wintest::WriteWholeFile(work / "b.txt", "draft\r\n"));
-    ChildProcess client("velmar1.exe", Expand("velmar1.exe -s Draft -f \"%W\\b.txt\""));
-    HWND window = client.WaitForShownWindow("VELMAR1");
-    ASSERT_TRUE(window != nullptr && IsWindowVisible(window));
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(client.Wait(), 0);
-    EXPECT_TRUE(spool.Files().empty());
-}
-
+// A name holding ".tmp" anywhere, or a file in the spool directory, is the sender's to
+// consume; a file reached through ".." from the spool directory is not.
 TEST_F(BatchSendTest, ConsumedBodyFilesAreDeletedOthersKept) {
-    // A name holding ".tmp" anywhere, or a file in the spool directory, is the sender's to
-    // consume (the golden cases show other body files left alone).
-    for (const std::string& path : {work / "x.tmpl", spool.Path() + "\\body.txt"}) {
-        ASSERT_TRUE(wintest::WriteWholeFile(path, "one\r\n"));
-        EXPECT_EQ(Send("-t bob@example.com -f \"" + path + "\""), 0);
-        EXPECT_FALSE(wintest::FileExists(path)) << path;
+    const struct { std::string path; bool consumed; } cases[] = {
+        {work / "x.tmpl", true}, {spool.Path() + "\\body.txt", true}, {spool.Path() + "\\..\\keep_me.txt", false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(wintest::WriteWholeFile(c.path, "one\r\n"));
+        EXPECT_EQ(Send("-t bob@example.com -f \"" + c.path + "\""), 0);
+        EXPECT_EQ(wintest::FileExists(c.path), !c.consumed) << c.path;
+        DeleteFileA(c.path.c_str());
     }
-    EXPECT_EQ(spool.Files().size(), 4u);  // two sets, no temporary file left behind
+    EXPECT_EQ(spool.Files().size(), 6u);  // three sets, no temporary file left behind
 }
 
-TEST_F(BatchSendTest, FailuresEndWithTheirExitCodes) {
-    // No spool directory: nothing can be queued, the caller's body stays, the exit code says so.
-    const std::string body = work / "x.tmp";
-    ASSERT_TRUE(wintest::WriteWholeFile(body, "keep me\r\n"));
+// What cannot go out whole is not sent: exit code 5, nothing queued, every file kept.
+TEST_F(BatchSendTest, RefusalsEndWithTheirExitCodes) {
+    const std::string queued = spool.Path() + "\\D0000000000000001.GSC", longPath(262 - work.Path().size(), 'r');
+    ASSERT_TRUE(wintest::WriteWholeFile(queued, "Subject: queued\r\n\r\nx\r\n"));
+    ASSERT_TRUE(wintest::WriteWholeFile(work / "x.tmp", "keep me\r\n"));
+    ASSERT_TRUE(wintest::WriteWholeFile(work / "long~NEX", Expand("T:b@x\nF:%W\\x.tmp\nA:%W\\" + longPath + ".txt\n")));
+    for (const std::string& arguments :
+         {"-t bob@example.com -f \"" + queued + "\"", "-t bob@example.com -a \"" + queued + "\" -f \"%W\\x.tmp\"",
+          std::string("-t bob@example.com -a \"%W\\missing.bin\" -f \"%W\\x.tmp\""),
+          std::string("-t bob@example.com -a \"%W\" -f \"%W\\x.tmp\""), std::string("%W\\long~NEX")})
+        EXPECT_EQ(Send(arguments), 5) << arguments;
+    // No spool directory at all.
     ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SpoolDir", work / "missing"));
-    EXPECT_EQ(Send("-t bob@example.com -f \"" + body + "\""), 5);
-    EXPECT_TRUE(wintest::FileExists(body));
+    EXPECT_EQ(Send("-t bob@example.com -f \"%W\\x.tmp\""), 5);
+    EXPECT_EQ(spool.Files(), std::vector<std::string>{"D0000000000000001.GSC"});
+    EXPECT_EQ(spool.Read("D0000000000000001.GSC"), "Subject: queued\r\n\r\nx\r\n");
+    EXPECT_TRUE(wintest::FileExists(work / "x.tmp"));
 
     // An unknown switch is reported in a message box owned by the hidden window; its text
     // is the command line from the unknown switch on.
@@ -124,7 +132,6 @@ TEST_F(BatchSendTest, FailuresEndWithTheirExitCodes) {
     EXPECT_STREQ(text, "-z");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(client.Wait(), 6);
-    EXPECT_TRUE(spool.Files().empty());
 }
 
 }  // namespace

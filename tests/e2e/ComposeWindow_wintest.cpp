@@ -1,6 +1,5 @@
-// The real compose window in this process: its controls where the layout puts them, Enter
-// in the fields, the toolbar, the stored placement, dropped files and the
-// field a pre-filled start begins in.
+// The real compose window in this process: its controls where the layout puts them, the
+// toolbar, Enter in the fields, the stored placement and the field a pre-filled start begins in.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -46,10 +45,13 @@ protected:
     void ForgetPlacement() { app.settings.PutConfigString(app.config.userId, "SMTPWIN", nullptr); }
 };
 
-// A reply start adds the reply row, with the same controls below it.
-TEST_F(ComposeWindowTest, PlainAndReplyStartsHaveTheirRowsAtTheirLayout) {
+// Each start has its rows (a reply start adds the reply row) where the layout puts them, also
+// after a resize, and its toolbar buttons (the lists are the native ToolbarButtons table).
+TEST_F(ComposeWindowTest, EachStartHasItsRowsAtTheirLayoutAndItsToolbar) {
     for (const bool reply : {false, true}) {
+        SCOPED_TRACE(reply);
         app.replyFilePath = reply ? "C:\\reply.txt" : "";
+        app.config.specProg = reply ? "C:\\tools\\filter.exe" : "";  // a user program adds its button
         ASSERT_NE(Open(), nullptr);
         for (int row = 0; row < kControlCount; ++row) {
             const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
@@ -62,20 +64,30 @@ TEST_F(ComposeWindowTest, PlainAndReplyStartsHaveTheirRowsAtTheirLayout) {
         ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
         SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);  // a resize lays out again
         ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
+        std::vector<int> got, want;
+        for (const ToolbarButton& b : ToolbarButtons(reply)) want.push_back(b.command);
+        HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
+        for (TBBUTTON b{}; SendMessageA(toolbar, TB_GETBUTTON, got.size(), reinterpret_cast<LPARAM>(&b));)
+            got.push_back(b.idCommand);
+        EXPECT_EQ(got, want);
         DestroyWindow(window);
         Pump();
     }
 }
 
-// Enter in To asks for its name check; the name check of a field (here CC) puts the one known
-// address containing the typed text in its place and moves on to the next header field.
-TEST_F(ComposeWindowTest, EnterChecksNamesAndPressesButtons) {
+// With the recipients given, a pre-filled start begins in the body. Enter in To asks for its
+// name check; the name check of a field (here CC) puts the one known address containing the
+// typed text in its place and moves on to the next header field.
+TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndEnterChecksNamesAndPressesButtons) {
     wintest::ScratchDir cfg("namecheck");
     app.config.usersSysPath = cfg / "USERS.SYS";
     app.config.aliasesSysPath = cfg / "ALIASES.SYS";
     app.config.cfgDir = app.config.usersDir = cfg.Path();
     ASSERT_TRUE(wintest::WriteWholeFile(app.config.usersSysPath, "bob\r\ncarol\r\n"));
+    app.draft.fields.to = "bob@example.com";
     ASSERT_NE(Open(), nullptr);
+    ShowDraftInWindow(window, "");
+    EXPECT_EQ(State().currentRow, RowBody);
     Pump();
     SetWindowTextA(Row(RowTo), "bob");
     SendMessageA(Row(RowTo), WM_KEYDOWN, VK_RETURN, 0);
@@ -93,14 +105,12 @@ TEST_F(ComposeWindowTest, EnterChecksNamesAndPressesButtons) {
     SendMessageA(window, WM_COMMAND, IDM_CHECK_CC_NAMES, 0);
     EXPECT_EQ(WindowTextW(Row(RowCc)), typed);
     EXPECT_EQ(GetFocus(), Row(RowBcc));
-    // Focus given to the window goes to the current field (Tab between the fields is the
-    // native NextTabRow table and the real key presses of keyboard_check.sh).
+    // Focus given to the window goes to the current field.
     SetFocus(window);
     EXPECT_EQ(GetFocus(), Row(State().currentRow));
-    // In the body Enter starts a new line.
+    // In the body Enter starts a new line; on a button it presses it: Cancel closes the window.
     SendMessageA(Row(RowBody), WM_CHAR, '\r', 0);
     EXPECT_EQ(wintest::Caption(Row(RowBody)), "\r\n");
-    // On a button Enter presses it: Cancel closes the window.
     SetFocus(Row(RowCancel));
     SendMessageA(Row(RowCancel), WM_KEYDOWN, VK_RETURN, 0);
     SendMessageA(Row(RowCancel), WM_KEYUP, VK_RETURN, 0);
@@ -108,29 +118,12 @@ TEST_F(ComposeWindowTest, EnterChecksNamesAndPressesButtons) {
     EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
-    for (const bool userProgram : {false, true}) {
-        SCOPED_TRACE(userProgram);
-        app.config.specProg = userProgram ? "C:\\tools\\filter.exe" : "";
-        ASSERT_NE(Open(), nullptr);
-        HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
-        ASSERT_NE(toolbar, nullptr);
-        std::vector<int> got, want;
-        for (const ToolbarButton& b : ToolbarButtons(userProgram)) want.push_back(b.command);
-        for (TBBUTTON b{}; SendMessageA(toolbar, TB_GETBUTTON, got.size(), reinterpret_cast<LPARAM>(&b));)
-            got.push_back(b.idCommand);
-        EXPECT_EQ(got, want);  // the lists themselves are the native ToolbarButtons table
-        NMTTDISPINFOA tip{};
-        tip.hdr = {toolbar, IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
-        SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
-        EXPECT_STREQ(tip.lpszText, "Load body from file");
-        DestroyWindow(window);
-        Pump();
-    }
-}
-
 TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMaximise) {
     ASSERT_NE(Open(), nullptr);
+    NMTTDISPINFOA tip{};  // the toolbar's tips
+    tip.hdr = {GetDlgItem(window, IDC_TOOLBAR), IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
+    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(tip.lpszText, "Load body from file");
     ForgetPlacement();
     for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
     EXPECT_EQ(StoredPlacement(), "");
@@ -150,22 +143,6 @@ TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMa
     EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
     EXPECT_EQ(StoredPlacement(), placed);
     ExpectControlsAtLayout(kPlainControlCount);
-}
-
-// With the recipients given, the pre-filled window starts in the body (what each field shows is a
-// row of the StartKinds table); dropped files join the attachments.
-TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndDroppedFilesBecomeAttachments) {
-    app.draft.fields.to = "bob@example.com";
-    ASSERT_NE(Open(), nullptr);
-    ShowDraftInWindow(window, "");
-    EXPECT_EQ(State().currentRow, RowBody);
-    wintest::ScratchDir dir{"compose"};
-    const std::string first = dir / "first.txt", second = dir / "second.bin";
-    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n") && wintest::WriteWholeFile(second, std::string("\0\1", 2)));
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({first, second})), 0);
-    EXPECT_EQ(wintest::Caption(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
-    ASSERT_EQ(app.draft.attachments.Count(), 2u);
-    EXPECT_TRUE(app.draft.attachments.Entries()[0].isBinary);
 }
 
 }  // namespace
