@@ -46,14 +46,20 @@ protected:
     void ForgetPlacement() { app.settings.PutConfigString(app.config.userId, "SMTPWIN", nullptr); }
 };
 
-// Each start has its rows (a reply start adds the reply row) where the layout puts them, and
-// its toolbar buttons (the lists are the native ToolbarButtons table).
-TEST_F(ComposeWindowTest, EachStartHasItsRowsAtTheirLayoutAndItsToolbar) {
-    for (const bool reply : {false, true}) {
+// The window as start-up makes it for a reply start with a user program (a Help menu, the reply
+// row, the program's toolbar button) and for a plain start (kind 0: no Help menu): its rows
+// where the layout puts them, its toolbar (the lists are the native ToolbarButtons table) and
+// tips. Its placement is stored on a resize, which lays it out again, and on hiding the
+// toolbar, not on minimising or maximising.
+TEST_F(ComposeWindowTest, StartUpWindowsAndTheirPlacement) {
+    for (const bool reply : {true, false}) {
         SCOPED_TRACE(reply);
+        if (window != nullptr) DestroyWindow(window);
         app.replyFilePath = reply ? "C:\\reply.txt" : "";
-        app.config.specProg = reply ? "C:\\tools\\filter.exe" : "";  // a user program adds its button
-        ASSERT_NE(Open(), nullptr);
+        ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "SpecProg", reply ? "C:\\tools\\filter.exe" : ""));
+        ASSERT_TRUE(InitInstance(app, SW_SHOWNORMAL, "", reply ? 1 : 0));
+        window = app.mainWindow;
+        EXPECT_EQ(GetMenuItemCount(GetMenu(window)), reply ? 4 : 3);
         for (int row = 0; row < kControlCount; ++row) {
             const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
             HWND control = Row(row);
@@ -63,16 +69,35 @@ TEST_F(ComposeWindowTest, EachStartHasItsRowsAtTheirLayoutAndItsToolbar) {
             EXPECT_EQ(wintest::Caption(control), want.text) << row;
         }
         ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
-        std::vector<int> got, want;
-        for (const ToolbarButton& b : ToolbarButtons(reply)) want.push_back(b.command);
-        HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
-        for (TBBUTTON b{}; SendMessageA(toolbar, TB_GETBUTTON, got.size(), reinterpret_cast<LPARAM>(&b));)
-            got.push_back(b.idCommand);
-        EXPECT_EQ(got, want);
-        DestroyWindow(window);
-        Pump();
+        EXPECT_EQ(SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_BUTTONCOUNT, 0, 0),
+                  static_cast<LRESULT>(ToolbarButtons(reply).size()));
     }
+    EXPECT_EQ(wintest::Caption(window), "Create Mail Message");
+    NMTTDISPINFOA tip{};
+    tip.hdr = {GetDlgItem(window, IDC_TOOLBAR), IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
+    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(tip.lpszText, "Load body from file");
+    ForgetPlacement();
+    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
+    EXPECT_EQ(StoredPlacement(), "");
+    ShowWindow(window, SW_RESTORE);
+    SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
+    RECT r{};
+    GetWindowRect(window, &r);
+    const std::string placed = PlacementText(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    EXPECT_EQ(StoredPlacement(), placed);
+    ExpectControlsAtLayout(kPlainControlCount);
+    // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
+    ForgetPlacement();
+    HMENU menu = GetMenu(window);
+    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    SendMessageA(window, WM_COMMAND, IDM_SHOW_TOOLBAR, 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_TOOLBAR)));
+    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(StoredPlacement(), placed);
+    ExpectControlsAtLayout(kPlainControlCount);
 }
+
 
 // With the recipients given, a pre-filled start begins in the body. Enter in To asks for its
 // name check; the name check of a field (here CC) puts the one known address containing the
@@ -112,42 +137,6 @@ TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndEnterChecksNamesAndPressesBut
     SendMessageA(Row(RowCancel), WM_KEYUP, VK_RETURN, 0);
     Pump();
     EXPECT_FALSE(IsWindow(window));
-}
-
-// The window as start-up makes it: its caption, and a Help menu but for a plain start (kind 0).
-// Its placement is stored on a resize, which lays it out again, and on hiding the toolbar,
-// not on minimising or maximising.
-TEST_F(ComposeWindowTest, StartUpWindowStoresItsPlacementOnResizeAndToolbarToggle) {
-    for (const int kind : {1, 0}) {
-        if (window != nullptr) DestroyWindow(window);
-        ASSERT_TRUE(InitInstance(app, SW_SHOWNORMAL, "", kind));
-        window = app.mainWindow;
-        EXPECT_EQ(GetMenuItemCount(GetMenu(window)), kind == 0 ? 3 : 4);
-    }
-    EXPECT_EQ(wintest::Caption(window), "Create Mail Message");
-    NMTTDISPINFOA tip{};  // the toolbar's tips
-    tip.hdr = {GetDlgItem(window, IDC_TOOLBAR), IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
-    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
-    EXPECT_STREQ(tip.lpszText, "Load body from file");
-    ForgetPlacement();
-    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
-    EXPECT_EQ(StoredPlacement(), "");
-    ShowWindow(window, SW_RESTORE);
-    SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
-    RECT r{};
-    GetWindowRect(window, &r);
-    const std::string placed = PlacementText(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    EXPECT_EQ(StoredPlacement(), placed);
-    ExpectControlsAtLayout(kPlainControlCount);
-    // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
-    ForgetPlacement();
-    HMENU menu = GetMenu(window);
-    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
-    SendMessageA(window, WM_COMMAND, IDM_SHOW_TOOLBAR, 0);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_TOOLBAR)));
-    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
-    EXPECT_EQ(StoredPlacement(), placed);
-    ExpectControlsAtLayout(kPlainControlCount);
 }
 
 }  // namespace
