@@ -106,14 +106,14 @@ inline bool WriteWholeFile(const std::string& path, std::string_view bytes) {
     return ok && written == bytes.size();
 }
 
-// The text of a window's control, asked for with WM_GETTEXT (which reaches into another
-// process as well).
+// The text of a window's control in UTF-8, asked for with WM_GETTEXT (which reaches into
+// another process as well).
 inline std::string ControlText(HWND window, int id) {
     HWND control = GetDlgItem(window, id);
-    std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return WideToUtf8(text);
 }
 
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
