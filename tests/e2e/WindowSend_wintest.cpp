@@ -31,9 +31,8 @@ protected:
 // is the stored MAILADDR, and the body is wrapped at the stored column.
 TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
     const struct { const char* name; const wchar_t *to, *cc, *bcc, *subject, *body; } cases[] = {
-        {"window_ascii", L"bob@example.com", L"carol@example.org", L"dave@example.net", L"Hello",
-         L"This line is far longer than the wrap column, so it is cut at the last blank before it.\r\nshort\r\n"},
-        {"window_cp1252_dash", L"bob@example.com", L"", L"", L"Plan \u2013 \u20ac5", L"See you at 10 \u2013 bring\u2026\r\n"},
+        {"window_cp1252_dash", L"bob@example.com", L"carol@example.org", L"dave@example.net", L"Plan \u2013 \u20ac5",
+         L"This line is far longer than the wrap column, so it is cut at the last blank \u2013 bring\u2026\r\nshort\r\n"},
         {"window_utf8", L"\u0141ukasz \u017b\u00f3\u0142w <alice@example.com>, \u0418\u0432\u0430\u043d <ivan@example.com>",
          L"", L"",
          L"Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 ja\u017a\u0144, \u041f\u0440\u0438\u0432\u0435\u0442, "

@@ -105,7 +105,9 @@ expected = {  # name: To, Subject, body, charset
     "window_utf8": ("Łukasz Żółw <alice@example.com>, Иван <ivan@example.com>",
                     "Zażółć gęślą jaźń, Привет, Γειά, 会議 😀",
                     "Здравствуйте!\nbring the 📎 files. 東京で… Καλημέρα\n", "utf-8"),
-    "window_cp1252_dash": ("bob@example.com", "Plan – €5", "See you at 10 – bring…\n", "windows-1252"),
+    "window_cp1252_dash": ("bob@example.com", "Plan – €5",
+                           "This line is far longer than the wrap column, so it is cut\nat the last blank – bring…\nshort\n",
+                           "windows-1252"),
 }
 for name, (to, subject, text, charset) in expected.items():
     message, defects = parse(pathlib.Path(golden, name + ".D.ref").read_bytes())
