@@ -46,11 +46,9 @@ protected:
     void ForgetPlacement() { app.settings.PutConfigString(app.config.userId, "SMTPWIN", nullptr); }
 };
 
-// The window as start-up makes it for a reply start with a user program (a Help menu, the reply
-// row, the program's toolbar button) and for a plain start (kind 0: no Help menu): its rows
-// where the layout puts them, its toolbar (the lists are the native ToolbarButtons table) and
-// tips. Its placement is stored on a resize, which lays it out again, and on hiding the
-// toolbar, not on minimising or maximising.
+// The window as start-up makes it for a reply start with a user program (Help menu, reply row,
+// the program's toolbar button) and a plain start (kind 0: no Help menu): rows at the layout,
+// toolbar, tips; its placement stored on a resize and on hiding the toolbar, not on min/max.
 TEST_F(ComposeWindowTest, StartUpWindowsAndTheirPlacement) {
     for (const bool reply : {true, false}) {
         SCOPED_TRACE(reply);

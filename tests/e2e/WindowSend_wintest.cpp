@@ -1,7 +1,6 @@
-// The compose window's Send end to end: what is typed into the real window lands in the
-// spool directory as a queue file set compared byte for byte with golden files. Plain
-// messages are typed into a started velmar1.exe from outside; attached files need the
-// window in this process, where files can be dropped on it.
+// The compose window's Send end to end: what is typed into the real window lands in the spool
+// directory as a queue file set compared byte for byte with golden files. Text is typed into a
+// started velmar1.exe from outside; files are dropped on the window in this process.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,11 +18,7 @@ namespace {
 
 using wintest::WriteWholeFile;
 
-class WindowSendTest : public wintest::CleanMachineTest {
-protected:
-    wintest::RecordDir records;
-    wintest::DefaultSpool spool;
-};
+using WindowSendTest = wintest::CleanMachineTest;
 
 // Text typed as Unicode: what the ANSI code page holds keeps its bytes (an en dash is
 // announced as windows-1252), anything else sends the whole message as UTF-8;
@@ -43,6 +38,8 @@ TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
     for (const auto& [name, value] : {std::pair{"OPT_SENDPROMPT", "#0"}, {"MAILADDR", "sales@example.com"},
                                       {"OPT_WRAP", "#1"}, {"SENDWRAP", "#60"}})
         ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, name, value));
+    wintest::RecordDir records;
+    wintest::DefaultSpool spool;
     wintest::ListeningPipeServer delivery(records);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
