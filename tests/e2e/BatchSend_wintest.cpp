@@ -89,22 +89,10 @@ TEST_F(BatchSendTest, QueueFileSetsMatchTheGoldenFiles) {
     EXPECT_EQ(records.Read("mqsend.log"), "") << "a batch start hands nothing off";
 }
 
-// A name holding ".tmp" anywhere, or a file in the spool directory, is the sender's to
-// consume; a file reached through ".." from the spool directory is not.
-TEST_F(BatchSendTest, ConsumedBodyFilesAreDeletedOthersKept) {
-    const struct { std::string path; bool consumed; } cases[] = {
-        {work / "x.tmpl", true}, {spool.Path() + "\\body.txt", true}, {spool.Path() + "\\..\\keep_me.txt", false}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(wintest::WriteWholeFile(c.path, "one\r\n"));
-        EXPECT_EQ(Send("-t bob@example.com -f \"" + c.path + "\""), 0);
-        EXPECT_EQ(wintest::FileExists(c.path), !c.consumed) << c.path;
-        DeleteFileA(c.path.c_str());
-    }
-    EXPECT_EQ(spool.Files().size(), 6u);  // three sets, no temporary file left behind
-}
-
-// What cannot go out whole is not sent: exit code 5, nothing queued, every file kept.
-TEST_F(BatchSendTest, RefusalsEndWithTheirExitCodes) {
+// What cannot go out whole is not sent: exit code 5, nothing queued, every file kept. Once
+// queued, a body file named with ".tmp" anywhere or in the spool directory is the sender's to
+// consume; one reached through ".." from the spool directory is not.
+TEST_F(BatchSendTest, RefusalsAndConsumedBodyFiles) {
     const std::string queued = spool.Path() + "\\D0000000000000001.GSC", longPath(262 - work.Path().size(), 'r');
     ASSERT_TRUE(wintest::WriteWholeFile(queued, "Subject: queued\r\n\r\nx\r\n"));
     ASSERT_TRUE(wintest::WriteWholeFile(work / "x.tmp", "keep me\r\n"));
@@ -120,6 +108,16 @@ TEST_F(BatchSendTest, RefusalsEndWithTheirExitCodes) {
     EXPECT_EQ(spool.Files(), std::vector<std::string>{"D0000000000000001.GSC"});
     EXPECT_EQ(spool.Read("D0000000000000001.GSC"), "Subject: queued\r\n\r\nx\r\n");
     EXPECT_TRUE(wintest::FileExists(work / "x.tmp"));
+    wintest::ForgetServerConfiguration();
+    const struct { std::string path; bool consumed; } cases[] = {
+        {work / "x.tmpl", true}, {spool.Path() + "\\body.txt", true}, {spool.Path() + "\\..\\keep_me.txt", false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(wintest::WriteWholeFile(c.path, "one\r\n"));
+        EXPECT_EQ(Send("-t bob@example.com -f \"" + c.path + "\""), 0);
+        EXPECT_EQ(wintest::FileExists(c.path), !c.consumed) << c.path;
+        DeleteFileA(c.path.c_str());
+    }
+    EXPECT_EQ(spool.Files().size(), 7u);  // three sets beside the queued file, no temporary file left behind
 
     // An unknown switch is reported in a message box owned by the hidden window; its text
     // is the command line from the unknown switch on.

@@ -15,11 +15,10 @@ namespace {
 
 using StartKinds = wintest::CleanMachineTest;
 
-// A window start shows the compose window (pre-filled from a mailto: URL, from switches with
-// a body file, which stays the user's, or from a reply source, here gone), which closes on
-// WM_CLOSE with exit code 0; a hand-off exits 0 at once and starts "mqsend" with the whole
-// command line, as typed (a second blank included). No setting is read before a hand-off: a
-// configured delivery program is not used for it.
+// A window start shows the compose window pre-filled (from a mailto: URL, from switches with a
+// body file, which stays the user's, from a reply source, here gone) and ends with 0 on WM_CLOSE;
+// a hand-off ends with 0 at once and starts "mqsend" with the whole command line as typed (a
+// second blank included), not the configured delivery program: no setting is read before it.
 TEST_F(StartKinds, EachKindOfCommandLine) {
     wintest::ScratchDir dir("prefill");
     const std::string bodyFile = dir / "body.txt", body = "Hello Bob,\r\nsee you.\r\n";

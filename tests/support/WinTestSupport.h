@@ -21,16 +21,12 @@ inline std::string BinDir() {
     return file.find('\\') == std::string::npos ? "." : file.substr(0, file.find_last_of('\\'));
 }
 
-inline bool SetRegistryBytes(const std::string& keyPath, const std::string& name, DWORD type, const void* data,
-                             DWORD size) {
-    return RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), type, data, size) == ERROR_SUCCESS;
-}
 // A REG_SZ value stored with its terminating zero, as the platform's own tools store it.
 inline bool SetRegistryString(const std::string& keyPath, const std::string& name, const std::string& text) {
-    return SetRegistryBytes(keyPath, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    return !RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), REG_SZ, text.c_str(), text.size() + 1);
 }
 inline bool SetRegistryDword(const std::string& keyPath, const std::string& name, DWORD value) {
-    return SetRegistryBytes(keyPath, name, REG_DWORD, &value, sizeof value);
+    return !RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), REG_DWORD, &value, sizeof value);
 }
 
 // The stored bytes, terminator included when there is one.
@@ -106,8 +102,7 @@ inline bool WriteWholeFile(const std::string& path, std::string_view bytes) {
     return ok && written == bytes.size();
 }
 
-// The text of a window's control in UTF-8, asked for with WM_GETTEXT (which reaches into
-// another process as well).
+// The text of a window's control in UTF-8, by WM_GETTEXT (which reaches into another process).
 inline std::string ControlText(HWND window, int id) {
     HWND control = GetDlgItem(window, id);
     std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
