@@ -61,7 +61,7 @@ const struct { const char* name; std::string line, want; } switchCases[] = {
     {"unknown letter rejects the rest of the line", "-t x -X whatever -s y", "rejected=-X whatever -s y | to=x "},
     {"values cut to their fields", "-t " + std::string(600, 'a') + " -u " + std::string(50, 'u') + " -f " +
      std::string(200, 'p'), "to=" + std::string(510, 'a') + " | body=" + std::string(127, 'p') + " | user=" +
-     std::string(39, 'u') + " | T=" + std::string(600, 'a') + " | send | cut"},
+     std::string(39, 'u') + " | T=" + std::string(600, 'a') + "  | send | cut"},
     {"127 characters are not cut", "-f " + std::string(127, 'p'), "body=" + std::string(127, 'p') + " | send"},
     {"values cut at a line break", "-t a@x -s Hi\rBcc: b@y", "to=a@x  | subject=Hi"},
 };
