@@ -1,6 +1,5 @@
-// The batch face end to end: velmar1.exe started the way other programs start it, with a
-// real registry, profile file and spool directory. The queue file set that lands is
-// compared byte for byte with golden files, and the window never shows.
+// The batch face end to end: velmar1.exe started the way other programs start it, with a real
+// registry and spool directory; the queue file set that lands is compared with golden files.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -50,8 +49,10 @@ const GoldenCase goldenCases[] = {
      "%W\\job~NEX.txt", {{"OPT_BCC", "#1"}, {"BCC", "archive@example.com"}}},  // a stored blind copy joins "B:"
     // A parameter file behind a UTF-8 byte-order mark, its Greek subject beyond the code page:
     // the whole message in UTF-8, the body file converted.
-    {"marked_greek", {{"body.txt", "caf\xE9\r\n"}, {"greek~NEX", "\xEF\xBB\xBFT:bob@example.com\r\nS:\u039a\u03b1\u03bb"
-                                                                 "\u03b7\u03bc\u03ad\u03c1\u03b1\r\nF:%W\\body.txt\r\n"}},
+    {"marked_greek",
+     {{"body.txt", "caf\xE9\r\n"},
+      {"greek~NEX", "\xEF\xBB\xBFT:bob@example.com\r\nS:\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1\r\n"
+                    "F:%W\\body.txt\r\n"}},
      "%W\\greek~NEX", {}},
     // An unquoted value runs to the next hyphen: the subject keeps a trailing blank. The
     // encoder's own leading and closing line feeds come out as CR LF; a byte of code page 1252

@@ -21,12 +21,10 @@
 namespace velmar {
 namespace {
 
-using wintest::ClientRectOf;
 using wintest::Pump;
 
 class ComposeWindowTest : public wintest::MainWindowTest {
 protected:
-    [[nodiscard]] ComposeWindow& State() const { return *ComposeWindowOf(window); }
     // Each row where the layout, worked out from the window's own measurements, puts it.
     void ExpectControlsAtLayout(int rows) const {
         RECT client{}, bar{};
@@ -36,7 +34,7 @@ protected:
         const ControlLayout want = LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right,
                                                    client.bottom, IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0,
                                                    !app.replyFilePath.empty()});
-        for (int row = 0; row < rows; ++row) EXPECT_EQ(ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
+        for (int row = 0; row < rows; ++row) EXPECT_EQ(wintest::ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
     }
     [[nodiscard]] std::string StoredPlacement() {
         std::string stored;
@@ -109,7 +107,7 @@ TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndEnterChecksNamesAndPressesBut
     app.draft.fields.to = "bob@example.com";
     ASSERT_NE(Open(), nullptr);
     ShowDraftInWindow(window, "");
-    EXPECT_EQ(State().currentRow, RowBody);
+    EXPECT_EQ(ComposeWindowOf(window)->currentRow, RowBody);
     Pump();
     SetWindowTextA(Row(RowTo), "bob");
     SendMessageA(Row(RowTo), WM_KEYDOWN, VK_RETURN, 0);

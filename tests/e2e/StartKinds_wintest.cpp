@@ -69,7 +69,8 @@ std::string Shown(HWND window) {
     std::string pressed;
     for (const auto& [id, name] : {std::pair{All, "All"}, {Sender, "Sender"}, {Yes, "Yes"}, {No, "No"}})
         if (SendMessageA(GetDlgItem(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED) pressed += name;
-    return Text(window, To) + "|" + Text(window, Cc) + "|" + Text(window, Subject) + "|" + pressed + "|" + Text(window, Body);
+    return Text(window, To) + "|" + Text(window, Cc) + "|" + Text(window, Subject) + "|" + pressed + "|" +
+           Text(window, Body);
 }
 
 // The row's buttons switch what is filled (Shift held for the last Yes: unquoted) and store

@@ -26,10 +26,11 @@ using WindowSendTest = wintest::CleanMachineTest;
 // is the stored MAILADDR, and the body is wrapped at the stored column.
 TEST_F(WindowSendTest, TypedMessagesQueueAndTheWindowCloses) {
     const struct { const char* name; const wchar_t *to, *cc, *bcc, *subject, *body; } cases[] = {
-        {"window_cp1252_dash", L"bob@example.com", L"carol@example.org", L"dave@example.net", L"Plan \u2013 \u20ac5",
-         L"This line is far longer than the wrap column, so it is cut at the last blank \u2013 bring\u2026\r\nshort\r\n"},
-        {"window_utf8", L"\u0141ukasz \u017b\u00f3\u0142w <alice@example.com>, \u0418\u0432\u0430\u043d <ivan@example.com>",
-         L"", L"",
+        {"window_cp1252_dash", L"bob@example.com", L"carol@example.org", L"dave@example.net",
+         L"Plan \u2013 \u20ac5", L"This line is far longer than the wrap column, so it is cut at the last blank "
+         L"\u2013 bring\u2026\r\nshort\r\n"},
+        {"window_utf8",
+         L"\u0141ukasz \u017b\u00f3\u0142w <alice@example.com>, \u0418\u0432\u0430\u043d <ivan@example.com>", L"", L"",
          L"Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 ja\u017a\u0144, \u041f\u0440\u0438\u0432\u0435\u0442, "
          L"\u0393\u03b5\u03b9\u03ac, \u4f1a\u8b70 \U0001F600",
          L"\u0417\u0434\u0440\u0430\u0432\u0441\u0442\u0432\u0443\u0439\u0442\u0435!\r\n"

@@ -42,9 +42,8 @@ private:
     std::string path_ = "C:\\MAIL\\spool";
 };
 
-// The one queue file set in the spool (nothing else: no temporary file left behind), its
-// two files compared with the golden files <name>.Q.ref and <name>.D.ref; returns the
-// control file's name.
+// The one queue file set in the spool (no temporary file left behind) compared with the golden
+// files <name>.Q.ref and <name>.D.ref; returns the control file's name.
 inline std::string ExpectOneGoldenSet(const DefaultSpool& spool, const std::string& name) {
     const auto control = spool.FilesOf('Q'), data = spool.FilesOf('D');
     EXPECT_TRUE(control.size() == 1 && data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
