@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <tuple>
 
 #include "startup/ParameterFile.h"
 
@@ -21,9 +21,10 @@ std::string Describe(const ParsedCommandLine& p) {
         {"bcc=", p.fields.bcc}, {"subject=", p.fields.subject}, {"body=", r.bodyPath}, {"attach=", r.attachPath},
         {"host=", p.hostName.value_or("")}, {"user=", p.userId.value_or("")}};
     for (const auto& [label, value] : values) add(label, value);
-    if (r.parameterMode)  // the lists as given, kept whole (the "long lines" row of the parameter-file table)
-        for (const auto& [label, value] : {std::pair{"T=", r.toText}, {"C=", r.ccText}, {"B=", r.bccText}})
-            add(label, value.value_or(""));
+    // The lists as given, kept whole: a parameter file's always, a switch's where its field is cut.
+    for (const auto& [label, value, field] : {std::tuple{"T=", r.toText, p.fields.to}, {"C=", r.ccText, p.fields.cc},
+                                              {"B=", r.bccText, p.fields.bcc}})
+        if (r.parameterMode || value.value_or(field) != field) add(label, value.value_or(""));
     for (const auto& a : p.attachments) add("A=", a.path + ">" + a.displayName);
     for (const auto& line : p.rawHeaderLines) add("R=", line);
     const std::pair<bool, const char*> flags[] = {{r.sendNow, "send"}, {r.bodyPathCut, "cut"}, {r.encodeBody, "encode"},
@@ -60,7 +61,7 @@ const struct { const char* name; std::string line, want; } switchCases[] = {
     {"unknown letter rejects the rest of the line", "-t x -X whatever -s y", "rejected=-X whatever -s y | to=x "},
     {"values cut to their fields", "-t " + std::string(600, 'a') + " -u " + std::string(50, 'u') + " -f " +
      std::string(200, 'p'), "to=" + std::string(510, 'a') + " | body=" + std::string(127, 'p') + " | user=" +
-     std::string(39, 'u') + " | send | cut"},
+     std::string(39, 'u') + " | T=" + std::string(600, 'a') + "  | send | cut"},
     {"127 characters are not cut", "-f " + std::string(127, 'p'), "body=" + std::string(127, 'p') + " | send"},
     {"values cut at a line break", "-t a@x -s Hi\rBcc: b@y", "to=a@x  | subject=Hi"},
 };

@@ -1,6 +1,5 @@
-// The real compose window in this process: its controls where the layout puts them, Enter
-// in the fields, the toolbar, the stored placement, dropped files and the
-// field a pre-filled start begins in.
+// The real compose window in this process: its controls where the layout puts them, the
+// toolbar, Enter in the fields, the stored placement and the field a pre-filled start begins in.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,18 +14,17 @@
 #include "compose/Toolbar.h"
 #include "compose/WindowPlacement.h"
 #include "resources/resource.h"
+#include "startup/Application_win.h"
 #include "tests/support/ComposeRig_win.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace velmar {
 namespace {
 
-using wintest::ClientRectOf;
 using wintest::Pump;
 
 class ComposeWindowTest : public wintest::MainWindowTest {
 protected:
-    [[nodiscard]] ComposeWindow& State() const { return *ComposeWindowOf(window); }
     // Each row where the layout, worked out from the window's own measurements, puts it.
     void ExpectControlsAtLayout(int rows) const {
         RECT client{}, bar{};
@@ -36,7 +34,7 @@ protected:
         const ControlLayout want = LayOutControls({app.config.baseUnitX, app.config.baseUnitY, client.right,
                                                    client.bottom, IsWindowVisible(toolbar) ? bar.bottom - bar.top : 0,
                                                    !app.replyFilePath.empty()});
-        for (int row = 0; row < rows; ++row) EXPECT_EQ(ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
+        for (int row = 0; row < rows; ++row) EXPECT_EQ(wintest::ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
     }
     [[nodiscard]] std::string StoredPlacement() {
         std::string stored;
@@ -46,11 +44,18 @@ protected:
     void ForgetPlacement() { app.settings.PutConfigString(app.config.userId, "SMTPWIN", nullptr); }
 };
 
-// A reply start adds the reply row, with the same controls below it.
-TEST_F(ComposeWindowTest, PlainAndReplyStartsHaveTheirRowsAtTheirLayout) {
-    for (const bool reply : {false, true}) {
+// The window as start-up makes it for a reply start with a user program (Help menu, reply row,
+// the program's toolbar button) and a plain start (kind 0: no Help menu): rows at the layout,
+// toolbar, tips; its placement stored on a resize and on hiding the toolbar, not on min/max.
+TEST_F(ComposeWindowTest, StartUpWindowsAndTheirPlacement) {
+    for (const bool reply : {true, false}) {
+        SCOPED_TRACE(reply);
+        if (window != nullptr) DestroyWindow(window);
         app.replyFilePath = reply ? "C:\\reply.txt" : "";
-        ASSERT_NE(Open(), nullptr);
+        ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "SpecProg", reply ? "C:\\tools\\filter.exe" : ""));
+        ASSERT_TRUE(InitInstance(app, SW_SHOWNORMAL, "", reply ? 1 : 0));
+        window = app.mainWindow;
+        EXPECT_EQ(GetMenuItemCount(GetMenu(window)), reply ? 4 : 3);
         for (int row = 0; row < kControlCount; ++row) {
             const ControlRow& want = kControlRows[static_cast<std::size_t>(row)];
             HWND control = Row(row);
@@ -60,22 +65,49 @@ TEST_F(ComposeWindowTest, PlainAndReplyStartsHaveTheirRowsAtTheirLayout) {
             EXPECT_EQ(wintest::Caption(control), want.text) << row;
         }
         ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
-        SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);  // a resize lays out again
-        ExpectControlsAtLayout(reply ? kControlCount : kPlainControlCount);
-        DestroyWindow(window);
-        Pump();
+        EXPECT_EQ(SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_BUTTONCOUNT, 0, 0),
+                  static_cast<LRESULT>(ToolbarButtons(reply).size()));
     }
+    EXPECT_EQ(wintest::Caption(window), "Create Mail Message");
+    NMTTDISPINFOA tip{};
+    tip.hdr = {GetDlgItem(window, IDC_TOOLBAR), IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
+    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(tip.lpszText, "Load body from file");
+    ForgetPlacement();
+    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
+    EXPECT_EQ(StoredPlacement(), "");
+    ShowWindow(window, SW_RESTORE);
+    SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
+    RECT r{};
+    GetWindowRect(window, &r);
+    const std::string placed = PlacementText(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    EXPECT_EQ(StoredPlacement(), placed);
+    ExpectControlsAtLayout(kPlainControlCount);
+    // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
+    ForgetPlacement();
+    HMENU menu = GetMenu(window);
+    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    SendMessageA(window, WM_COMMAND, IDM_SHOW_TOOLBAR, 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_TOOLBAR)));
+    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(StoredPlacement(), placed);
+    ExpectControlsAtLayout(kPlainControlCount);
 }
 
-// Enter in To asks for its name check; the name check of a field (here CC) puts the one known
-// address containing the typed text in its place and moves on to the next header field.
-TEST_F(ComposeWindowTest, EnterChecksNamesAndPressesButtons) {
+
+// With the recipients given, a pre-filled start begins in the body. Enter in To asks for its
+// name check; the name check of a field (here CC) puts the one known address containing the
+// typed text in its place and moves on to the next header field.
+TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndEnterChecksNamesAndPressesButtons) {
     wintest::ScratchDir cfg("namecheck");
     app.config.usersSysPath = cfg / "USERS.SYS";
     app.config.aliasesSysPath = cfg / "ALIASES.SYS";
     app.config.cfgDir = app.config.usersDir = cfg.Path();
     ASSERT_TRUE(wintest::WriteWholeFile(app.config.usersSysPath, "bob\r\ncarol\r\n"));
+    app.draft.fields.to = "bob@example.com";
     ASSERT_NE(Open(), nullptr);
+    ShowDraftInWindow(window, "");
+    EXPECT_EQ(ComposeWindowOf(window)->currentRow, RowBody);
     Pump();
     SetWindowTextA(Row(RowTo), "bob");
     SendMessageA(Row(RowTo), WM_KEYDOWN, VK_RETURN, 0);
@@ -93,79 +125,14 @@ TEST_F(ComposeWindowTest, EnterChecksNamesAndPressesButtons) {
     SendMessageA(window, WM_COMMAND, IDM_CHECK_CC_NAMES, 0);
     EXPECT_EQ(WindowTextW(Row(RowCc)), typed);
     EXPECT_EQ(GetFocus(), Row(RowBcc));
-    // Focus given to the window goes to the current field (Tab between the fields is the
-    // native NextTabRow table and the real key presses of keyboard_check.sh).
-    SetFocus(window);
-    EXPECT_EQ(GetFocus(), Row(State().currentRow));
-    // In the body Enter starts a new line.
+    // In the body Enter starts a new line; on a button it presses it: Cancel closes the window.
     SendMessageA(Row(RowBody), WM_CHAR, '\r', 0);
     EXPECT_EQ(wintest::Caption(Row(RowBody)), "\r\n");
-    // On a button Enter presses it: Cancel closes the window.
     SetFocus(Row(RowCancel));
     SendMessageA(Row(RowCancel), WM_KEYDOWN, VK_RETURN, 0);
     SendMessageA(Row(RowCancel), WM_KEYUP, VK_RETURN, 0);
     Pump();
     EXPECT_FALSE(IsWindow(window));
-}
-
-TEST_F(ComposeWindowTest, ToolbarHasItsButtonsAndTips) {
-    for (const bool userProgram : {false, true}) {
-        SCOPED_TRACE(userProgram);
-        app.config.specProg = userProgram ? "C:\\tools\\filter.exe" : "";
-        ASSERT_NE(Open(), nullptr);
-        HWND toolbar = GetDlgItem(window, IDC_TOOLBAR);
-        ASSERT_NE(toolbar, nullptr);
-        std::vector<int> got, want;
-        for (const ToolbarButton& b : ToolbarButtons(userProgram)) want.push_back(b.command);
-        for (TBBUTTON b{}; SendMessageA(toolbar, TB_GETBUTTON, got.size(), reinterpret_cast<LPARAM>(&b));)
-            got.push_back(b.idCommand);
-        EXPECT_EQ(got, want);  // the lists themselves are the native ToolbarButtons table
-        NMTTDISPINFOA tip{};
-        tip.hdr = {toolbar, IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
-        SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
-        EXPECT_STREQ(tip.lpszText, "Load body from file");
-        DestroyWindow(window);
-        Pump();
-    }
-}
-
-TEST_F(ComposeWindowTest, PlacementIsStoredOnResizeAndToggleButNotOnMinimiseOrMaximise) {
-    ASSERT_NE(Open(), nullptr);
-    ForgetPlacement();
-    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
-    EXPECT_EQ(StoredPlacement(), "");
-    ShowWindow(window, SW_RESTORE);
-    SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
-    RECT r{};
-    GetWindowRect(window, &r);
-    const std::string placed = PlacementText(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    EXPECT_EQ(StoredPlacement(), placed);
-
-    // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
-    ForgetPlacement();
-    HMENU menu = GetMenu(window);
-    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
-    SendMessageA(window, WM_COMMAND, IDM_SHOW_TOOLBAR, 0);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_TOOLBAR)));
-    EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
-    EXPECT_EQ(StoredPlacement(), placed);
-    ExpectControlsAtLayout(kPlainControlCount);
-}
-
-// With the recipients given, the pre-filled window starts in the body (what each field shows is a
-// row of the StartKinds table); dropped files join the attachments.
-TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndDroppedFilesBecomeAttachments) {
-    app.draft.fields.to = "bob@example.com";
-    ASSERT_NE(Open(), nullptr);
-    ShowDraftInWindow(window, "");
-    EXPECT_EQ(State().currentRow, RowBody);
-    wintest::ScratchDir dir{"compose"};
-    const std::string first = dir / "first.txt", second = dir / "second.bin";
-    ASSERT_TRUE(wintest::WriteWholeFile(first, "one\r\n") && wintest::WriteWholeFile(second, std::string("\0\1", 2)));
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(wintest::MakeDrop({first, second})), 0);
-    EXPECT_EQ(wintest::Caption(Row(RowAttachmentDisplay)), "+attachments: " + second + ", " + first + ", ");
-    ASSERT_EQ(app.draft.attachments.Count(), 2u);
-    EXPECT_TRUE(app.draft.attachments.Entries()[0].isBinary);
 }
 
 }  // namespace

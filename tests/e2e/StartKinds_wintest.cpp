@@ -1,8 +1,11 @@
 // The start kinds of the real client: velmar1.exe started with exact command lines (the
-// classification itself is tested natively; here one line of each kind goes the whole way).
+// classification itself is tested natively; here one line of each kind goes the whole way),
+// and a reply start's window read from outside and the buttons of its reply row pressed.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "resources/resource.h"
 #include "tests/support/WinTestSupport.h"
@@ -10,54 +13,107 @@
 namespace velmar {
 namespace {
 
-using wintest::ChildProcess;
 using StartKinds = wintest::CleanMachineTest;
 
-// A window start shows the compose window (pre-filled from a mailto: URL or from switches
-// with a body file, which stays the user's), which closes on WM_CLOSE with exit code 0; a
-// hand-off exits 0 at once and starts "mqsend" with the whole command line (a second blank
-// included); a batch start hands nothing off. No setting is read before a hand-off: a
-// configured delivery program is not used for it.
+// A window start shows the compose window pre-filled (from a mailto: URL, from switches with a
+// body file, which stays the user's, from a reply source, here gone) and ends with 0 on WM_CLOSE;
+// a hand-off ends with 0 at once and starts "mqsend" with the whole command line as typed (a
+// second blank included), not the configured delivery program: no setting is read before it.
 TEST_F(StartKinds, EachKindOfCommandLine) {
-    enum class Start { Window, HandOff, Batch };
     wintest::ScratchDir dir("prefill");
-    const std::string bodyFile = dir / "body.txt";
-    ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, "Hello Bob,\r\nsee you.\r\n"));
+    const std::string bodyFile = dir / "body.txt", body = "Hello Bob,\r\nsee you.\r\n";
+    ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, body));
     // Character 510 falls inside "ceo@example.com.au": the lists are shown whole.
     const std::string longList = std::string(495, 'a') + "@x.org,ceo@example.com.au";
     // arguments: after "velmar1.exe " (empty: the program name alone); shown: "to|cc|bcc|subject|body|".
-    const struct { std::string arguments; Start want; std::string shown = "|||||"; } cases[] = {
-                 {"", Start::Window}, {"send", Start::HandOff}, {" mailto:a@example.com", Start::HandOff},
-                 {"-t a@example.com", Start::Batch}, {"mailto:" + longList, Start::Window, longList + "|||||"},
-                 {"-i \"" + bodyFile + "\" -t " + longList, Start::Window, longList + "||||Hello Bob,\r\nsee you.\r\n|"},
-                 {"-i \"" + bodyFile + "\" -t \"carol@example.com\" -c \"dave@example.org\" -b \"erin@example.net\" -s Hi",
-                  Start::Window, "carol@example.com|dave@example.org|erin@example.net|Hi|Hello Bob,\r\nsee you.\r\n|"}};
+    const struct { std::string arguments; bool handOff; std::string shown = "|||||"; } cases[] = {
+        {"", false}, {" mailto:a@example.com", true}, {"\u041f\u0440\u0438\u0432\u0435\u0442 \u043c\u0438\u0440", true},
+        // A mailto: link as browsers send it: the decoded UTF-8 texts in the Unicode fields.
+        {"mailto:" + longList + "?subject=Gr%C3%BC%C3%9Fe%20%D0%BC%D0%B8%D1%80&cc=carol@example.org&body=%E4%BC%9A"
+         "%E8%AD%B0%0A%F0%9F%98%80", false,
+         longList + "|carol@example.org||Gr\u00fc\u00dfe \u043c\u0438\u0440|\u4f1a\u8b70\r\n\U0001F600|"},
+        // Switches that name no recipient open the window instead of sending.
+        {"-s Draft -f \"" + bodyFile + "\"", false, "|||Draft |" + body + "|"},
+        {"-i \"" + bodyFile + "\" -t " + longList + " -c \"dave@example.org\" -b \"erin@example.net\" -s Hi", false,
+         longList + " |dave@example.org|erin@example.net|Hi|" + body + "|"},
+        {dir / "RPL002.txt", false}};
     ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SendName", "C:\\nowhere\\deliver.exe"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
         wintest::RecordDir records;
-        ChildProcess client("velmar1.exe", c.arguments.empty() ? "velmar1.exe" : "velmar1.exe " + c.arguments);
-        ASSERT_TRUE(client.Started());
-        if (c.want == Start::HandOff) {
+        wintest::ChildProcess client("velmar1.exe", c.arguments.empty() ? "velmar1.exe" : "velmar1.exe " + c.arguments);
+        if (c.handOff) {
             EXPECT_EQ(client.Wait(), 0);
             EXPECT_EQ(records.WaitFor("mqsend.log"), "mqsend " + c.arguments + "\r\n");
             continue;
         }
-        HWND window = c.want == Start::Window ? client.WaitForShownWindow("VELMAR1")
-            : client.WaitForWindow("VELMAR1", 5000);
-        if (c.want == Start::Window) {
-            ASSERT_TRUE(window != nullptr && IsWindowVisible(window));
-            std::string shown;
-            for (int id : {IDC_TO, IDC_CC, IDC_BCC, IDC_SUBJECT, IDC_BODY}) shown += wintest::ControlText(window, id) + "|";
-            EXPECT_EQ(shown, c.shown);
-        }
-        if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
-        const long code = client.Wait();
-        EXPECT_TRUE(c.want == Start::Window ? code == 0 : code != -1) << code;
-        Sleep(200);
+        HWND window = client.WaitForShownWindow("VELMAR1");
+        ASSERT_TRUE(window != nullptr && IsWindowVisible(window));
+        std::string shown;
+        for (int id : {IDC_TO, IDC_CC, IDC_BCC, IDC_SUBJECT, IDC_BODY}) shown += wintest::ControlText(window, id) + "|";
+        EXPECT_EQ(shown, c.shown);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(client.Wait(), 0);
         EXPECT_EQ(records.Read("mqsend.log"), "");
     }
     EXPECT_TRUE(wintest::FileExists(bodyFile));  // a named body file is the user's: kept
+}
+
+constexpr auto Text = wintest::ControlText;
+
+enum Id { To = IDC_TO, Cc = IDC_CC, Subject = IDC_SUBJECT, Body = IDC_BODY,
+          All = IDC_REPLY_ALL, Sender = IDC_REPLY_SENDER, Yes = IDC_INCLUDE_YES, No = IDC_INCLUDE_NO };
+
+// "to|cc|subject|pressed buttons|body" of the window.
+std::string Shown(HWND window) {
+    std::string pressed;
+    for (const auto& [id, name] : {std::pair{All, "All"}, {Sender, "Sender"}, {Yes, "Yes"}, {No, "No"}})
+        if (SendMessageA(GetDlgItem(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED) pressed += name;
+    return Text(window, To) + "|" + Text(window, Cc) + "|" + Text(window, Subject) + "|" + pressed + "|" +
+           Text(window, Body);
+}
+
+// The row's buttons switch what is filled (Shift held for the last Yes: unquoted) and store
+// the choice; the answer goes below the included text, as stored. The source is deleted at the end.
+TEST_F(StartKinds, AReplyStartsRowSwitchesWhatIsFilledAndStoresTheChoice) {
+    wintest::ScratchDir dir("reply-row");
+    const std::string source = dir / "RPL001.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(source, "To: root, Bob <bob@example.com>,\r\n  carol@example.com\r\n"
+                                                "CC: alice@example.org\r\nReply-To: Alice <alice@example.org>\r\n"
+                                                "Subject: Lunch\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"));
+    ASSERT_TRUE(wintest::SetRegistryDword(wintest::kRootUserKey, "OPT_RPVAL", 2 | 16));
+    wintest::RecordDir records;
+    wintest::ChildProcess client("velmar1.exe", "velmar1.exe " + source);
+    HWND window = client.WaitForShownWindow("VELMAR1");
+    ASSERT_NE(window, nullptr);
+    // The start-up fill is done once the client's thread looks at its queue again.
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr);
+    const std::string quoted = "\r\n\r\nHi all,\r\n> meet?\r\n>> at noon\r\n>bye\r\n";
+    // press 0: as the start left it.
+    const struct { int press; std::string want; } steps[] = {
+        {0, "alice@example.org||Lunch|SenderNo|"},
+        {All, "alice@example.org|bob@example.com,carol@example.com|Lunch|AllNo|"},
+        {Yes, "alice@example.org|bob@example.com,carol@example.com|Lunch|AllYes|" + quoted},
+        {Sender, "alice@example.org||Lunch|SenderYes|" + quoted}, {No, "alice@example.org||Lunch|SenderNo|"},
+        {Yes, "alice@example.org||Lunch|SenderYes|Hi all,\r\n> meet?\r\n>> at noon\r\nbye\r\n"}};
+    // Sharing the client's input state lets this thread hold Shift down for it.
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(window, nullptr), TRUE);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = i + 1 == std::size(steps) ? 0x80 : 0;
+        SetKeyboardState(keys);
+        if (steps[i].press != 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(steps[i].press), 0);
+        EXPECT_EQ(Shown(window), steps[i].want) << i;
+    }
+    SendMessageA(GetDlgItem(window, Body), WM_CHAR, 'x', 0);
+    EXPECT_TRUE(Text(window, Body).ends_with("bye\r\nx"));
+    SendMessageA(window, WM_COMMAND, IDC_REPLY_SAVE_DEFAULT, 0);
+    EXPECT_EQ(wintest::ReadRegistryValue(wintest::kRootUserKey, "OPT_RPVAL").bytes, std::string("\x1e\0\0\0", 4));
+    EXPECT_TRUE(wintest::FileExists(source)) << "the source is deleted only at the end";
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(client.Wait(), 0);
+    EXPECT_FALSE(wintest::FileExists(source));
+    EXPECT_EQ(records.Read("mqsend.log"), "") << "a reply start hands nothing off";
 }
 
 }  // namespace

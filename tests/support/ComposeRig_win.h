@@ -59,31 +59,16 @@ struct ComposeRig {
     ComposeWindow w{context};
 };
 
-// The application set up in this process as start-up sets it up, before its window opens.
-inline bool StartInProcess(Application& app) {
-    app.instance = GetModuleHandleA(nullptr);
-    if (!InitApplication(app, app.instance, nullptr)) return false;
-    LoadStartupConfiguration(app.config, app.settings, app.library,
-                             DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
-    return true;
-}
-
-// The application's main window, shown.
-inline HWND OpenMainWindow(Application& app) {
-    app.mainWindow = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message",
-                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 10, 20, 640, 480, nullptr, nullptr,
-                                     app.instance, &app.compose);
-    if (app.mainWindow != nullptr) ShowWindow(app.mainWindow, SW_SHOWNORMAL);
-    return app.mainWindow;
-}
-
-// A test with the application started in this process as start-up starts it; Open() opens
-// its main window. The window and its class are gone after each test.
+// A test with the application set up in this process as start-up sets it up; Open() opens
+// and shows its main window. The window and its class are gone after each test.
 class MainWindowTest : public CleanMachineTest {
 protected:
     void SetUp() override {
         CleanMachineTest::SetUp();
-        ASSERT_TRUE(StartInProcess(app));
+        app.instance = GetModuleHandleA(nullptr);
+        ASSERT_TRUE(InitApplication(app, app.instance, nullptr));
+        LoadStartupConfiguration(app.config, app.settings, app.library,
+                                 DialogBaseUnits::FromPacked(static_cast<std::uint32_t>(GetDialogBaseUnits())));
     }
     void TearDown() override {
         if (window != nullptr && IsWindow(window)) DestroyWindow(window);
@@ -91,7 +76,13 @@ protected:
         UnregisterClassA(app.appTitle.c_str(), app.instance);
         CleanMachineTest::TearDown();
     }
-    HWND Open() { return window = OpenMainWindow(app); }
+    HWND Open() {
+        window = app.mainWindow = CreateWindowExA(0, app.appTitle.c_str(), "Create Mail Message",
+                                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 10, 20, 640, 480, nullptr,
+                                                  nullptr, app.instance, &app.compose);
+        if (window != nullptr) ShowWindow(window, SW_SHOWNORMAL);
+        return window;
+    }
     [[nodiscard]] HWND Row(int row) const { return GetDlgItem(window, kFirstControlId + row); }
 
     Application app;

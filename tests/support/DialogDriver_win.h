@@ -32,10 +32,9 @@ inline std::string ClassOf(HWND window) {
     GetClassNameA(window, name, sizeof name);
     return name;
 }
-inline bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
 // Adds the text of a static control to the texts of its dialog.
 inline BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
-    if (IsClass(child, "Static")) *reinterpret_cast<std::string*>(texts) += Caption(child);
+    if (lstrcmpiA(ClassOf(child).c_str(), "Static") == 0) *reinterpret_cast<std::string*>(texts) += Caption(child);
     return TRUE;
 }
 
@@ -87,7 +86,7 @@ private:
 
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
         HWND window = reinterpret_cast<HWND>(wParam);
-        if (current_ != nullptr && code == HCBT_ACTIVATE && IsClass(window, "#32770") &&
+        if (current_ != nullptr && code == HCBT_ACTIVATE && ClassOf(window) == "#32770" &&
             current_->seen_.insert(window).second) {
             current_->opened_.push_back(window);
             SetTimer(nullptr, 0, 1, RunNextStep);

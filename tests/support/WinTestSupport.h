@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/WideText_win.h"
+
 namespace velmar::wintest {
 
 // The directory of the running test program; the client and the stand-ins sit beside it.
@@ -19,16 +21,12 @@ inline std::string BinDir() {
     return file.find('\\') == std::string::npos ? "." : file.substr(0, file.find_last_of('\\'));
 }
 
-inline bool SetRegistryBytes(const std::string& keyPath, const std::string& name, DWORD type, const void* data,
-                             DWORD size) {
-    return RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), type, data, size) == ERROR_SUCCESS;
-}
 // A REG_SZ value stored with its terminating zero, as the platform's own tools store it.
 inline bool SetRegistryString(const std::string& keyPath, const std::string& name, const std::string& text) {
-    return SetRegistryBytes(keyPath, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    return !RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), REG_SZ, text.c_str(), text.size() + 1);
 }
 inline bool SetRegistryDword(const std::string& keyPath, const std::string& name, DWORD value) {
-    return SetRegistryBytes(keyPath, name, REG_DWORD, &value, sizeof value);
+    return !RegSetKeyValueA(HKEY_LOCAL_MACHINE, keyPath.c_str(), name.c_str(), REG_DWORD, &value, sizeof value);
 }
 
 // The stored bytes, terminator included when there is one.
@@ -104,14 +102,13 @@ inline bool WriteWholeFile(const std::string& path, std::string_view bytes) {
     return ok && written == bytes.size();
 }
 
-// The text of a window's control, asked for with WM_GETTEXT (which reaches into another
-// process as well).
+// The text of a window's control in UTF-8, by WM_GETTEXT (which reaches into another process).
 inline std::string ControlText(HWND window, int id) {
     HWND control = GetDlgItem(window, id);
-    std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return WideToUtf8(text);
 }
 
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -175,29 +172,28 @@ private:
 };
 
 // A program of the build started with an exact command line (the C runtime and Wine's own
-// quoting stay out of the way).
+// quoting stay out of the way); ended at the end if it still runs.
 class ChildProcess {
 public:
-    ChildProcess(const std::string& program, const std::string& commandLine, const char* currentDir = nullptr) {
-        std::string line = commandLine;  // CreateProcessA may write into it
-        STARTUPINFOA startup{};
+    ChildProcess(const std::string& program, const std::string& commandLine) {
+        std::wstring line = Utf8ToWide(commandLine);  // in UTF-8; CreateProcessW may write into it
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        started_ = CreateProcessA((BinDir() + "\\" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  currentDir, &startup, &info_) != FALSE;
-        if (started_) CloseHandle(info_.hThread);
+        if (CreateProcessW(Utf8ToWide(BinDir() + "\\" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                           nullptr, nullptr, &startup, &info_))
+            CloseHandle(info_.hThread);
     }
     ~ChildProcess() {
-        if (!started_) return;
-        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
-        CloseHandle(info_.hProcess);
+        if (info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(info_.hProcess, 99);
+        if (info_.hProcess != nullptr) CloseHandle(info_.hProcess);
     }
     ChildProcess(const ChildProcess&) = delete;
-    [[nodiscard]] bool Started() const { return started_; }
 
-    // The exit code, or -1 when the process is still running after `timeoutMs`.
+    // The exit code, or -1 when the process did not start or still runs after `timeoutMs`.
     long Wait(DWORD timeoutMs = 20000) {
         DWORD code = 0;
-        return started_ && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+        return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
                        GetExitCodeProcess(info_.hProcess, &code) ? static_cast<long>(code) : -1;
     }
 
@@ -205,9 +201,8 @@ public:
     // `timeoutMs` for it to appear; null when the process ends first or none appears.
     HWND WaitForWindow(const char* className, DWORD timeoutMs = 20000) {
         for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-            HWND found = FindOwnWindow(className);
-            if (found != nullptr) return found;
-            if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) return FindOwnWindow(className);
+            if (HWND found = FindOwnWindow(className)) return found;
+            if (WaitForSingleObject(info_.hProcess, 50) != WAIT_TIMEOUT) return FindOwnWindow(className);
         }
         return nullptr;
     }
@@ -223,8 +218,7 @@ public:
 
 private:
     HWND FindOwnWindow(const char* className) const {
-        HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) {
+        for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == info_.dwProcessId) return window;
@@ -232,7 +226,6 @@ private:
         return nullptr;
     }
     PROCESS_INFORMATION info_{};
-    bool started_ = false;
 };
 
 }  // namespace velmar::wintest
