@@ -29,14 +29,6 @@ TEST(ParseAddressEntry, LineForms) {
     }
 }
 
-TEST(ContainsNoCase, Cases) {
-    const struct { const char *name, *text, *pattern; bool want; } cases[] = {
-        {"empty pattern never found", "anything", "", false}, {"other case found", "\"Ann Lee\" <ann>", "LEE", true},
-        {"at the end", "mqsend", "SEND", true}, {"longer than the text", "ab", "abc", false},
-        {"absent", "velmar", "mars", false}};
-    for (const auto& c : cases) EXPECT_EQ(ContainsNoCase(c.text, c.pattern), c.want) << c.name;
-}
-
 // The display forms the model tables do not show.
 TEST(DisplayForms, Cases) {
     const struct { const char* name; std::string got, want; } cases[] = {

@@ -28,8 +28,7 @@ TEST_F(BufferedFileTest, FileHasEightBitReadsAsText) {
     EXPECT_FALSE(FileHasEightBit((dir / "missing.txt").c_str())) << "a file that cannot be opened";
 }
 
-// Open gives the platform's error and never opens over an open file; writes keep every
-// byte; a closed file reads and writes nothing.
+// Open gives the platform's error, never over an open file; writes keep every byte.
 TEST_F(BufferedFileTest, OpenWriteAndClose) {
     EXPECT_EQ(file.Open((dir / "missing.txt").c_str()).error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     EXPECT_FALSE(file.Close()) << "nothing to close";

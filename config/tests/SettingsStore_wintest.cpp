@@ -1,6 +1,5 @@
-// The settings store over the real registry and profile functions, the server library as
-// the client imports it (answered by the stand-in library from its registry subtree), and
-// the start-up configuration read through both.
+// The settings store over the real registry and profile functions, and the server library
+// as the client imports it (the stand-in answers from its registry subtree).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -25,11 +24,6 @@ protected:
         config.domain.PutText(0, 784, "example.com");
         config.sharedProfilePath = config.userProfilePath = "VELMAR.INI";
     }
-    std::string Get(const char* section, const char* entry, std::size_t capacity) {
-        const std::size_t length = store.GetConfigString(section, entry, "dflt", out, capacity, ProfileShared);
-        EXPECT_EQ(length, out.size());
-        return out;
-    }
 
     Win32SettingsBackend backend;
     AppConfig config;
@@ -38,16 +32,15 @@ protected:
     std::string out;
 };
 
-// What the real registry and profile functions decide (the order of the sources and the
-// names are the native SettingsStore tables): a value too long for the caller's area is
-// missing, so the profile answers, cut to the area; strings are written as REG_SZ with the
-// terminator counted, integers as REG_DWORD; a value is deleted, and under a missing key the
-// key is created.
+// What the platform decides: a value too long for the area is missing (the profile answers);
+// the value types written; a delete under a missing key finds no key (the key is created).
 TEST_F(RealSettingsTest, RegistryThenProfileAndWrites) {
     ASSERT_TRUE(WritePrivateProfileStringA("_GLOBAL", "HOSTNAME", "from.ini", "VELMAR.INI"));
     ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "HOSTNAME", "0123456789"));
-    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 8), "from.in");
-    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 11), "0123456789");
+    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "", out, 8, ProfileShared), 7u);
+    EXPECT_EQ(out, "from.in");
+    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "", out, 11, ProfileShared), 10u);
+    EXPECT_EQ(out, "0123456789");
     ASSERT_TRUE(WritePrivateProfileStringA("_GLOBAL", "PORT", "2525", "VELMAR.INI"));
     EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 2525);
 
@@ -64,9 +57,8 @@ TEST_F(RealSettingsTest, RegistryThenProfileAndWrites) {
     EXPECT_TRUE(wintest::ReadRegistryValue(std::string(usersKey) + "dave", "BCC").exists);
 }
 
-// The server library as the client imports it (the stand-in answers from its registry
-// subtree, filling whole buffers: the last byte is the terminator), and the start-up
-// configuration reading the domain through it.
+// The stand-in fills whole buffers: the last byte is made the terminator. The start-up
+// configuration reads the domain through the library.
 TEST_F(RealSettingsTest, ServerLibraryAndStartupConfiguration) {
     const std::string in = standIn;
     for (const auto& [key, name, text] : {std::tuple(in, "Name", std::string("example.com")), {in, "TopDir", "D:\\Dom"},
