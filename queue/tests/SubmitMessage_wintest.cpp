@@ -24,7 +24,9 @@ protected:
     bool Submit(const std::string& body) {
         const WriterSettings writer = ReadWriterSettings(settings, config, "");
         QueueContext context{config, writer, directory, queueForLater};
-        return SubmitMessage(message, body, context).ok;
+        const Outcome outcome = SubmitMessage(message, body, context);
+        failure = outcome.failure;
+        return outcome.ok;
     }
     std::string Body(std::string_view name, std::string_view bytes) {
         const std::string path = work / name;
@@ -41,13 +43,14 @@ protected:
     NoServerLibrary library;
     Win32ListFiles listFiles;
     StoreDirectory directory{settings, library, listFiles};
+    std::string failure;
     bool queueForLater = false;
     MessageInput message;
 };
 
 // One set per message, also two in the same tick, with the data file's number in the
-// Message-Id; a body ending in ".tmp" (any case) is deleted once queued; a failure leaves
-// no queue file.
+// Message-Id; a body ending in ".tmp" (any case) is deleted once queued; a failure names
+// the body and leaves no queue file.
 TEST_F(SubmitMessageTest, FileSetsAndFailures) {
     const std::string consumed = Body("b.TMP", "x\r\n"), body = Body("d.txt", "x");
     ASSERT_TRUE(Submit(body));
@@ -61,6 +64,7 @@ TEST_F(SubmitMessageTest, FileSetsAndFailures) {
     EXPECT_EQ(std::pair(wintest::FileExists(consumed), spool.Files().size()), std::pair(false, std::size_t{6}));
     spool.Empty();
     EXPECT_FALSE(Submit(work / "absent.txt"));
+    EXPECT_EQ(failure, "File send error of " + (work / "absent.txt"));
     EXPECT_TRUE(spool.Files().empty());
     for (std::size_t length : {121u, 122u}) {  // the longest spool directory the names have room for, and one more
         config.spoolDir = work.Path() + "\\" + std::string(length - work.Path().size() - 1, 's');
