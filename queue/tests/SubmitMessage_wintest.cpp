@@ -87,12 +87,10 @@ TEST_F(SubmitMessageTest, DeliveryProgramOrPipeOrNobody) {
     // A program whose name does not hold "mqsend" is started with the control file's path.
     const std::string program = work / "deliver.exe";
     ASSERT_TRUE(CopyFileA((wintest::BinDir() + "\\mqsend.exe").c_str(), program.c_str(), FALSE));
-    config.sendName = program;
-    config.optVerify = 1;
+    config.sendName = program, config.optVerify = 1;
     ASSERT_TRUE(Submit(body));
-    const auto control = spool.FilesOf('Q');
-    ASSERT_EQ(control.size(), 1u);
-    EXPECT_EQ(records.WaitFor("mqsend.log"), program + " -v " + spool.Path() + "\\" + control[0] + "\r\n");
+    const std::string control = spool.Path() + "\\" + spool.FilesOf('Q').at(0);
+    EXPECT_EQ(records.WaitFor("mqsend.log"), program + " -v " + control + "\r\n");
 
     // "mqsend" in any case inside a longer name: the pipe is told; queued for later: nobody.
     spool.Empty();
