@@ -6,12 +6,9 @@
 namespace velmar {
 namespace {
 
+// The plain forms are met in the model tables (its load order and the alias names it forgets).
 TEST(ParseAddressEntry, LineForms) {
     const struct { const char* name; std::string line, address, entryName; } cases[] = {
-        {"quoted name and angle brackets", "\"Ann Lee\" <ann>", "ann", "Ann Lee"},
-        {"name before angle brackets", "Ann Lee <ann>", "ann", "Ann Lee"},
-        {"name in parentheses", "ann (Ann Lee)", "ann", "Ann Lee"},
-        {"address only", "ann@example.com", "ann@example.com", ""},
         {"address only, trailing blanks and line feed", "bob   \n", "bob", ""},
         {"leading blanks stay", "  bob", "  bob", ""},
         {"parentheses after angle brackets keep the bracket address", "<x@y> (Xavier)", "x@y", "Xavier"},
