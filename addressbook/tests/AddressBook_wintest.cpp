@@ -110,6 +110,7 @@ TEST_F(AddressBookTest, AddressBookDialog) {
         SelectOnly(book, "<zed@x>");  // the kind and the buttons follow the selection
         EXPECT_EQ(ItemText(book, IDC_BOOK_KIND_LABEL) + (Enabled(book, IDC_BOOK_MODIFY) ? "+" : "-"), "Personal+");
         SendDlgItemMessageA(book, IDC_BOOK_ADDRESSES, WM_KEYDOWN, VK_SPACE, 0);  // a space adds the selection
+        EXPECT_EQ(Rows(GetDlgItem(book, IDC_BOOK_RECIPIENTS)).size(), 3u);
         Click(book, IDC_BOOK_ADD);  // already a recipient: not added twice
         Click(book, IDC_BOOK_DELETE);
         SelectOnly(book, "\"Carl Ek\" <carl>");
