@@ -66,10 +66,8 @@ TEST_F(RealSettingsTest, ServerLibraryAndStartupConfiguration) {
                                           {in + "\\Aliases", "big", std::string(900, 'm')},
                                           {"SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "example.com"}})
         ASSERT_TRUE(wintest::SetRegistryString(key, name, text)) << key << name;
-    AppConfig loaded;
-    SettingsStore fresh{backend, loaded, true};
-    LoadStartupConfiguration(loaded, fresh, library, DialogBaseUnits{8, 16});
-    EXPECT_EQ(loaded.hostName + " " + loaded.usersDir, "example.com D:\\Dom\\Users");
+    LoadStartupConfiguration(config, store, library, DialogBaseUnits{8, 16});
+    EXPECT_EQ(config.hostName + " " + config.usersDir, "example.com D:\\Dom\\Users");
 
     DomainRecord domain;
     UserRecord user;
