@@ -38,19 +38,13 @@ public:
         return true;
     }
     std::vector<std::pair<std::string, std::string>> ListServerAliases() override { return serverAliases; }
-    std::string ServerAliasTarget(const std::string& name) override { return Lookup(settingsAliases, name); }
+    std::string ServerAliasTarget(const std::string& name) override { return settingsAliases[name]; }
     void PutServerAlias(const std::string& name, const char* target) override {
         changes.push_back(target ? "put " + name + "=" + target : "delete " + name);
     }
-    std::string FullName(const std::string& userId) override { return Lookup(fullNames, userId); }
+    std::string FullName(const std::string& userId) override { return fullNames[userId]; }
     bool AddToNameIndex(const std::string& name) override { return changes.push_back("index+ " + name), true; }
     bool RemoveFromNameIndex(const std::string& name) override { return changes.push_back("index- " + name), true; }
-
-private:
-    static std::string Lookup(const std::map<std::string, std::string>& table, const std::string& key) {
-        const auto it = table.find(key);
-        return it == table.end() ? std::string() : it->second;
-    }
 };
 
 }  // namespace velmar

@@ -25,7 +25,7 @@ class FakeSettingsBackend final : public SettingsBackend {
 public:
     using Values = std::map<std::string, std::string, NoCaseLess>;
     std::map<std::string, Values, NoCaseLess> registry;  // key path -> value name -> bytes
-    std::map<std::string, std::map<std::string, Values, NoCaseLess>, NoCaseLess> profiles;  // file -> section -> entry
+    Values profiles;  // "file|section|entry" -> text
 
     void SetString(const std::string& key, const std::string& name, const std::string& text) {
         registry[key][name] = text + std::string(1, '\0');
@@ -35,7 +35,7 @@ public:
     }
     void SetProfile(const std::string& file, const std::string& section, const std::string& entry,
                     const std::string& text) {
-        profiles[file][section][entry] = text;
+        profiles[file + "|" + section + "|" + entry] = text;
     }
     // Settings of a test table: `where` is a registry key, or "ini:<section>" for the shared
     // profile file; a value "#<number>" is stored as a DWORD.
@@ -50,8 +50,10 @@ public:
 
     std::optional<std::string> ReadRegistryBytes(const std::string& keyPath, const std::string& valueName,
                                                  std::size_t maxBytes) override {
-        const std::string* found = Find(registry, keyPath, valueName);
-        return found == nullptr || found->size() > maxBytes ? std::nullopt : std::optional(*found);
+        const auto key = registry.find(keyPath);
+        if (key == registry.end() || !key->second.count(valueName)) return std::nullopt;
+        const std::string& found = key->second.at(valueName);
+        return found.size() > maxBytes ? std::nullopt : std::optional(found);
     }
     void WriteRegistryString(const std::string& keyPath, const std::string& valueName,
                              std::string_view data) override {
@@ -77,16 +79,9 @@ public:
     }
 
 private:
-    template <typename Outer>
-    static const std::string* Find(const Outer& outer, const std::string& name, const std::string& inner) {
-        const auto o = outer.find(name);
-        if (o == outer.end()) return nullptr;
-        const auto i = o->second.find(inner);
-        return i == o->second.end() ? nullptr : &i->second;
-    }
     const std::string* FindProfile(const std::string& file, const std::string& section, const std::string& entry) {
-        const auto f = profiles.find(file);
-        return f == profiles.end() ? nullptr : Find(f->second, section, entry);
+        const auto found = profiles.find(file + "|" + section + "|" + entry);
+        return found == profiles.end() ? nullptr : &found->second;
     }
 };
 

@@ -1,6 +1,5 @@
-// The settings store over the real registry and profile functions, the server library as
-// the client imports it (answered by the stand-in library from its registry subtree), and
-// the start-up configuration read through both.
+// The settings store over the real registry and profile functions, and the server library
+// as the client imports it (the stand-in answers from its registry subtree).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -25,14 +24,6 @@ protected:
         config.domain.PutText(0, 784, "example.com");
         config.sharedProfilePath = config.userProfilePath = "VELMAR.INI";
     }
-    static void Profile(const char* section, const char* entry, const char* text) {
-        ASSERT_TRUE(WritePrivateProfileStringA(section, entry, text, "VELMAR.INI"));
-    }
-    std::string Get(const char* section, const char* entry, std::size_t capacity) {
-        const std::size_t length = store.GetConfigString(section, entry, "dflt", out, capacity, ProfileShared);
-        EXPECT_EQ(length, out.size());
-        return out;
-    }
 
     Win32SettingsBackend backend;
     AppConfig config;
@@ -41,32 +32,24 @@ protected:
     std::string out;
 };
 
-// What the platform decides (the order of the sources and the names are the native
-// GetConfigStringSources and GetConfigIntSources tables): a value too long for the caller's
-// area falls back to the profile, an empty REG_SZ is empty, MAILDIR is written as the REG_SZ
-// "TopDir" with its terminator counted, a REG_DWORD reads as a signed number, integers are
-// written as REG_DWORD; a value is deleted, and under a missing key the key is created.
-TEST_F(RealSettingsTest, RegistryThenProfileThenDefaultAndWrites) {
-    Profile("_GLOBAL", "HOSTNAME", "from.ini");
+// What the platform decides: a value too long for the area is missing (the profile answers);
+// the value types written; a delete under a missing key finds no key (the key is created).
+TEST_F(RealSettingsTest, RegistryThenProfileAndWrites) {
+    ASSERT_TRUE(WritePrivateProfileStringA("_GLOBAL", "HOSTNAME", "from.ini", "VELMAR.INI"));
     ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "HOSTNAME", "0123456789"));
-    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 8), "from.in");
-    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 11), "0123456789");
-    ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "HOSTNAME", ""));
-    EXPECT_EQ(Get("_GLOBAL", "HOSTNAME", 128), "");
-    ASSERT_TRUE(wintest::SetRegistryString(kGlobalKey, "MAILDIR", "wrong"));
+    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "", out, 8, ProfileShared), 7u);
+    EXPECT_EQ(out, "from.in");
+    EXPECT_EQ(store.GetConfigString("_GLOBAL", "HOSTNAME", "", out, 11, ProfileShared), 10u);
+    EXPECT_EQ(out, "0123456789");
+    ASSERT_TRUE(WritePrivateProfileStringA("_GLOBAL", "PORT", "2525", "VELMAR.INI"));
+    EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 2525);
+
     store.PutConfigString("_GLOBAL", "MAILDIR", "E:\\M");
-    EXPECT_EQ(Get("_GLOBAL", "MAILDIR", 79), "E:\\M");
     const auto topDir = wintest::ReadRegistryValue(kGlobalKey, "TopDir");
     EXPECT_EQ(std::pair(topDir.type, topDir.bytes), std::pair(DWORD{REG_SZ}, std::string("E:\\M\0", 5)));
-
-    Profile("_GLOBAL", "PORT", "2525");
-    EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), 2525);
-    ASSERT_TRUE(wintest::SetRegistryDword(kGlobalKey, "PORT", 0xFFFFFFFFu));
-    EXPECT_EQ(store.GetConfigInt("_GLOBAL", "PORT", 25, ProfileShared), -1);
     store.PutConfigInt("bob", "OPT_SIG", 1);
     const auto optSig = wintest::ReadRegistryValue(std::string(usersKey) + "bob", "OPT_SIG");
     EXPECT_EQ(std::pair(optSig.type, optSig.bytes), std::pair(DWORD{REG_DWORD}, std::string("\1\0\0\0", 4)));
-
     store.PutConfigString("carol", "BCC", "copy@example.com");
     store.PutConfigString("carol", "BCC", nullptr);
     EXPECT_FALSE(wintest::ReadRegistryValue(std::string(usersKey) + "carol", "BCC").exists);
@@ -74,23 +57,17 @@ TEST_F(RealSettingsTest, RegistryThenProfileThenDefaultAndWrites) {
     EXPECT_TRUE(wintest::ReadRegistryValue(std::string(usersKey) + "dave", "BCC").exists);
 }
 
-// The server library as the client imports it (the stand-in answers from its registry
-// subtree, filling whole buffers), and the start-up configuration read through it.
+// The stand-in fills whole buffers: the last byte is made the terminator. The start-up
+// configuration reads the domain through the library.
 TEST_F(RealSettingsTest, ServerLibraryAndStartupConfiguration) {
     const std::string in = standIn;
     for (const auto& [key, name, text] : {std::tuple(in, "Name", std::string("example.com")), {in, "TopDir", "D:\\Dom"},
                                           {in + "\\Users\\alice", "MailAddr", "alice@example.com"},
                                           {in + "\\Aliases", "big", std::string(900, 'm')},
-                                          {kGlobalKey, "HOSTNAME", "host.example.com"},
-                                          {"SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "example.com"},
-                                          {kGlobalKey, "TopDir", "E:\\V"}})
+                                          {"SOFTWARE\\Brindle\\Velmar\\_Mail", "UserHost", "example.com"}})
         ASSERT_TRUE(wintest::SetRegistryString(key, name, text)) << key << name;
-    Profile("root", "SENDWRAP", "65608");  // 0x10048: the low 16 bits count
-    AppConfig loaded;
-    SettingsStore fresh{backend, loaded, true};
-    LoadStartupConfiguration(loaded, fresh, library, DialogBaseUnits{8, 16});
-    EXPECT_EQ(loaded.hostName + " " + loaded.usersDir + " " + loaded.spoolDir + " " + std::to_string(loaded.sendWrap),
-              "example.com D:\\Dom\\Users E:\\V\\spool 72");
+    LoadStartupConfiguration(config, store, library, DialogBaseUnits{8, 16});
+    EXPECT_EQ(config.hostName + " " + config.usersDir, "example.com D:\\Dom\\Users");
 
     DomainRecord domain;
     UserRecord user;
@@ -98,10 +75,8 @@ TEST_F(RealSettingsTest, ServerLibraryAndStartupConfiguration) {
     ASSERT_NE(library.LookupDomain(domain, "example.com"), 0);
     ASSERT_NE(library.LookupUser(user, domain, "alice"), 0);
     EXPECT_EQ(user.MailAddress(), "alice@example.com");
-    EXPECT_EQ(library.LookupUser(user, domain, "nobody"), 0);
     EXPECT_EQ(library.LookupAliasMembers("example.com", "big", members), 479);
     EXPECT_EQ(std::string(members.data()), std::string(479, 'm'));
-    EXPECT_EQ(library.LookupAliasMembers("example.com", "none", members), 0);
     ASSERT_TRUE(wintest::SetRegistryString(standIn, "TopDir", std::string(3000, 't')));
     ASSERT_NE(library.LookupDomain(domain, "example.com"), 0);
     EXPECT_EQ(domain.TopDir().size(), 3524u - 784u - 1u);

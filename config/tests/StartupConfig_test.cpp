@@ -31,15 +31,12 @@ const std::string kDefaults =
     "sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS send=mqsend copy=,0 wrap=72 uu=0 tab=0 verbose=0 "
     "spell= at=20,20,524,350";
 
-// Each case: the settings made, and where the summary then differs from the defaults.
+// Each case: the settings made, a host name the server library knows (its TopDir "D:\Dom"),
+// and where the summary then differs from the defaults (`from` replaced by `to`).
 TEST(LoadStartupConfiguration, PrecedenceOfTheSources) {
     const std::string topDirs = "cfg=C:\\MAIL\\cfg spool=C:\\MAIL\\spool sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS";
-    const struct {
-        const char* name;
-        std::vector<FakeSettingsBackend::Setting> settings;
-        const char* domain;    // host name with the TopDir "D:\Dom" at the server library
-        std::string from, to;  // the summary is the defaults with `from` replaced by `to`
-    } cases[] = {
+    const struct { const char* name; std::vector<FakeSettingsBackend::Setting> settings; const char* domain;
+                   std::string from, to; } cases[] = {
         {"no registry and no profile files", {}, nullptr, "", ""},
         {"UserHost wins over HOSTNAME and selects the domain",
          {{G, "HOSTNAME", "host.example.com"}, {M, "UserHost", "example.com"}}, "example.com",
