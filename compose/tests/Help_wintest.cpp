@@ -1,7 +1,5 @@
-// Help from every place that offers it, through a stand-in for HTML Help: the Help menu,
-// the toolbar's button and F1, and the address book's Help button open their topics; a
-// missing help file is named in a message box. And the version resource of the built
-// program, the version the About box shows.
+// The Help menu's commands: help from every place that offers it, through a stand-in for
+// HTML Help, and the About box; and the version resource of the built program.
 #include <windows.h>
 
 #include <htmlhelp.h>
@@ -46,6 +44,8 @@ protected:
     wintest::DialogDriver driver;
 };
 
+// The Help menu, the toolbar's button and F1, and the address book's Help button open their
+// topics; a missing help file is named in a message box; About shows the version line.
 TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
     const std::string file = app.help.filePath;
     app.help.filePath = scratch.Path() + "\\missing\\VELMAR.CHM";
@@ -64,6 +64,13 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
         PostMessageA(book, WM_COMMAND, IDCANCEL, 0);
     });
     SendMessageA(window, WM_COMMAND, IDC_TO_BUTTON, 0);
+    std::string version;
+    driver.Then("About", [&](HWND box) {
+        version = wintest::ItemText(box, IDC_ABOUT_VERSION) + "|" + wintest::ItemText(box, IDC_ABOUT_PRODUCT);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageA(window, WM_COMMAND, IDM_ABOUT, 0);
+    EXPECT_EQ(version, "VELMAR1 Version 8.22-2005.11.30|Create Mail Message");
     EXPECT_TRUE(driver.Done());
 
     DestroyWindow(window);  // the help windows are closed with the window
@@ -72,41 +79,26 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
     EXPECT_EQ(helpCalls, want);
 }
 
-// The version resource of velmar1.exe beside this program, read as Explorer reads it.
+// The version resource of velmar1.exe beside this program, read as Explorer reads it: the
+// About box's version and the names the program carries.
 TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
-    using SizeProc = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-    using InfoProc = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-    using QueryProc = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
-    HMODULE version = LoadLibraryA("version.dll");
-    ASSERT_NE(version, nullptr);
-    auto size = reinterpret_cast<SizeProc>(reinterpret_cast<void*>(GetProcAddress(version, "GetFileVersionInfoSizeA")));
-    auto info = reinterpret_cast<InfoProc>(reinterpret_cast<void*>(GetProcAddress(version, "GetFileVersionInfoA")));
-    auto query = reinterpret_cast<QueryProc>(reinterpret_cast<void*>(GetProcAddress(version, "VerQueryValueA")));
     const std::string program = wintest::BinDir() + "\\velmar1.exe";
-    std::vector<char> block(size(program.c_str(), nullptr));
-    ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(info(program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-
+    std::vector<char> block(GetFileVersionInfoSizeA(program.c_str(), nullptr));
+    ASSERT_TRUE(!block.empty() && GetFileVersionInfoA(program.c_str(), 0, DWORD(block.size()), block.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(query(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
-    EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)),
-              kProductVersion);
-    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
-    std::string texts;
-    for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName"}) {
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
+    std::string texts = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS));
+    for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName",
+                             "FileDescription"}) {
         char* value = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
-        texts += (query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-")
-            + std::string("|");
+        texts += "|" + std::string(VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-");
     }
-    EXPECT_EQ(texts, std::string(kProductVersion) + "|" + std::string(kProductVersion) + "-" + std::string(kBuildDate) +
-                         "|velmar1.exe|Velmar mail server|Brindle|");
-    char* description = nullptr;
-    EXPECT_TRUE(query(block.data(), "\\StringFileInfo\\040904E4\\FileDescription",
-                      reinterpret_cast<LPVOID*>(&description),
-                      &length) && description != nullptr && *description != '\0');
-    FreeLibrary(version);
+    const std::string version(kProductVersion);
+    EXPECT_EQ(texts, version + "|" + version + "|" + version + "-" + std::string(kBuildDate) +
+                         "|velmar1.exe|Velmar mail server|Brindle"
+                         "|Velmar message client: creates mail messages for the Velmar mail server");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 namespace velmar {
 namespace {
 
-TEST(OptionDialogs, WrapColumnAndDeferDelivery) {
+TEST(OptionDialogs, WrapColumnDeferDeliveryAndPasteBack) {
     const struct {
         const char* typed;
         std::int32_t want;
@@ -15,6 +15,9 @@ TEST(OptionDialogs, WrapColumnAndDeferDelivery) {
                    {" 99 ", 99}, {"40x", 72}, {"-40", 72}, {"4294967336", 72}, {"2147483647", 2147483647}};
     for (const auto& c : columns) EXPECT_EQ(WrapColumnFromText(c.typed), c.want) << c.typed;
     for (std::int32_t stored : {0, 1, 2, -1}) EXPECT_EQ(DeferDeliveryFromStored(stored), stored == 1) << stored;
+    // The program's result is pasted back after a start that worked (32 or more) with "SpecCopy" set.
+    EXPECT_EQ(std::tuple(PasteBackAfterProgram(32, 1), PasteBackAfterProgram(33, 0), PasteBackAfterProgram(31, 1)),
+              std::tuple(true, false, false));
 }
 
 // Every write as "section/name=value", in order.
