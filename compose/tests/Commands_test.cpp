@@ -19,21 +19,17 @@ std::string ReadSource(const char* relative) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Every id the window can receive as a command: the IDM_ ids of the resource header, the
-// ids the menu and the accelerators of the resource script name, the buttons of the
-// control table and the toolbar's commands.
+// Every id the window can receive as a command: the IDM_ ids of the resource header, the ids
+// the menu and the accelerators name, the buttons of the control table and the toolbar's commands.
 std::set<int> WindowCommandIds() {
     std::map<std::string, int> defines;
-    const std::string header = ReadSource("resources/resource.h");
-    const std::regex define(R"(#define\s+(ID[A-Z]_\w+)\s+(\d+))");
+    const std::string header = ReadSource("resources/resource.h"), script = ReadSource("resources/velmar1.rc");
+    const std::regex define(R"(#define\s+(ID[A-Z]_\w+)\s+(\d+))"), named(R"(\b(ID[CM]_\w+)\b)");
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
         defines[(*it)[1]] = std::stoi((*it)[2]);
-
     std::set<int> ids;
     for (const auto& [name, value] : defines)
         if (name.starts_with("IDM_")) ids.insert(value);
-    const std::string script = ReadSource("resources/velmar1.rc");
-    const std::regex named(R"(\b(ID[CM]_\w+)\b)");
     for (std::sregex_iterator it(script.begin(), script.end(), named), end; it != end; ++it) {
         EXPECT_TRUE(defines.count((*it)[1])) << (*it)[1] << " is not in resource.h";
         ids.insert(defines[(*it)[1]]);

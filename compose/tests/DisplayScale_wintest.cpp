@@ -41,8 +41,7 @@ protected:
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         return suggested;
     }
-    void ExpectLayoutFrom(BaseUnits units) const {
-        RECT client{}, bar{};
+};
         GetClientRect(window, &client);
         GetWindowRect(GetDlgItem(window, IDC_TOOLBAR), &bar);
         const ControlLayout want =
@@ -52,30 +51,30 @@ protected:
     }
 };
 
-// The suggested rectangle is taken, the fonts are made for 144 DPI, and the window is laid out
-// in base units measured with the new field font; back at 96 DPI the stock fonts and the
-// platform's units return.
+// The suggested rectangle is taken, the fonts are made for 144 DPI and the window is laid out in
+// base units measured with the new field font; back at 96 DPI the stock fonts and layout return.
 TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
+    const ControlRect toAt96 = ClientRectOf(Row(RowTo));
     const RECT suggested = ChangeDpi(144);
-    RECT now{};
+    RECT now{}, client{}, bar{};
     GetWindowRect(window, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
     const HFONT label = FontOf(Row(RowToButton)), field = FontOf(Row(RowTo));
-    EXPECT_EQ(std::tuple(FontOf(Row(RowSubjectLabel)), FontOf(Row(RowSend)), FontOf(Row(RowSubject))),
-              std::tuple(label, label, field));
-    EXPECT_EQ(std::tuple(FontHeight(label), FontHeight(field), FontHeight(FontOf(Row(RowBody)))),
-              std::tuple(StockHeight(ANSI_VAR_FONT, 144), StockHeight(SYSTEM_FONT, 144),
+    EXPECT_EQ(std::tuple(FontOf(Row(RowSend)), FontHeight(label), FontHeight(field), FontHeight(FontOf(Row(RowBody)))),
+              std::tuple(label, StockHeight(ANSI_VAR_FONT, 144), StockHeight(SYSTEM_FONT, 144),
                          StockHeight(ANSI_FIXED_FONT, 144)));
-    const ComposeWindow& w = *ComposeWindowOf(window);
-    EXPECT_GT(w.baseUnits.y, app.config.baseUnitY);
-    ExpectLayoutFrom(w.baseUnits);
-    const LRESULT buttonSize = SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_GETBUTTONSIZE, 0, 0);
-    EXPECT_GE(HIWORD(buttonSize), 24) << "the 24-pixel images";
+    const BaseUnits units = ComposeWindowOf(window)->baseUnits;
+    EXPECT_GT(units.y, app.config.baseUnitY);
+    GetClientRect(window, &client);
+    GetWindowRect(GetDlgItem(window, IDC_TOOLBAR), &bar);
+    const ControlLayout want = LayOutControls({units.x, units.y, client.right, client.bottom, bar.bottom - bar.top, false});
+    for (int row = 0; row < kPlainControlCount; ++row)
+        EXPECT_EQ(ClientRectOf(Row(row)), want[static_cast<std::size_t>(row)]) << "row " << row;
+    EXPECT_GE(HIWORD(SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_GETBUTTONSIZE, 0, 0)), 24) << "24-pixel images";
 
     ChangeDpi(96);
-    EXPECT_EQ(std::tuple(FontOf(Row(RowToButton)), FontOf(Row(RowTo)), FontOf(Row(RowBody))),
-              std::tuple(GetStockObject(ANSI_VAR_FONT), nullptr, GetStockObject(ANSI_FIXED_FONT)));
-    ExpectLayoutFrom({app.config.baseUnitX, app.config.baseUnitY});
+    EXPECT_EQ(std::tuple(FontOf(Row(RowToButton)), FontOf(Row(RowTo)), FontOf(Row(RowBody)), ClientRectOf(Row(RowTo))),
+              std::tuple(GetStockObject(ANSI_VAR_FONT), nullptr, GetStockObject(ANSI_FIXED_FONT), toAt96));
 }
 
 }  // namespace

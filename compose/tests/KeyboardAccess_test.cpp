@@ -77,13 +77,11 @@ std::vector<std::string> Problems(const Dialog& d) {
             taken[key] = c.text;
         }
         if (c.kind == Kind::Label || c.kind == Kind::Group) continue;
-        const bool reached = c.tabStop || (c.kind == Kind::Radio && groupHasStop);
-        if (!reached) problems.push_back(where + "not reached with Tab");
+        if (!c.tabStop && !(c.kind == Kind::Radio && groupHasStop)) problems.push_back(where + "not reached with Tab");
         if (c.kind == Kind::Radio && c.tabStop) groupHasStop = true;
         if (c.kind == Kind::Field) {
-            // A field is named, and reached by mnemonic, through the label just before it:
-            // static text, a check box that switches it ("Auto &Wrap at"), the button that
-            // fills it ("&TO:"), or a label the dialog fills when it opens.
+            // A field is named and reached through the label before it: static text, a check box that
+            // switches it ("Auto &Wrap at"), the button that fills it ("&TO:"), or one filled on opening.
             const Control* label = i > 0 ? &d.controls[i - 1] : nullptr;
             const bool named = label != nullptr && label->kind != Kind::Group && label->kind != Kind::Field &&
                                (Mnemonic(label->text) != 0 || (label->text.empty() && label->id != "-1"));
@@ -96,16 +94,14 @@ std::vector<std::string> Problems(const Dialog& d) {
 }
 
 TEST(KeyboardAccess, EveryDialogTemplate) {
-    const std::vector<std::string> names = {"ABOUT", "DLG_MSGOPT", "DLG_SEND", "DLG_SPECIAL",
-                                            "DLG_ADDRESS", "DLG_ADDRINFO", "DLG_ADDRNEW"};
     std::vector<Dialog> dialogs = ReadDialogs("resources/dialogs.rc");
     for (Dialog& d : ReadDialogs("resources/addressbook.rc")) dialogs.push_back(std::move(d));
-    ASSERT_EQ(dialogs.size(), names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(dialogs[i].name, names[i]);
-        EXPECT_GT(dialogs[i].controls.size(), 0u) << names[i];
-        for (const std::string& problem : Problems(dialogs[i])) ADD_FAILURE() << problem;
+    std::string names;  // a template the reader misses, or reads no control of, shows here
+    for (const Dialog& d : dialogs) {
+        names += d.name + (d.controls.empty() ? "(empty) " : " ");
+        for (const std::string& problem : Problems(d)) ADD_FAILURE() << problem;
     }
+    EXPECT_EQ(names, "ABOUT DLG_MSGOPT DLG_SEND DLG_SPECIAL DLG_ADDRESS DLG_ADDRINFO DLG_ADDRNEW ");
 }
 
 // The compose window is no dialog: each mnemonic is an Alt accelerator of the resource script
