@@ -1,6 +1,5 @@
-// The option dialogs opened over a real parent window with a multi-line body, filled and
-// pressed from a CBT hook as each dialog opens, and the registry checked for exactly the
-// values each button writes; the user-defined program run over the body for real.
+// The option dialogs over a real parent window, filled and pressed as each opens, and the registry
+// checked for exactly the values each button writes; the user-defined program run for real.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -29,16 +28,14 @@ constexpr char smtpKey[] = "SYSTEM\\CurrentControlSet\\Services\\RELAYSVC\\Param
 
 // The values of a key as "NAME=number" or "NAME='text'", in name order.
 std::string Stored(const char* keyPath) {
-    std::map<std::string, std::string> values;
     HKEY key = nullptr;
-    char name[256], data[1024];
-    DWORD type = 0, nameSize = sizeof name, size = sizeof data;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return "(no key)";
-    while (RegEnumValueA(key, DWORD(values.size()), name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                         &size) == ERROR_SUCCESS) {
+    std::map<std::string, std::string> values;
+    char name[256], data[1024];
+    for (DWORD i = 0, type = 0, nameSize = sizeof name, size = sizeof data;
+         RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == 0;
+         ++i, nameSize = sizeof name, size = sizeof data)
         values[name] = type == REG_DWORD ? std::to_string(RegistryNumber({data, size})) : "'" + std::string(data) + "'";
-        nameSize = sizeof name, size = sizeof data;
-    }
     RegCloseKey(key);
     std::string all;
     for (const auto& [n, value] : values) all += n + "=" + value + " ";
@@ -62,10 +59,8 @@ protected:
     wintest::DialogDriver driver;
 };
 
-// Set send options runs the send options dialog (its attachment choices hidden), whose OK
-// stores DIRECT and keeps the reply address for this message, and whose changes show here (a
-// box it lacks keeps what was set); OK stores exactly this dialog's settings, the wrap column
-// through the native WrapColumnFromText rules.
+// Set send options runs the send options dialog (attachment choices hidden), whose OK stores DIRECT
+// and whose changes show here; OK stores exactly this dialog's settings.
 TEST_F(OptionDialogsTest, MessageOptions) {
     driver.Then([&](HWND d) {
         SetDlgItemTextA(d, IDC_OPT_WRAP_COLUMN, "30");
@@ -91,9 +86,8 @@ TEST_F(OptionDialogsTest, MessageOptions) {
     EXPECT_EQ(draft.fields.replyAddress, "reply@example.com");
 }
 
-// From the menu with an attachment the dialog grows to show the attachment choices, and the
-// stored OPT_DQUEUE picks the delivery button; Save stores the choices and stays open; Cancel
-// leaves the message's reply address as it was.
+// From the menu with an attachment the dialog grows to show the attachment choices and the stored
+// OPT_DQUEUE picks the delivery button; Save stores and stays open; Cancel keeps no reply address.
 TEST_F(OptionDialogsTest, SendOptions) {
     draft.attachments.Add({"C:\\a.bin", "", true});
     ASSERT_TRUE(wintest::SetRegistryDword(userKey, "OPT_DQUEUE", 5));  // send now
@@ -113,8 +107,8 @@ TEST_F(OptionDialogsTest, SendOptions) {
     EXPECT_EQ(std::pair(draft.fields.replyAddress, draft.queueForLater), std::pair(""s, true));
 }
 
-// Cancel stores nothing; OK stores the program, which then runs over the whole body when
-// nothing is selected, else over the selection, and its result is pasted back.
+// Cancel stores nothing; OK stores the program, which then runs over the selection, or the whole
+// body when nothing is selected, and its result is pasted back.
 TEST_F(OptionDialogsTest, SpecialProgram) {
     driver.Answer("", IDCANCEL);
     RunOptionDialogCommand(w, IDM_MESSAGE_OPTIONS);

@@ -25,10 +25,7 @@ TEST(SignaturePart, Cases) {
         {"empty signature: one empty line", "", {false, "iso-8859-1", 0, false}, "\r\n"},
         {"text ends at 0x1A", "Ann\r\n\x1Arest", {false, "iso-8859-1", 0, false}, "Ann\r\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(SignaturePart(c.signature, c.form), c.want);
-    }
+    for (const auto& c : cases) EXPECT_EQ(SignaturePart(c.signature, c.form), c.want) << c.name;
 }
 
 }  // namespace
