@@ -25,31 +25,23 @@ LONG FontHeight(HFONT font) {
 }
 LONG StockHeight(int stock, int dpi) { return ScaleForDpi(FontHeight(static_cast<HFONT>(GetStockObject(stock))), dpi); }
 
-class DisplayScaleTest : public wintest::MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_EQ(SystemDpi(), kDefaultDpi) << "the test prefix runs at 96 DPI";
-        ASSERT_NE(Open(), nullptr);
-    }
-    // WM_DPICHANGED as the system sends it, with the window's rectangle grown for `dpi`.
-    RECT ChangeDpi(int dpi) {
-        RECT now{};
-        GetWindowRect(window, &now);
-        RECT suggested{now.left, now.top, now.left + (now.right - now.left) * dpi / ComposeWindowOf(window)->dpi,
-                       now.top + (now.bottom - now.top) * dpi / ComposeWindowOf(window)->dpi};
-        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        return suggested;
-    }
-};
+using DisplayScaleTest = wintest::MainWindowTest;
 
 // The suggested rectangle is taken, the fonts are made for 144 DPI and the window is laid out in
 // base units measured with the new field font; back at 96 DPI the stock fonts and layout return.
 TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
+    ASSERT_EQ(SystemDpi(), kDefaultDpi) << "the test prefix runs at 96 DPI";
+    ASSERT_NE(Open(), nullptr);
     const ControlRect toAt96 = ClientRectOf(Row(RowTo));
-    const RECT suggested = ChangeDpi(144);
-    RECT now{};
-    GetWindowRect(window, &now);
+    RECT now{}, suggested{};
+    const auto changeDpi = [&](int dpi) {  // as the system sends it, with the window's rectangle grown for `dpi`
+        GetWindowRect(window, &now);
+        suggested = {now.left, now.top, now.left + (now.right - now.left) * dpi / ComposeWindowOf(window)->dpi,
+                     now.top + (now.bottom - now.top) * dpi / ComposeWindowOf(window)->dpi};
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(window, &now);
+    };
+    changeDpi(144);
     EXPECT_TRUE(EqualRect(&now, &suggested));
     const HFONT label = FontOf(Row(RowToButton)), field = FontOf(Row(RowTo));
     EXPECT_EQ(std::tuple(FontOf(Row(RowSend)), FontHeight(label), FontHeight(field), FontHeight(FontOf(Row(RowBody)))),
@@ -60,7 +52,7 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     EXPECT_GT(ClientRectOf(Row(RowTo)).height, toAt96.height);
     EXPECT_GE(HIWORD(SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_GETBUTTONSIZE, 0, 0)), 24) << "24-pixel images";
 
-    ChangeDpi(96);
+    changeDpi(96);
     EXPECT_EQ(std::tuple(FontOf(Row(RowToButton)), FontOf(Row(RowTo)), FontOf(Row(RowBody)), ClientRectOf(Row(RowTo))),
               std::tuple(GetStockObject(ANSI_VAR_FONT), nullptr, GetStockObject(ANSI_FIXED_FONT), toAt96));
 }

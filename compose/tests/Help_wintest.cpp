@@ -19,46 +19,34 @@
 namespace velmar {
 namespace {
 
-std::vector<std::string> helpCalls;  // "file #command"
+std::string helpCalls;  // "file #command" lines
 
 HWND WINAPI HtmlHelpStandIn(HWND owner, LPCSTR file, UINT command, DWORD_PTR) {
-    helpCalls.push_back(std::string(file != nullptr ? file : "") + " #" + std::to_string(command));
+    helpCalls += std::string(file != nullptr ? file : "") + " #" + std::to_string(command) + "\n";
     return owner;  // a window, as HTML Help answers a topic it shows
 }
 
-class HelpTest : public wintest::MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        helpCalls.clear();
-        app.help.htmlHelp = HtmlHelpStandIn;
-        app.help.filePath = scratch.Path() + "\\VELMAR.CHM";
-        ASSERT_TRUE(wintest::WriteWholeFile(app.help.filePath, ""));
-        ASSERT_NE(Open(), nullptr);
-    }
-    [[nodiscard]] std::string Topic(const char* page) const {
-        return app.help.filePath + "::/" + page + " #" + std::to_string(HH_DISPLAY_TOPIC);
-    }
-
-    wintest::ScratchDir scratch{"help"};
-    wintest::DialogDriver driver;
-};
+using HelpTest = wintest::MainWindowTest;
 
 // The Help menu, the toolbar's button and F1, and the address book's Help button open their
 // topics; a missing help file is named in a message box; About shows the version line.
 TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
-    const std::string file = app.help.filePath;
-    app.help.filePath = scratch.Path() + "\\missing\\VELMAR.CHM";
+    wintest::ScratchDir scratch("help");
+    wintest::DialogDriver driver;
+    helpCalls.clear();
+    app.help.htmlHelp = HtmlHelpStandIn;
+    app.help.filePath = scratch / "missing\\VELMAR.CHM";
+    ASSERT_NE(Open(), nullptr);
     driver.Answer(app.appTitle, IDOK);
     SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);
     ASSERT_EQ(driver.shownTexts.size(), 1u);
     EXPECT_NE(driver.shownTexts[0].find(app.help.filePath), std::string::npos) << driver.shownTexts[0];
-    app.help.filePath = file;  // no help call for the missing file: the list below starts with the first topic
+    app.help.filePath = scratch / "VELMAR.CHM";  // no help call for the missing file: the list starts below
+    ASSERT_TRUE(wintest::WriteWholeFile(app.help.filePath, ""));
     SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);    // Help menu and the toolbar's "?"
     SendMessageA(window, WM_COMMAND, IDM_HELP_RECIPIENTS, 0);  // Help menu
-    HACCEL keys = LoadAcceleratorsA(app.instance, "ACCEL1");
     MSG f1{window, WM_KEYDOWN, VK_F1, 0, 0, {}};
-    EXPECT_TRUE(TranslateAcceleratorA(window, keys, &f1));
+    EXPECT_TRUE(TranslateAcceleratorA(window, LoadAcceleratorsA(app.instance, "ACCEL1"), &f1));
     driver.Then("Address Book", [](HWND book) {
         wintest::Click(book, IDC_BOOK_HELP);
         PostMessageA(book, WM_COMMAND, IDCANCEL, 0);
@@ -74,9 +62,10 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
     EXPECT_TRUE(driver.Done());
 
     DestroyWindow(window);  // the help windows are closed with the window
-    const std::vector<std::string> want = {Topic("creating.htm"), Topic("recipients.htm"), Topic("creating.htm"),
-                                           Topic("addressbook.htm"), " #" + std::to_string(HH_CLOSE_ALL)};
-    EXPECT_EQ(helpCalls, want);
+    std::string want;
+    for (const char* page : {"creating.htm", "recipients.htm", "creating.htm", "addressbook.htm"})
+        want += app.help.filePath + "::/" + page + " #" + std::to_string(HH_DISPLAY_TOPIC) + "\n";
+    EXPECT_EQ(helpCalls, want + " #" + std::to_string(HH_CLOSE_ALL) + "\n");
 }
 
 // The version resource of velmar1.exe beside this program, read as Explorer reads it: the
