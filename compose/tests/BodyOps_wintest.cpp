@@ -140,10 +140,7 @@ TEST_F(BodyOpsTest, EditCommandsMenuAndBodyFont) {
 
     backend.SetDword(ConfigKeyPath("alice", config.domain.Name()), "FONT", 4);
     ApplyBodyFont(w);
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(std::tuple(std::string(font.lfFaceName), font.lfHeight, font.lfWeight, int{font.lfPitchAndFamily}),
-              std::tuple("Courier New"s, LONG{-11}, LONG{400}, 49));
+    EXPECT_EQ(SendMessageA(w.Body(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetBodyFont(w)));
     config.optWrap = 1;
     config.sendWrap = 10;
     SetBodyFormattingRect(w);

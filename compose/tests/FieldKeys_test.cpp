@@ -8,12 +8,8 @@ namespace velmar {
 namespace {
 
 std::vector<int> Cycle(int from, bool backwards, bool replyRow = false) {
-    std::vector<int> rows;
-    int row = from;
-    do {
-        row = NextTabRow(row, backwards, replyRow);
-        rows.push_back(row);
-    } while (row != from && rows.size() < 20);
+    std::vector<int> rows{NextTabRow(from, backwards, replyRow)};
+    while (rows.back() != from && rows.size() < 20) rows.push_back(NextTabRow(rows.back(), backwards, replyRow));
     return rows;
 }
 
