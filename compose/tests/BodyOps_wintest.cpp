@@ -70,9 +70,8 @@ TEST_F(BodyOpsTest, BodyFileCommands) {
     EXPECT_EQ(IncludeFileText(w, w.Body(), path), IncludeResult::Attached);
     EXPECT_EQ(std::tuple(draft.attachments.Count(), wintest::FileExists(attached), Body().size()),
               std::tuple(1u, true, std::size_t{60000}));
-    path = dir / "missing.txt";
     driver.Answer(appTitle, IDOK);
-    EXPECT_EQ(IncludeFileText(w, w.Body(), path), IncludeResult::Unchanged);
+    EXPECT_EQ(IncludeFileText(w, w.Body(), path = dir / "missing.txt"), IncludeResult::Unchanged);
     EXPECT_NE(driver.shownTexts.back().find("Open failed"), std::string::npos);
 
     SetBody(Lines(70000));
@@ -94,17 +93,14 @@ TEST_F(BodyOpsTest, BodyFileCommands) {
 
     w.currentRow = RowBody;
     SetBody("kept");
-    SendMessageA(w.Body(), EM_SETSEL, 0, -1);
-    SendMessageA(w.Body(), WM_COPY, 0, 0);
-    driver.Answer("Import ASCII file", IDCANCEL);
-    RunBodyFileCommand(w, IDM_PASTE_FILE);
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
-    const std::string part = dir / "part.txt";
-    wintest::WriteWholeFile(part, "a\nb");
+    wintest::WriteWholeFile(path = dir / "part.txt", "a\nb");
     SendMessageA(w.Body(), EM_SETSEL, 2, 2);
-    ChooseFile("Import ASCII file", part);
+    ChooseFile("Import ASCII file", path);
     RunBodyFileCommand(w, IDM_PASTE_FILE);
     EXPECT_EQ(Body(), "kea\r\nbpt");
+    driver.Answer("Import ASCII file", IDCANCEL);  // the clipboard is emptied before the dialog opens
+    RunBodyFileCommand(w, IDM_PASTE_FILE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
     EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
 }
 

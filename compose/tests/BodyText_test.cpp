@@ -32,11 +32,9 @@ TEST(TextForEditControl, LineEndsBecomeCrLfAndNothingEndsTheTextEarly) {
     for (const auto& c : cases) EXPECT_EQ(TextForEditControl(c.in), c.want) << c.name;
 }
 
+// No byte ends a body file early; the shared file name holds 159 characters.
 TEST(BodyFileText, NoByteEndsTheBodyFileEarly) {
     EXPECT_EQ(BodyFileText("a\x1a" "b\r\n\x1a\x1a") + "|" + BodyFileText("caf\xe9\r\n"), "a b\r\n  |caf\xe9\r\n");
-}
-
-TEST(FitsFileName, TheSharedNameHolds159Characters) {
     EXPECT_TRUE(FitsFileName(std::string(159, 'a')) && !FitsFileName(std::string(160, 'a')));
 }
 

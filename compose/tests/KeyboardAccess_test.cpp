@@ -1,7 +1,6 @@
-// Keyboard and screen-reader rules over every dialog template of the resource scripts and
-// the compose window's control table: every control is reached with Tab and has a mnemonic
-// (its own, or its label's just before it: screen readers name a field by that label), and
-// no two controls of one window share a mnemonic. OK and Cancel answer Enter and Esc.
+// Keyboard and screen-reader rules over the dialog templates and the compose window's control table:
+// every control is reached with Tab and has a mnemonic (its own, or the label's just before it, which
+// names it for screen readers), no two controls of a window share one; OK and Cancel answer Enter and Esc.
 #include <gtest/gtest.h>
 
 #include <cctype>
