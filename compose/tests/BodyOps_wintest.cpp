@@ -80,7 +80,7 @@ TEST_F(BodyOpsTest, BodyFileCommands) {
     driver.Answer("Save message text as...", IDYES);
     RunBodyFileCommand(w, IDM_SAVE_AS);
     EXPECT_TRUE(wintest::ReadWholeFile(saved) == Lines(70000));
-    const std::wstring text = L"\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440\r\n\u4f1a\u8b70 \U0001F600\r\n";
+    const std::wstring text = L"\u041f\u0440\u0438\u0432\u0435\u0442\r\n\u4f1a\u8b70 \U0001F600\r\n";
     SetWindowTextW(w.Body(), text.c_str());
     EXPECT_TRUE(WriteBodyToFile(w, saved));
     EXPECT_EQ(wintest::ReadWholeFile(saved), "\xEF\xBB\xBF" + WideToUtf8(text));
@@ -104,8 +104,7 @@ TEST_F(BodyOpsTest, BodyFileCommands) {
     EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
 }
 
-// The edit commands act on the current field; the menu follows the fields (the rules are the native
-// EditMenuState table); the custom body font is set and sets the width of the wrap column.
+// The edit commands act on the current field, the menu follows the fields, the custom font sets the wrap width.
 TEST_F(BodyOpsTest, EditCommandsMenuAndBodyFont) {
     SetBody("0123456789abcdef");
     HMENU menu = LoadMenuA(instance, "MAIN32MENU");

@@ -1,5 +1,4 @@
-// The compose window's change of scale (WM_DPICHANGED) from 96 DPI to 150 % and back: fonts
-// made for the window's DPI, and the window laid out anew.
+// The compose window's change of scale (WM_DPICHANGED) from 96 DPI to 150 % and back.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -27,8 +26,7 @@ LONG StockHeight(int stock, int dpi) { return ScaleForDpi(FontHeight(static_cast
 
 using DisplayScaleTest = wintest::MainWindowTest;
 
-// The suggested rectangle is taken, the fonts are made for 144 DPI and the window is laid out in
-// base units measured with the new field font; back at 96 DPI the stock fonts and layout return.
+// The suggested rectangle is taken, fonts and layout are made for 144 DPI; at 96 DPI the stock ones return.
 TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     ASSERT_EQ(SystemDpi(), kDefaultDpi) << "the test prefix runs at 96 DPI";
     ASSERT_NE(Open(), nullptr);
@@ -47,7 +45,6 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     EXPECT_EQ(std::tuple(FontOf(Row(RowSend)), FontHeight(label), FontHeight(field), FontHeight(FontOf(Row(RowBody)))),
               std::tuple(label, StockHeight(ANSI_VAR_FONT, 144), StockHeight(SYSTEM_FONT, 144),
                          StockHeight(ANSI_FIXED_FONT, 144)));
-    // Laid out again in base units measured with the new field font.
     EXPECT_GT(ComposeWindowOf(window)->baseUnits.y, app.config.baseUnitY);
     EXPECT_GT(ClientRectOf(Row(RowTo)).height, toAt96.height);
     EXPECT_GE(HIWORD(SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_GETBUTTONSIZE, 0, 0)), 24) << "24-pixel images";

@@ -1,5 +1,4 @@
-// The Help menu's commands: help from every place that offers it, through a stand-in for
-// HTML Help, and the About box; and the version resource of the built program.
+// The Help menu's commands, with a stand-in for HTML Help, and the version resource of the built program.
 #include <windows.h>
 
 #include <htmlhelp.h>
@@ -28,8 +27,7 @@ HWND WINAPI HtmlHelpStandIn(HWND owner, LPCSTR file, UINT command, DWORD_PTR) {
 
 using HelpTest = wintest::MainWindowTest;
 
-// The Help menu, the toolbar's button and F1, and the address book's Help button open their
-// topics; a missing help file is named in a message box; About shows the version line.
+// Help menu, toolbar, F1 and the address book open their topics, a missing file is named; About shows the version.
 TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
     wintest::ScratchDir scratch("help");
     wintest::DialogDriver driver;
@@ -68,8 +66,7 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
     EXPECT_EQ(helpCalls, want + " #" + std::to_string(HH_CLOSE_ALL) + "\n");
 }
 
-// The version resource of velmar1.exe beside this program, read as Explorer reads it: the
-// About box's version and the names the program carries.
+// velmar1.exe beside this program carries the About box's version and its names, read as Explorer reads them.
 TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
     const std::string program = wintest::BinDir() + "\\velmar1.exe";
     std::vector<char> block(GetFileVersionInfoSizeA(program.c_str(), nullptr));
@@ -77,12 +74,14 @@ TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
-    std::string texts = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS));
+    const DWORD number = fixed->dwFileVersionMS;
+    std::string texts = std::to_string(HIWORD(number)) + "." + std::to_string(LOWORD(number));
     for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName",
                              "FileDescription"}) {
         char* value = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
-        texts += "|" + std::string(VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-");
+        const bool found = VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length);
+        texts += "|" + std::string(found ? value : "-");
     }
     const std::string version(kProductVersion);
     EXPECT_EQ(texts, version + "|" + version + "|" + version + "-" + std::string(kBuildDate) +

@@ -30,7 +30,8 @@ std::vector<std::smatch> Matches(const std::string& text, const char* pattern) {
 char Mnemonic(const std::string& text) {
     static const std::regex key("(?:^|[^&])(?:&&)*&([^&])");
     std::smatch m;
-    return std::regex_search(text, m, key) ? static_cast<char>(std::tolower(static_cast<unsigned char>(m.str(1)[0]))) : 0;
+    return std::regex_search(text, m, key) ? static_cast<char>(std::tolower(static_cast<unsigned char>(*m[1].first)))
+                                           : 0;
 }
 
 enum class Kind { Label, Group, Button, Radio, Field };  // a check box is a button here
@@ -38,8 +39,7 @@ enum class Kind { Label, Group, Button, Radio, Field };  // a check box is a but
 struct Control { Kind kind; std::string text, id; bool tabStop, groupStart; };
 struct Dialog { std::string name; std::vector<Control> controls; };
 
-// The dialog templates of a resource script (it holds nothing else), with each control's
-// styles: a statement ending with a comma goes on on the next line.
+// The dialog templates of a resource script (it holds nothing else); a statement ending in a comma goes on.
 std::vector<Dialog> ReadDialogs(const char* relative) {
     const std::string script = std::regex_replace(ReadSource(relative), std::regex(",[ \t]*\r?\n"), ", ");
     // type -> kind, and whether the control is a tab stop unless told otherwise
@@ -79,8 +79,7 @@ std::vector<std::string> Problems(const Dialog& d) {
         if (!c.tabStop && !(c.kind == Kind::Radio && groupHasStop)) problems.push_back(where + "not reached with Tab");
         if (c.kind == Kind::Radio && c.tabStop) groupHasStop = true;
         if (c.kind == Kind::Field) {
-            // A field is named and reached through the label before it: static text, a check box that
-            // switches it ("Auto &Wrap at"), the button that fills it ("&TO:"), or one filled on opening.
+            // Named and reached through the label before it: text, a check box ("Auto &Wrap at"), a button ("&TO:").
             const Control* label = i > 0 ? &d.controls[i - 1] : nullptr;
             const bool named = label != nullptr && label->kind != Kind::Group && label->kind != Kind::Field &&
                                (Mnemonic(label->text) != 0 || (label->text.empty() && label->id != "-1"));
@@ -103,8 +102,7 @@ TEST(KeyboardAccess, EveryDialogTemplate) {
     EXPECT_EQ(names, "ABOUT DLG_MSGOPT DLG_SEND DLG_SPECIAL DLG_ADDRESS DLG_ADDRINFO DLG_ADDRNEW ");
 }
 
-// The compose window is no dialog: each mnemonic is an Alt accelerator of the resource script
-// that must reach its control (a label's: its field). Its Tab cycle is the native NextTabRow.
+// The compose window is no dialog: each mnemonic is an Alt accelerator reaching its control (a label's: its field).
 TEST(KeyboardAccess, ComposeWindow) {
     const std::string script = ReadSource("resources/velmar1.rc"), header = ReadSource("resources/resource.h");
     Dialog window{"compose window", {}};
@@ -118,8 +116,7 @@ TEST(KeyboardAccess, ComposeWindow) {
                                                                    : Kind::Button;
         window.controls.push_back({kind, std::string(r.text), std::to_string(r.id), true, false});
     }
-    // "No" has no letter left (N is Cancel's, O the Options menu's): "&Include text:" and
-    // then Tab reach it.
+    // "No" has no letter left (N is Cancel's, O the Options menu's): "&Include text:" and Tab reach it.
     EXPECT_EQ(Problems(window), std::vector<std::string>{"compose window No: has no mnemonic"});
 
     std::map<char, std::string> altKeys;

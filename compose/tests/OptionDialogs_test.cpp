@@ -8,8 +8,9 @@ namespace velmar {
 namespace {
 
 TEST(OptionDialogs, WrapColumnDeferDeliveryAndPasteBack) {
-    const struct { const char* typed; std::int32_t want; } columns[] = {{"0", 72},   {"29", 72},  {"abc", 72},        {"", 72},          {"30", 30},
-                   {" 99 ", 99}, {"40x", 72}, {"-40", 72}, {"4294967336", 72}, {"2147483647", 2147483647}};
+    const struct { const char* typed; std::int32_t want; } columns[] = {
+        {"0", 72}, {"29", 72}, {"abc", 72}, {"", 72}, {"30", 30}, {" 99 ", 99}, {"40x", 72}, {"-40", 72},
+        {"4294967336", 72}, {"2147483647", 2147483647}};
     for (const auto& c : columns) EXPECT_EQ(WrapColumnFromText(c.typed), c.want) << c.typed;
     for (std::int32_t stored : {0, 1, 2, -1}) EXPECT_EQ(DeferDeliveryFromStored(stored), stored == 1) << stored;
     // The program's result is pasted back after a start that worked (32 or more) with "SpecCopy" set.

@@ -1,5 +1,4 @@
-// The option dialogs over a real parent window, filled and pressed as each opens, and the registry
-// checked for exactly the values each button writes; the user-defined program run for real.
+// The option dialogs filled and pressed as each opens, the values each button writes read back from the registry.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -57,10 +56,8 @@ protected:
     wintest::DialogDriver driver;
 };
 
-// Message options: Set send options runs the send options dialog (attachment choices hidden), whose OK
-// stores DIRECT and whose changes show here; OK stores exactly the dialog's settings. Send options from the
-// menu with an attachment: the dialog grows to show the attachment choices and the stored OPT_DQUEUE picks
-// the delivery button; Save stores and stays open; Cancel keeps no reply address.
+// Set send options runs the send options dialog, whose changes show in the message options; each OK stores
+// exactly its dialog's settings. From the menu with an attachment the send options show its encodings.
 TEST_F(OptionDialogsTest, MessageAndSendOptions) {
     driver.Then([&](HWND d) {
         SetDlgItemTextA(d, IDC_OPT_WRAP_COLUMN, "30");
@@ -99,12 +96,12 @@ TEST_F(OptionDialogsTest, MessageAndSendOptions) {
         Click(d, IDCANCEL);
     });
     RunOptionDialogCommand(w, IDM_SEND_OPTIONS);
-    EXPECT_EQ(Stored(userKey) + Stored(smtpKey), "OPT_DQUEUE=1 OPT_SIG=1 OPT_SNDREG=1 OPT_VERIFY=0 UUENCODE=1 DIRECT=1 ");
+    EXPECT_EQ(Stored(userKey) + Stored(smtpKey),
+              "OPT_DQUEUE=1 OPT_SIG=1 OPT_SNDREG=1 OPT_VERIFY=0 UUENCODE=1 DIRECT=1 ");
     EXPECT_EQ(std::pair(draft.fields.replyAddress, draft.queueForLater), std::pair("reply@example.com"s, true));
 }
 
-// OK stores the program, which then runs over the selection, or the whole body when nothing is
-// selected, and its result is pasted back.
+// OK stores the program; it runs over the selection, or the whole body if none, and its result is pasted back.
 TEST_F(OptionDialogsTest, SpecialProgram) {
     const std::string program = "\"" + wintest::BinDir() + "\\clipfilter.exe\"";
     driver.Then([&](HWND d) {
@@ -115,7 +112,7 @@ TEST_F(OptionDialogsTest, SpecialProgram) {
     RunOptionDialogCommand(w, IDM_DEFINE_SPECIAL);
     EXPECT_EQ(Stored(userKey), "SpecCopy=1 SpecProg='" + program + "' ");
     for (const auto& [start, end, want] :
-         {std::tuple(0, 0, "HELLO WORLD\r\nBYE"), std::tuple(6, 11, "hello WORLD\r\nbye")}) {
+         {std::tuple(3, 3, "HELLO WORLD\r\nBYE"), std::tuple(6, 11, "hello WORLD\r\nbye")}) {
         SetWindowTextA(w.Body(), "hello world\r\nbye");
         SendMessageA(w.Body(), EM_SETSEL, start, end);
         RunOptionDialogCommand(w, IDM_APPLY_SPECIAL);

@@ -12,8 +12,7 @@ struct StringBody final : BodySink {
     std::string text_;
 };
 
-// A reply run as the window makes it, the source read `chunk` bytes at a time; the fields
-// come back as "to|cc|subject".
+// A reply run as the window makes it, the source read `chunk` bytes at a time; fields as "to|cc|subject".
 std::pair<std::string, std::string> Reply(const std::string& source, int choice, int option, int width = 70,
                                           std::size_t chunk = 4096) {
     StringBody body;
@@ -62,7 +61,7 @@ TEST(PrefillReply, FieldsAndBodyByChoice) {
     };
     for (const auto& c : cases)
         for (std::size_t chunk : {1u, 249u, 4096u})
-            EXPECT_EQ(Reply(c.source, c.choice, c.option, c.width, chunk), std::pair(c.fields, c.body)) << c.name << chunk;
+            EXPECT_EQ(Reply(c.source, c.choice, c.option, c.width, chunk), std::pair(c.fields, c.body)) << c.name;
 }
 
 }  // namespace
