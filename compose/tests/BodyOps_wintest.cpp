@@ -22,8 +22,6 @@ namespace {
 
 using namespace std::string_literals;
 
-using wintest::Caption;
-
 class BodyOpsTest : public ::testing::Test,
                     protected wintest::ComposeRig<testing::FakeSettingsBackend, testing::FakeServerLibrary> {
 protected:
@@ -47,8 +45,7 @@ protected:
     wintest::ScratchDir dir{"body"};
 };
 
-// CR LF lines of 'x', exactly `bytes` long (edit controls are slow with very long lines).
-std::string Lines(std::size_t bytes) {
+std::string Lines(std::size_t bytes) {  // CR LF lines of 'x' (an edit control is slow with long lines)
     std::string text;
     while (text.size() + 10 <= bytes) text += "xxxxxxxx\r\n";
     return text.append(bytes - text.size(), 'y');
@@ -124,7 +121,7 @@ TEST_F(BodyOpsTest, EditCommandsMenuAndBodyFont) {
         SendMessageA(w.Body(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return std::pair(start, end);
     };
-    EXPECT_EQ(std::tuple(Caption(w.Control(RowSubject)), Body(), selection()),
+    EXPECT_EQ(std::tuple(wintest::Caption(w.Control(RowSubject)), Body(), selection()),
               std::tuple("ject"s, "0123456789subabcdef"s, std::pair(DWORD{10}, DWORD{10})));
     SendMessageA(w.Body(), EM_SETSEL, 0, 4);
     RunEditCommand(w, IDM_DELETE);

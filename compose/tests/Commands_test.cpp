@@ -61,8 +61,8 @@ TEST(CommandHelpers, FieldRowsAndReplyChoices) {
 TEST(ToolbarButtons, UserProgramButtonGoesBeforeUndo) {
     const auto plain = ToolbarButtons(false), withProgram = ToolbarButtons(true);
     ASSERT_EQ(std::pair(plain.size(), withProgram.size()), std::pair(std::size_t{14}, std::size_t{16}));
-    EXPECT_EQ(plain[8], (ToolbarButton{7, IDM_UNDO}));
-    EXPECT_EQ(withProgram[8], (ToolbarButton{11, IDM_APPLY_SPECIAL}));
+    EXPECT_EQ(std::pair(plain[8], withProgram[8]),
+              std::pair(ToolbarButton{7, IDM_UNDO}, ToolbarButton{11, IDM_APPLY_SPECIAL}));
     EXPECT_TRUE(withProgram[9].IsSeparator() && withProgram[10] == plain[8]);
     for (const ToolbarButton& b : withProgram)
         EXPECT_TRUE(b.IsSeparator() || (b.image < kToolbarImageCount && FindToolbarTip(b.command) != nullptr))

@@ -31,16 +31,13 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     ASSERT_EQ(SystemDpi(), kDefaultDpi) << "the test prefix runs at 96 DPI";
     ASSERT_NE(Open(), nullptr);
     const ControlRect toAt96 = ClientRectOf(Row(RowTo));
-    RECT now{}, suggested{};
-    const auto changeDpi = [&](int dpi) {  // as the system sends it, with the window's rectangle grown for `dpi`
-        GetWindowRect(window, &now);
-        suggested = {now.left, now.top, now.left + (now.right - now.left) * dpi / ComposeWindowOf(window)->dpi,
-                     now.top + (now.bottom - now.top) * dpi / ComposeWindowOf(window)->dpi};
+    const auto changeDpi = [&](int dpi, RECT suggested) {  // as the system sends it; whether the window takes it
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT now{};
         GetWindowRect(window, &now);
+        return EqualRect(&now, &suggested) != FALSE;
     };
-    changeDpi(144);
-    EXPECT_TRUE(EqualRect(&now, &suggested));
+    EXPECT_TRUE(changeDpi(144, {10, 20, 970, 740}));  // the window opens at 10,20, 640 x 480
     const HFONT label = FontOf(Row(RowToButton)), field = FontOf(Row(RowTo));
     EXPECT_EQ(std::tuple(FontOf(Row(RowSend)), FontHeight(label), FontHeight(field), FontHeight(FontOf(Row(RowBody)))),
               std::tuple(label, StockHeight(ANSI_VAR_FONT, 144), StockHeight(SYSTEM_FONT, 144),
@@ -49,7 +46,7 @@ TEST_F(DisplayScaleTest, DpiChangeRemakesFontsAndLayout) {
     EXPECT_GT(ClientRectOf(Row(RowTo)).height, toAt96.height);
     EXPECT_GE(HIWORD(SendMessageA(GetDlgItem(window, IDC_TOOLBAR), TB_GETBUTTONSIZE, 0, 0)), 24) << "24-pixel images";
 
-    changeDpi(96);
+    EXPECT_TRUE(changeDpi(96, {10, 20, 650, 500}));
     EXPECT_EQ(std::tuple(FontOf(Row(RowToButton)), FontOf(Row(RowTo)), FontOf(Row(RowBody)), ClientRectOf(Row(RowTo))),
               std::tuple(GetStockObject(ANSI_VAR_FONT), nullptr, GetStockObject(ANSI_FIXED_FONT), toAt96));
 }

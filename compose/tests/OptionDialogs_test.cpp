@@ -75,11 +75,11 @@ TEST(OptionDialogs, OpeningTakesTheStoredChoices) {
     const MessageOptionsState m = OpenMessageOptions(config, "", "boss@example.com", 1);
     EXPECT_EQ(std::to_string(config.optAttach) + " " + m.signatureFile + " " + m.wrapColumn,
               "1 C:\\MAIL\\users\\bob\\signatur.txt 72");
-    // The stored OPT_DQUEUE 1 queues, 2 sends now.
-    EXPECT_FALSE(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown);
-    EXPECT_TRUE(draft.queueForLater);
-    EXPECT_TRUE(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown);
-    EXPECT_FALSE(draft.queueForLater);
+    // The stored OPT_DQUEUE 1 queues, 2 sends now; the encodings show when opened from the menu.
+    EXPECT_EQ(std::pair(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown, draft.queueForLater),
+              std::pair(false, true));
+    EXPECT_EQ(std::pair(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown, draft.queueForLater),
+              std::pair(true, false));
     EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
 }
 
