@@ -14,10 +14,9 @@ TEST(PlanInclude, FilesOverTheLimitAreCutAndAskedAbout) {
         {"empty file", 0, {0, false}}, {"exactly the limit", 60000, {60000, false}},
         {"one byte over", 60001, {60000, true}},
         {"beyond 32 bits", 5'000'000'000ull, {60000, true}}};
-    for (const auto& c : cases) {
-        const IncludePlan got = PlanInclude(c.size);
-        EXPECT_EQ(std::pair(got.bytesToLoad, got.tooLong), std::pair(c.want.bytesToLoad, c.want.tooLong)) << c.name;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(std::pair(PlanInclude(c.size).bytesToLoad, PlanInclude(c.size).tooLong),
+                  std::pair(c.want.bytesToLoad, c.want.tooLong)) << c.name;
 }
 
 TEST(TextForEditControl, LineEndsBecomeCrLfAndNothingEndsTheTextEarly) {

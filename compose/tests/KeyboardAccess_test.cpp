@@ -81,19 +81,17 @@ struct Dialog { std::string name; std::vector<Control> controls; };
 // The dialog templates of a resource script (it holds nothing else); a statement ending in a comma goes on.
 std::vector<Dialog> ReadDialogs(const char* relative) {
     const std::string script = std::regex_replace(ReadSource(relative), std::regex(",[ \t]*\r?\n"), ", ");
-    // type -> kind, and whether the control is a tab stop unless told otherwise
-    static const std::map<std::string, std::pair<Kind, bool>> types = {
-        {"LTEXT", {Kind::Label, false}}, {"GROUPBOX", {Kind::Group, false}}, {"LISTBOX", {Kind::Field, false}},
-        {"AUTORADIOBUTTON", {Kind::Radio, false}}, {"EDITTEXT", {Kind::Field, true}},
-        {"AUTOCHECKBOX", {Kind::Button, true}}, {"PUSHBUTTON", {Kind::Button, true}},
-        {"DEFPUSHBUTTON", {Kind::Button, true}}};
+    static const std::map<std::string, Kind> kinds = {{"LTEXT", Kind::Label}, {"GROUPBOX", Kind::Group},
+        {"LISTBOX", Kind::Field}, {"EDITTEXT", Kind::Field}, {"AUTORADIOBUTTON", Kind::Radio},
+        {"AUTOCHECKBOX", Kind::Button}, {"PUSHBUTTON", Kind::Button}, {"DEFPUSHBUTTON", Kind::Button}};
     std::vector<Dialog> dialogs;
     for (const std::smatch& m : Matches(script, R"re((\w+)\s+DIALOGEX\b|\n\s*(LTEXT|GROUPBOX|PUSHBUTTON|DEFPUSHBUTTON|AUTOCHECKBOX|AUTORADIOBUTTON|EDITTEXT|LISTBOX)\s+(?:"([^"]*)",\s*)?([\w-]+)(.*))re")) {
         if (m[1].matched) {
             dialogs.push_back({m[1], {}});
             continue;
         }
-        const auto [kind, defaultStop] = types.at(m[2]);
+        const Kind kind = kinds.at(m[2]);
+        const bool defaultStop = kind == Kind::Button || m[2] == "EDITTEXT";  // a tab stop unless told otherwise
         const auto has = [styles = m.str(5)](const char* style) { return styles.find(style) != std::string::npos; };
         dialogs.back().controls.push_back(
             {kind, m[3], m[4], (defaultStop || has("WS_TABSTOP")) && !has("NOT WS_TABSTOP"), has("WS_GROUP")});

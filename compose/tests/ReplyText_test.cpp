@@ -13,8 +13,8 @@ struct StringBody final : BodySink {
 };
 
 // A reply run as the window makes it, the source read `chunk` bytes at a time; fields as "to|cc|subject".
-std::pair<std::string, std::string> Reply(const std::string& source, int choice, int option, int width = 70,
-                                          std::size_t chunk = 4096) {
+std::pair<std::string, std::string> Reply(const std::string& source, int choice, int option, int width,
+                                          std::size_t chunk) {
     StringBody body;
     ReplyReader reader(body, choice, ApplyReplyChoice(option, choice, width), "me@here.org", width);
     MemorySource file(source, chunk);
