@@ -18,16 +18,11 @@ TEST(BodyFontKindOf, FontCodes) {
     for (const auto& c : cases) EXPECT_EQ(BodyFontKindOf(c.code), c.want) << c.name;
 }
 
-class BodyFontSettings : public ::testing::Test {
-protected:
-    std::string UserKey() const { return ConfigKeyPath("alice", config.domain.Name()); }
+TEST(BodyFontSettings, StoredValuesDescribeTheCustomFont) {
     testing::FakeSettingsBackend backend;
     AppConfig config;
     SettingsStore settings{backend, config, true};
-};
-
-TEST_F(BodyFontSettings, StoredValuesDescribeTheCustomFont) {
-    const std::string key = UserKey();  // FPITCH keeps one byte
+    const std::string key = ConfigKeyPath("alice", config.domain.Name());  // FPITCH keeps one byte
     backend.Apply({{key, "FONT", "#4"}, {key, "FHEIGHT", "#-16"}, {key, "FWEIGHT", "#700"}, {key, "FPITCH", "#0x122"},
                    {key, "FNAME", "Lucida Console"}});
     EXPECT_EQ(ReadFontChoice(settings, "alice"), 4);

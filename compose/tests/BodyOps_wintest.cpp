@@ -1,5 +1,5 @@
-// The body text commands, the body font and the About box on real edit controls of a test
-// window, with the modal dialogs answered by a timer that runs inside their loops.
+// The body file and edit commands and the body font on real edit controls of a test window,
+// with the modal dialogs answered by a timer that runs inside their loops.
 #include <windows.h>
 
 #include <dlgs.h>
@@ -22,8 +22,6 @@ namespace {
 
 using namespace std::string_literals;
 
-using wintest::Caption;
-
 class BodyOpsTest : public ::testing::Test,
                     protected wintest::ComposeRig<testing::FakeSettingsBackend, testing::FakeServerLibrary> {
 protected:
@@ -43,192 +41,104 @@ protected:
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
     }
-    std::string UserKey() const { return ConfigKeyPath("alice", config.domain.Name()); }
-
     wintest::DialogDriver driver;
-    std::vector<std::string>& shownTexts = driver.shownTexts;
     wintest::ScratchDir dir{"body"};
 };
 
-std::string Lines(std::size_t bytes) {  // CR LF lines of 'x', exactly `bytes` long
+std::string Lines(std::size_t bytes) {  // CR LF lines of 'x' (an edit control is slow with long lines)
     std::string text;
     while (text.size() + 10 <= bytes) text += "xxxxxxxx\r\n";
-    text.append(bytes - text.size(), 'y');
-    return text;
+    return text.append(bytes - text.size(), 'y');
 }
 
-TEST_F(BodyOpsTest, IncludeFileText) {
-    const std::string typed = "typed by the user";
-    // size 0: no such file; answer: the button pressed at the length question, 0 when none is expected;
-    // bodyIsFile: else the typed text stays.
-    const struct { const char *name, *file; std::size_t size; int answer; IncludeResult want; bool bodyIsFile,
-                   attached, fileKept; }
-        cases[] = {
-        {"short file loaded", "short.txt", 100, 0, IncludeResult::Loaded, true, false, true},
-        {"loaded .TMP deleted", "BODY.TMP", 100, 0, IncludeResult::Loaded, true, false, false},
-        {"long file, No loads 60000", "long.txt", 60001, IDNO, IncludeResult::Loaded, true, false, true},
-        {"long .tmp, Yes attaches and keeps it", "long.tmp", 60001, IDYES, IncludeResult::Attached, false, true, true},
-        {"missing file keeps the body", "missing.txt", 0, 0, IncludeResult::Unchanged, false, false, false},
-    };
-    for (const auto& c : cases) {
-        SetBody(typed);
-        draft.attachments.ClearAttachments();
-        const std::string content = Lines(c.size), given = dir / c.file;
-        std::string path = given;
-        if (c.size > 0) wintest::WriteWholeFile(path, content);
-        if (c.answer != 0 || c.size == 0) driver.Answer(appTitle, c.size == 0 ? IDOK : c.answer);
-        EXPECT_EQ(IncludeFileText(w, w.Body(), path), c.want) << c.name;
-        EXPECT_TRUE(Body() == (c.bodyIsFile ? content.substr(0, 60000) : typed)) << c.name << ": " << Body().size();
-        EXPECT_EQ(std::tuple(draft.attachments.Count(), wintest::FileExists(given), path.empty(), driver.Done()),
-                  std::tuple(c.attached ? 1u : 0u, c.fileKept, c.size > 0 && !c.fileKept, true)) << c.name;
-    }
-    ASSERT_EQ(shownTexts.size(), 3u);
-    EXPECT_NE(shownTexts[0].find("trunctated at 60000 characters"), std::string::npos);
-    EXPECT_NE(shownTexts[2].find("Open failed"), std::string::npos);
-}
-
-TEST_F(BodyOpsTest, SaveWritesTheWholeBodyAndUnicodeLoadsBack) {
-    const struct { const char* name; std::string body; bool existing; } cases[] = {
-        {"empty body, empty file", "", false}, {"70000 characters", Lines(70000), false},
-        {"replaces an old file", "new\r\ntext\xe9", true}};
-    for (const auto& c : cases) {
-        SetBody(c.body);
-        const std::string path = dir / (std::string(c.name) + ".txt");
-        if (c.existing) wintest::WriteWholeFile(path, "the old file's text, longer than the new one");
-        EXPECT_TRUE(WriteBodyToFile(w, path)) << c.name;
-        EXPECT_EQ(wintest::FileExists(path) ? wintest::ReadWholeFile(path) : "(none)", c.body) << c.name;
-    }
-    EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
-
-    // Text the ANSI code page cannot hold is saved as UTF-8 behind its mark and loaded back
-    // whole; a UTF-16 file with its mark loads too.
-    const std::wstring text = L"\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440\r\n\u4f1a\u8b70 \U0001F600\r\n";
-    SetWindowTextW(w.Body(), text.c_str());
-    std::string path = dir / "cyrillic.txt", wide = dir / "wide.txt";
-    EXPECT_TRUE(WriteBodyToFile(w, path));
-    EXPECT_EQ(wintest::ReadWholeFile(path), "\xEF\xBB\xBF" + WideToUtf8(text));
-    SetBody("");
-    EXPECT_EQ(IncludeFileText(w, w.Body(), path), IncludeResult::Loaded);
-    EXPECT_EQ(WindowTextW(w.Body()), text);
-    wintest::WriteWholeFile(wide, "\xFF\xFE\x1F\x04\x0A\x00"s);
-    EXPECT_EQ(IncludeFileText(w, w.Body(), wide), IncludeResult::Loaded);
-    EXPECT_EQ(WindowTextW(w.Body()), L"\u041f\r\n");
-}
-
-void PutOnClipboard(HWND owner, const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    CopyMemory(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
-// Load fills the body whatever field has the focus; Save as confirms a replacement; a failed
-// write is reported; Paste from file cancelled leaves the clipboard empty, else inserts at the caret.
-TEST_F(BodyOpsTest, FileCommands) {
-    const std::string message = dir / "message.txt";
-    wintest::WriteWholeFile(message, "line one\nline two\0end"s);
+// Load asks before it cuts a long file (No loads 60000 bytes and deletes a temporary file, Yes
+// attaches it); Save As writes UTF-8 for text beyond the code page; Paste File goes via the clipboard.
+TEST_F(BodyOpsTest, BodyFileCommands) {
+    const std::string consumed = dir / "BODY.TMP", attached = dir / "long.tmp", saved = dir / "saved.txt";
+    wintest::WriteWholeFile(consumed, Lines(60001));
     w.currentRow = RowTo;
-    ChooseFile("Load message text", message);
+    ChooseFile("Load message text", consumed);
+    driver.Answer(appTitle, IDNO);
     RunBodyFileCommand(w, IDM_LOAD);
-    EXPECT_EQ(Body(), "line one\r\nline two end");
+    EXPECT_TRUE(Body() == Lines(60000) && !wintest::FileExists(consumed)) << Body().size();
+    wintest::WriteWholeFile(attached, Lines(60001));
+    std::string path = attached;
+    driver.Answer(appTitle, IDYES);
+    EXPECT_EQ(IncludeFileText(w, w.Body(), path), IncludeResult::Attached);
+    EXPECT_EQ(std::tuple(draft.attachments.Count(), wintest::FileExists(attached), Body().size()),
+              std::tuple(1u, true, std::size_t{60000}));
+    driver.Answer(appTitle, IDOK);
+    EXPECT_EQ(IncludeFileText(w, w.Body(), path = dir / "missing.txt"), IncludeResult::Unchanged);
+    EXPECT_NE(driver.shownTexts.back().find("Open failed"), std::string::npos);
 
-    SetBody("body text");
-    const std::string path = dir / "saved.txt";
-    wintest::WriteWholeFile(path, "old");
-    ChooseFile("Save message text as...", path);
+    SetBody(Lines(70000));
+    wintest::WriteWholeFile(saved, "the old file's text");
+    ChooseFile("Save message text as...", saved);
     driver.Answer("Save message text as...", IDYES);
     RunBodyFileCommand(w, IDM_SAVE_AS);
-    EXPECT_EQ(wintest::ReadWholeFile(path), "body text");
-
+    EXPECT_TRUE(wintest::ReadWholeFile(saved) == Lines(70000));
+    const std::wstring text = L"\u041f\u0440\u0438\u0432\u0435\u0442\r\n\u4f1a\u8b70 \U0001F600\r\n";
+    SetWindowTextW(w.Body(), text.c_str());
+    EXPECT_TRUE(WriteBodyToFile(w, saved));
+    EXPECT_EQ(wintest::ReadWholeFile(saved), "\xEF\xBB\xBF" + WideToUtf8(text));
+    SetBody("");
+    EXPECT_EQ(IncludeFileText(w, w.Body(), path = saved), IncludeResult::Loaded);
+    EXPECT_EQ(WindowTextW(w.Body()), text);
     driver.Answer(appTitle, IDOK);
     EXPECT_FALSE(WriteBodyToFile(w, dir / "no such folder\\saved.txt"));
-    ASSERT_FALSE(shownTexts.empty());
-    EXPECT_NE(shownTexts.back().find("Open failed"), std::string::npos);
+    EXPECT_NE(driver.shownTexts.back().find("Open failed"), std::string::npos);
 
     w.currentRow = RowBody;
     SetBody("kept");
-    PutOnClipboard(w.window, "earlier clipboard text");
-    driver.Answer("Import ASCII file", IDCANCEL);
-    RunBodyFileCommand(w, IDM_PASTE_FILE);
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
-    EXPECT_EQ(Body(), "kept");
-    const std::string part = dir / "part.txt";
-    wintest::WriteWholeFile(part, "a\nb");
+    wintest::WriteWholeFile(path = dir / "part.txt", "a\nb");
     SendMessageA(w.Body(), EM_SETSEL, 2, 2);
-    ChooseFile("Import ASCII file", part);
+    ChooseFile("Import ASCII file", path);
     RunBodyFileCommand(w, IDM_PASTE_FILE);
     EXPECT_EQ(Body(), "kea\r\nbpt");
+    driver.Answer("Import ASCII file", IDCANCEL);  // the clipboard is emptied before the dialog opens
+    RunBodyFileCommand(w, IDM_PASTE_FILE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_EQ(wintest::ListFiles(dir.Path()).size(), 3u);  // no temporary file left behind
 }
 
-TEST_F(BodyOpsTest, EditCommandsActOnTheCurrentField) {
+// The edit commands act on the current field, the menu follows the fields, the custom font sets the wrap width.
+TEST_F(BodyOpsTest, EditCommandsMenuAndBodyFont) {
     SetBody("0123456789abcdef");
-    PutOnClipboard(w.window, "xyz");
+    HMENU menu = LoadMenuA(instance, "MAIN32MENU");
+    UpdateEditMenu(w, menu);  // body text, nothing selected
+    const auto greyed = [&](int id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    EXPECT_EQ(std::pair(greyed(IDM_SAVE_AS), greyed(IDM_CUT)), std::pair(false, true));
+    DestroyMenu(menu);
+    w.currentRow = RowSubject;
+    SetWindowTextA(w.Control(RowSubject), "subject");
+    SendMessageA(w.Control(RowSubject), EM_SETSEL, 0, 3);
+    RunEditCommand(w, IDM_CUT);
+    w.currentRow = RowBody;
     SendMessageA(w.Body(), EM_SETSEL, 10, 10);
     RunEditCommand(w, IDM_PASTE);
-    EXPECT_EQ(Body(), "0123456789xyzabcdef");
     const auto selection = [&] {
         DWORD start = 0, end = 0;
         SendMessageA(w.Body(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return std::pair(start, end);
     };
-    EXPECT_EQ(selection(), std::pair(DWORD{10}, DWORD{10}));
+    EXPECT_EQ(std::tuple(wintest::Caption(w.Control(RowSubject)), Body(), selection()),
+              std::tuple("ject"s, "0123456789subabcdef"s, std::pair(DWORD{10}, DWORD{10})));
     SendMessageA(w.Body(), EM_SETSEL, 0, 4);
-    RunEditCommand(w, IDM_CUT);
-    EXPECT_EQ(Body(), "456789xyzabcdef");
-
-    w.currentRow = RowSubject;
-    SetWindowTextA(w.Control(RowSubject), "subject");
-    SendMessageA(w.Control(RowSubject), EM_SETSEL, 0, 3);
     RunEditCommand(w, IDM_DELETE);
-    EXPECT_EQ(Caption(w.Control(RowSubject)) + "|" + Body(), "ject|456789xyzabcdef");
-    w.currentRow = RowBody;
+    EXPECT_EQ(Body(), "456789subabcdef");
     SetBody(Lines(70000));
     RunEditCommand(w, IDM_SELECT_ALL);
     EXPECT_EQ(selection(), std::pair(DWORD{0}, DWORD{70000}));  // more than 65534: the whole body
-}
 
-
-// The menu is set from the window's fields (the rules are the native EditMenuState table); the
-// body font follows the font setting.
-TEST_F(BodyOpsTest, EditMenuAndBodyFont) {
-    HMENU menu = LoadMenuA(instance, "MAIN32MENU");
-    auto greyed = [&] { return (GetMenuState(menu, IDM_SAVE_AS, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    UpdateEditMenu(w, menu);
-    EXPECT_TRUE(greyed()) << "empty body";
-    SetBody("text");
-    UpdateEditMenu(w, menu);
-    EXPECT_FALSE(greyed());
-    DestroyMenu(menu);
-
+    backend.SetDword(ConfigKeyPath("alice", config.domain.Name()), "FONT", 4);
     ApplyBodyFont(w);
-    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), GetStockObject(ANSI_FIXED_FONT));
-
-    backend.SetDword(UserKey(), "FONT", 4);
-    ApplyBodyFont(w);
-    LOGFONTA font{};
-    ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), sizeof font, &font), 0);
-    EXPECT_EQ(std::tuple(std::string(font.lfFaceName), font.lfHeight, font.lfWeight, int{font.lfPitchAndFamily}),
-              std::tuple(std::string("Courier New"), LONG{-11}, LONG{400}, 49));
-
+    EXPECT_EQ(SendMessageA(w.Body(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetBodyFont(w)));
     config.optWrap = 1;
     config.sendWrap = 10;
     SetBodyFormattingRect(w);
     RECT format{};
     SendMessageA(w.Body(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     EXPECT_EQ(format.right - format.left, 70) << "ten characters of Courier New at 7 pixels";
-}
-
-TEST_F(BodyOpsTest, AboutBoxShowsTheVersionLine) {
-    std::string version;
-    driver.Then("About", [&](HWND box) {
-        version = Caption(GetDlgItem(box, IDC_ABOUT_VERSION)) + "|" + Caption(GetDlgItem(box, IDC_ABOUT_PRODUCT));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-    RunHelpCommand(w, IDM_ABOUT);
-    EXPECT_EQ(version, "VELMAR1 Version 8.22-2005.11.30|Create Mail Message");
 }
 
 }  // namespace

@@ -19,21 +19,16 @@ std::string ReadSource(const char* relative) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Every id the window can receive as a command: the IDM_ ids of the resource header, the
-// ids the menu and the accelerators of the resource script name, the buttons of the
-// control table and the toolbar's commands.
+// Every id the window can take as a command: IDM_ ids, the menu's and accelerators', buttons, toolbar commands.
 std::set<int> WindowCommandIds() {
     std::map<std::string, int> defines;
-    const std::string header = ReadSource("resources/resource.h");
-    const std::regex define(R"(#define\s+(ID[A-Z]_\w+)\s+(\d+))");
+    const std::string header = ReadSource("resources/resource.h"), script = ReadSource("resources/velmar1.rc");
+    const std::regex define(R"(#define\s+(ID[A-Z]_\w+)\s+(\d+))"), named(R"(\b(ID[CM]_\w+)\b)");
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
         defines[(*it)[1]] = std::stoi((*it)[2]);
-
     std::set<int> ids;
     for (const auto& [name, value] : defines)
         if (name.starts_with("IDM_")) ids.insert(value);
-    const std::string script = ReadSource("resources/velmar1.rc");
-    const std::regex named(R"(\b(ID[CM]_\w+)\b)");
     for (std::sregex_iterator it(script.begin(), script.end(), named), end; it != end; ++it) {
         EXPECT_TRUE(defines.count((*it)[1])) << (*it)[1] << " is not in resource.h";
         ids.insert(defines[(*it)[1]]);
@@ -45,17 +40,12 @@ std::set<int> WindowCommandIds() {
     return ids;
 }
 
+// Fields and unknown ids have none; Alt+U and Alt+M focus the Subject and the body (fields' own notifications).
 TEST(CommandGroupOf, EveryCommandOfTheWindowHasAGroup) {
     const std::set<int> ids = WindowCommandIds();
-    EXPECT_GT(ids.size(), 30u);
     for (int id : ids) EXPECT_NE(CommandGroupOf(id), CommandGroup::None) << id;
     for (const CommandEntry& e : kCommandTable) EXPECT_TRUE(ids.count(e.id)) << e.id << " is in no resource";
-}
-
-TEST(CommandGroupOf, FieldsAndUnknownIdsDoNothing) {
-    for (int id : {IDC_TO, IDC_ATTACHMENT_DISPLAY, 0, 4000, 65535})
-        EXPECT_EQ(CommandGroupOf(id), CommandGroup::None) << id;
-    // Alt+U and Alt+M (a field's own notifications carry the id too, and are left alone)
+    for (int id : {IDC_TO, IDC_ATTACHMENT_DISPLAY, 0, 4000, 65535}) EXPECT_EQ(CommandGroupOf(id), CommandGroup::None);
     EXPECT_EQ(std::pair(CommandGroupOf(IDC_SUBJECT), CommandGroupOf(IDC_BODY)),
               std::pair(CommandGroup::Focus, CommandGroup::Focus));
 }
@@ -71,8 +61,8 @@ TEST(CommandHelpers, FieldRowsAndReplyChoices) {
 TEST(ToolbarButtons, UserProgramButtonGoesBeforeUndo) {
     const auto plain = ToolbarButtons(false), withProgram = ToolbarButtons(true);
     ASSERT_EQ(std::pair(plain.size(), withProgram.size()), std::pair(std::size_t{14}, std::size_t{16}));
-    EXPECT_EQ(plain[8], (ToolbarButton{7, IDM_UNDO}));
-    EXPECT_EQ(withProgram[8], (ToolbarButton{11, IDM_APPLY_SPECIAL}));
+    EXPECT_EQ(std::pair(plain[8], withProgram[8]),
+              std::pair(ToolbarButton{7, IDM_UNDO}, ToolbarButton{11, IDM_APPLY_SPECIAL}));
     EXPECT_TRUE(withProgram[9].IsSeparator() && withProgram[10] == plain[8]);
     for (const ToolbarButton& b : withProgram)
         EXPECT_TRUE(b.IsSeparator() || (b.image < kToolbarImageCount && FindToolbarTip(b.command) != nullptr))

@@ -13,8 +13,7 @@ TEST(DisplayScale, SizesAtEachScale) {
         {"175 %", -11, 168, -19},  // -19.25
     };
     for (const auto& c : cases) EXPECT_EQ(ScaleForDpi(c.value, c.dpi), c.want) << c.name;
-    // a system font made at 144 DPI
-    EXPECT_EQ(std::pair(ScaleBetweenDpi(24, 144, 192), ScaleBetweenDpi(24, 144, 144)), std::pair(32, 24));
+    EXPECT_EQ(std::pair(ScaleBetweenDpi(24, 144, 192), ScaleBetweenDpi(24, 144, 144)), std::pair(32, 24));  // from 144
 }
 
 TEST(DisplayScale, ToolbarImagesByDpi) {

@@ -1,7 +1,4 @@
-// Help from every place that offers it, through a stand-in for HTML Help: the Help menu,
-// the toolbar's button and F1, and the address book's Help button open their topics; a
-// missing help file is named in a message box. And the version resource of the built
-// program, the version the About box shows.
+// The Help menu's commands, with a stand-in for HTML Help, and the version resource of the built program.
 #include <windows.h>
 
 #include <htmlhelp.h>
@@ -21,92 +18,71 @@
 namespace velmar {
 namespace {
 
-std::vector<std::string> helpCalls;  // "file #command"
+std::string helpCalls;  // "file #command" lines
 
 HWND WINAPI HtmlHelpStandIn(HWND owner, LPCSTR file, UINT command, DWORD_PTR) {
-    helpCalls.push_back(std::string(file != nullptr ? file : "") + " #" + std::to_string(command));
+    helpCalls += std::string(file != nullptr ? file : "") + " #" + std::to_string(command) + "\n";
     return owner;  // a window, as HTML Help answers a topic it shows
 }
 
-class HelpTest : public wintest::MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        helpCalls.clear();
-        app.help.htmlHelp = HtmlHelpStandIn;
-        app.help.filePath = scratch.Path() + "\\VELMAR.CHM";
-        ASSERT_TRUE(wintest::WriteWholeFile(app.help.filePath, ""));
-        ASSERT_NE(Open(), nullptr);
-    }
-    [[nodiscard]] std::string Topic(const char* page) const {
-        return app.help.filePath + "::/" + page + " #" + std::to_string(HH_DISPLAY_TOPIC);
-    }
+using HelpTest = wintest::MainWindowTest;
 
-    wintest::ScratchDir scratch{"help"};
-    wintest::DialogDriver driver;
-};
-
+// Help menu, toolbar, F1 and the address book open their topics, a missing file is named; About shows the version.
 TEST_F(HelpTest, EachHelpCommandOpensItsTopicOrNamesAMissingFile) {
-    const std::string file = app.help.filePath;
-    app.help.filePath = scratch.Path() + "\\missing\\VELMAR.CHM";
+    wintest::ScratchDir scratch("help");
+    wintest::DialogDriver driver;
+    helpCalls.clear();
+    app.help.htmlHelp = HtmlHelpStandIn;
+    app.help.filePath = scratch / "missing\\VELMAR.CHM";
+    ASSERT_NE(Open(), nullptr);
     driver.Answer(app.appTitle, IDOK);
     SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);
     ASSERT_EQ(driver.shownTexts.size(), 1u);
     EXPECT_NE(driver.shownTexts[0].find(app.help.filePath), std::string::npos) << driver.shownTexts[0];
-    app.help.filePath = file;  // no help call for the missing file: the list below starts with the first topic
+    app.help.filePath = scratch / "VELMAR.CHM";  // no help call for the missing file: the list starts below
+    ASSERT_TRUE(wintest::WriteWholeFile(app.help.filePath, ""));
     SendMessageA(window, WM_COMMAND, IDM_HELP_CREATING, 0);    // Help menu and the toolbar's "?"
     SendMessageA(window, WM_COMMAND, IDM_HELP_RECIPIENTS, 0);  // Help menu
-    HACCEL keys = LoadAcceleratorsA(app.instance, "ACCEL1");
     MSG f1{window, WM_KEYDOWN, VK_F1, 0, 0, {}};
-    EXPECT_TRUE(TranslateAcceleratorA(window, keys, &f1));
+    EXPECT_TRUE(TranslateAcceleratorA(window, LoadAcceleratorsA(app.instance, "ACCEL1"), &f1));
     driver.Then("Address Book", [](HWND book) {
         wintest::Click(book, IDC_BOOK_HELP);
         PostMessageA(book, WM_COMMAND, IDCANCEL, 0);
     });
     SendMessageA(window, WM_COMMAND, IDC_TO_BUTTON, 0);
+    driver.Answer("About", IDOK);
+    SendMessageA(window, WM_COMMAND, IDM_ABOUT, 0);
+    EXPECT_NE(driver.shownTexts.back().find("VELMAR1 Version 8.22-2005.11.30"), std::string::npos);
     EXPECT_TRUE(driver.Done());
 
     DestroyWindow(window);  // the help windows are closed with the window
-    const std::vector<std::string> want = {Topic("creating.htm"), Topic("recipients.htm"), Topic("creating.htm"),
-                                           Topic("addressbook.htm"), " #" + std::to_string(HH_CLOSE_ALL)};
-    EXPECT_EQ(helpCalls, want);
+    std::string want;
+    for (const char* page : {"creating.htm", "recipients.htm", "creating.htm", "addressbook.htm"})
+        want += app.help.filePath + "::/" + page + " #" + std::to_string(HH_DISPLAY_TOPIC) + "\n";
+    EXPECT_EQ(helpCalls, want + " #" + std::to_string(HH_CLOSE_ALL) + "\n");
 }
 
-// The version resource of velmar1.exe beside this program, read as Explorer reads it.
+// velmar1.exe beside this program carries the About box's version and its names, read as Explorer reads them.
 TEST(VersionResource, BuiltProgramCarriesTheAboutBoxVersion) {
-    using SizeProc = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-    using InfoProc = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-    using QueryProc = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
-    HMODULE version = LoadLibraryA("version.dll");
-    ASSERT_NE(version, nullptr);
-    auto size = reinterpret_cast<SizeProc>(reinterpret_cast<void*>(GetProcAddress(version, "GetFileVersionInfoSizeA")));
-    auto info = reinterpret_cast<InfoProc>(reinterpret_cast<void*>(GetProcAddress(version, "GetFileVersionInfoA")));
-    auto query = reinterpret_cast<QueryProc>(reinterpret_cast<void*>(GetProcAddress(version, "VerQueryValueA")));
     const std::string program = wintest::BinDir() + "\\velmar1.exe";
-    std::vector<char> block(size(program.c_str(), nullptr));
-    ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(info(program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-
+    std::vector<char> block(GetFileVersionInfoSizeA(program.c_str(), nullptr));
+    ASSERT_TRUE(!block.empty() && GetFileVersionInfoA(program.c_str(), 0, DWORD(block.size()), block.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(query(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
-    EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)),
-              kProductVersion);
-    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
-    std::string texts;
-    for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName"}) {
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<LPVOID*>(&fixed), &length));
+    const DWORD number = fixed->dwFileVersionMS;
+    std::string texts = std::to_string(HIWORD(number)) + "." + std::to_string(LOWORD(number));
+    for (const char* name : {"ProductVersion", "FileVersion", "OriginalFilename", "ProductName", "CompanyName",
+                             "FileDescription"}) {
         char* value = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
-        texts += (query(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length) ? value : "-")
-            + std::string("|");
+        const bool found = VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<LPVOID*>(&value), &length);
+        texts += "|" + std::string(found ? value : "-");
     }
-    EXPECT_EQ(texts, std::string(kProductVersion) + "|" + std::string(kProductVersion) + "-" + std::string(kBuildDate) +
-                         "|velmar1.exe|Velmar mail server|Brindle|");
-    char* description = nullptr;
-    EXPECT_TRUE(query(block.data(), "\\StringFileInfo\\040904E4\\FileDescription",
-                      reinterpret_cast<LPVOID*>(&description),
-                      &length) && description != nullptr && *description != '\0');
-    FreeLibrary(version);
+    const std::string version(kProductVersion);
+    EXPECT_EQ(texts, version + "|" + version + "|" + version + "-" + std::string(kBuildDate) +
+                         "|velmar1.exe|Velmar mail server|Brindle"
+                         "|Velmar message client: creates mail messages for the Velmar mail server");
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
-// Keyboard and screen-reader rules over every dialog template of the resource scripts and
-// the compose window's control table: every control is reached with Tab and has a mnemonic
-// (its own, or its label's just before it: screen readers name a field by that label), and
-// no two controls of one window share a mnemonic. OK and Cancel answer Enter and Esc.
+// The compose window's Tab cycle and keys in its fields; and keyboard and screen-reader rules over the dialog
+// templates and the window's control table: every control is reached with Tab and has a mnemonic (its own, or
+// the label's just before it, which names it for screen readers), no two controls of a window share one.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,59 +16,85 @@
 namespace velmar {
 namespace {
 
+std::vector<int> Cycle(int from, bool backwards, bool replyRow = false) {
+    std::vector<int> rows{NextTabRow(from, backwards, replyRow)};
+    while (rows.back() != from && rows.size() < 20) rows.push_back(NextTabRow(rows.back(), backwards, replyRow));
+    return rows;
+}
+
+TEST(NextTabRow, CyclesBothWaysAndLeavesTheReplyRow) {
+    EXPECT_EQ(Cycle(0, false), (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 0}));
+    EXPECT_EQ(Cycle(0, true), (std::vector<int>{12, 10, 9, 8, 7, 5, 4, 3, 2, 1, 0}));
+    EXPECT_EQ(std::pair(NextTabRow(RowReplyAll, false), NextTabRow(RowSaveDefault, true)),
+              std::pair(int{RowToButton}, int{RowToButton}));
+    // A reply start: the reply row's buttons follow Attach.
+    EXPECT_EQ(Cycle(0, false, true), (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 14, 15, 17, 18, 19, 0}));
+    EXPECT_EQ(Cycle(0, true, true), (std::vector<int>{19, 18, 17, 15, 14, 12, 10, 9, 8, 7, 5, 4, 3, 2, 1, 0}));
+}
+
+TEST(DecideFieldKey, KeysByRow) {
+    using A = KeyAction;
+    using K = FieldKey;
+    const struct { const char* name; int row; FieldKey key; bool shift, tabInBody; KeyDecision want; } cases[] = {
+        {"Enter in To checks names", RowTo, K::EnterChar, false, false, {A::PostCommand, 4001}},
+        {"Enter in BCC checks names", RowBcc, K::EnterChar, false, false, {A::PostCommand, 4005}},
+        {"Enter key in CC dropped", RowCc, K::EnterKey, false, false, {A::Drop}},
+        {"Enter character in Subject passed", RowSubject, K::EnterChar, false, false, {A::Pass}},
+        {"Enter in body is a new line", RowBody, K::EnterChar, false, false, {A::Pass}},
+        {"Enter key on Send presses it", RowSend, K::EnterKey, false, false, {A::PassAsSpace}},
+        {"Enter character on To button", RowToButton, K::EnterChar, false, false, {A::PassAsSpace}},
+        {"Enter on a reply choice passed", RowReplyAll, K::EnterKey, false, false, {A::Pass}},
+        {"Tab key dropped in body", RowBody, K::TabKey, false, false, {A::Drop}},
+        {"Tab key passed in tab-typing body", RowBody, K::TabKey, false, true, {A::Pass}},
+        {"Tab types a tab in the body", RowBody, K::TabChar, false, true, {A::Pass}},
+        {"Tab leaves the body", RowBody, K::TabChar, false, false, {A::MoveFocus, 0, RowSend}},
+        {"Tab from BCC skips the label", RowBcc, K::TabChar, false, true, {A::MoveFocus, 0, RowSubject}},
+        {"Shift+Tab from To button", RowToButton, K::TabChar, true, false, {A::MoveFocus, 0, RowAttach}},
+        {"other keys pass", RowTo, K::Other, false, false, {A::Pass}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecideFieldKey(c.row, c.key, c.shift, c.tabInBody), c.want) << c.name;
+}
+
 std::string ReadSource(const char* relative) {
     std::ifstream in(std::string(VELMAR_SOURCE_DIR) + "/" + relative);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The mnemonic of a control text, lower case, or 0 ("&&" is a plain ampersand).
-char Mnemonic(const std::string& text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] == '&') { ++i; continue; }
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
-    }
-    return 0;
+std::vector<std::smatch> Matches(const std::string& text, const char* pattern) {
+    const std::regex re(pattern);
+    return {std::sregex_iterator(text.begin(), text.end(), re), std::sregex_iterator()};
 }
 
-enum class Kind { Label, Group, Button, Check, Radio, Field };
+// The mnemonic of a control text, lower case, or 0 ("&&" is a plain ampersand).
+char Mnemonic(const std::string& text) {
+    static const std::regex key("(?:^|[^&])(?:&&)*&([^&])");
+    std::smatch m;
+    return std::regex_search(text, m, key) ? static_cast<char>(std::tolower(static_cast<unsigned char>(*m[1].first)))
+                                           : 0;
+}
+
+enum class Kind { Label, Group, Button, Radio, Field };  // a check box is a button here
 
 struct Control { Kind kind; std::string text, id; bool tabStop, groupStart; };
 struct Dialog { std::string name; std::vector<Control> controls; };
 
-// The dialog templates of a resource script: one control statement a line, a statement
-// ending with a comma going on on the next line.
+// The dialog templates of a resource script (it holds nothing else); a statement ending in a comma goes on.
 std::vector<Dialog> ReadDialogs(const char* relative) {
+    const std::string script = std::regex_replace(ReadSource(relative), std::regex(",[ \t]*\r?\n"), ", ");
+    static const std::map<std::string, Kind> kinds = {{"LTEXT", Kind::Label}, {"GROUPBOX", Kind::Group},
+        {"LISTBOX", Kind::Field}, {"EDITTEXT", Kind::Field}, {"AUTORADIOBUTTON", Kind::Radio},
+        {"AUTOCHECKBOX", Kind::Button}, {"PUSHBUTTON", Kind::Button}, {"DEFPUSHBUTTON", Kind::Button}};
     std::vector<Dialog> dialogs;
-    std::istringstream in(ReadSource(relative));
-    const std::regex start(R"(^(\w+)\s+DIALOGEX\b)");
-    const std::regex statement(R"re(^\s*(LTEXT|GROUPBOX|PUSHBUTTON|DEFPUSHBUTTON|AUTOCHECKBOX|AUTORADIOBUTTON|EDITTEXT|LISTBOX)\s+(?:"([^"]*)",\s*)?([\w-]+))re");
-    bool inside = false;
-    std::string line, pending;
-    while (std::getline(in, line)) {
-        std::smatch m;
-        if (std::regex_search(line, m, start)) dialogs.push_back({m[1], {}});
-        if (dialogs.empty() || line.rfind("BEGIN", 0) == 0 || line.rfind("END", 0) == 0) {
-            inside = line.rfind("BEGIN", 0) == 0;
+    for (const std::smatch& m : Matches(script, R"re((\w+)\s+DIALOGEX\b|\n\s*(LTEXT|GROUPBOX|PUSHBUTTON|DEFPUSHBUTTON|AUTOCHECKBOX|AUTORADIOBUTTON|EDITTEXT|LISTBOX)\s+(?:"([^"]*)",\s*)?([\w-]+)(.*))re")) {
+        if (m[1].matched) {
+            dialogs.push_back({m[1], {}});
             continue;
         }
-        if (!inside) continue;
-        pending += line;
-        if (!line.empty() && line.back() == ',') continue;
-        if (std::regex_search(pending, m, statement)) {
-            // type -> kind, and whether the control is a tab stop unless told otherwise
-            static const std::map<std::string, std::pair<Kind, bool>> types = {
-                {"LTEXT", {Kind::Label, false}},       {"GROUPBOX", {Kind::Group, false}},
-                {"AUTOCHECKBOX", {Kind::Check, true}}, {"AUTORADIOBUTTON", {Kind::Radio, false}},
-                {"EDITTEXT", {Kind::Field, true}},     {"LISTBOX", {Kind::Field, false}},
-                {"PUSHBUTTON", {Kind::Button, true}},  {"DEFPUSHBUTTON", {Kind::Button, true}}};
-            const auto [kind, defaultStop] = types.at(m[1]);
-            const auto has = [&](const char* style) { return pending.find(style) != std::string::npos; };
-            dialogs.back().controls.push_back({kind, m[2], m[3],
-                                               (defaultStop || has("WS_TABSTOP")) && !has("NOT WS_TABSTOP"),
-                                               has("WS_GROUP")});
-        }
-        pending.clear();
+        const Kind kind = kinds.at(m[2]);
+        const bool defaultStop = kind == Kind::Button || m[2] == "EDITTEXT";  // a tab stop unless told otherwise
+        const auto has = [styles = m.str(5)](const char* style) { return styles.find(style) != std::string::npos; };
+        dialogs.back().controls.push_back(
+            {kind, m[3], m[4], (defaultStop || has("WS_TABSTOP")) && !has("NOT WS_TABSTOP"), has("WS_GROUP")});
     }
     return dialogs;
 }
@@ -89,13 +113,10 @@ std::vector<std::string> Problems(const Dialog& d) {
             taken[key] = c.text;
         }
         if (c.kind == Kind::Label || c.kind == Kind::Group) continue;
-        const bool reached = c.tabStop || (c.kind == Kind::Radio && groupHasStop);
-        if (!reached) problems.push_back(where + "not reached with Tab");
+        if (!c.tabStop && !(c.kind == Kind::Radio && groupHasStop)) problems.push_back(where + "not reached with Tab");
         if (c.kind == Kind::Radio && c.tabStop) groupHasStop = true;
         if (c.kind == Kind::Field) {
-            // A field is named, and reached by mnemonic, through the label just before it:
-            // static text, a check box that switches it ("Auto &Wrap at"), the button that
-            // fills it ("&TO:"), or a label the dialog fills when it opens.
+            // Named and reached through the label before it: text, a check box ("Auto &Wrap at"), a button ("&TO:").
             const Control* label = i > 0 ? &d.controls[i - 1] : nullptr;
             const bool named = label != nullptr && label->kind != Kind::Group && label->kind != Kind::Field &&
                                (Mnemonic(label->text) != 0 || (label->text.empty() && label->id != "-1"));
@@ -108,22 +129,22 @@ std::vector<std::string> Problems(const Dialog& d) {
 }
 
 TEST(KeyboardAccess, EveryDialogTemplate) {
-    const std::vector<std::string> names = {"ABOUT", "DLG_MSGOPT", "DLG_SEND", "DLG_SPECIAL",
-                                            "DLG_ADDRESS", "DLG_ADDRINFO", "DLG_ADDRNEW"};
     std::vector<Dialog> dialogs = ReadDialogs("resources/dialogs.rc");
     for (Dialog& d : ReadDialogs("resources/addressbook.rc")) dialogs.push_back(std::move(d));
-    ASSERT_EQ(dialogs.size(), names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(dialogs[i].name, names[i]);
-        EXPECT_GT(dialogs[i].controls.size(), 0u) << names[i];
-        for (const std::string& problem : Problems(dialogs[i])) ADD_FAILURE() << problem;
+    std::string names;  // a template the reader misses, or reads no control of, shows here
+    for (const Dialog& d : dialogs) {
+        names += d.name + (d.controls.empty() ? "(empty) " : " ");
+        for (const std::string& problem : Problems(d)) ADD_FAILURE() << problem;
     }
+    EXPECT_EQ(names, "ABOUT DLG_MSGOPT DLG_SEND DLG_SPECIAL DLG_ADDRESS DLG_ADDRINFO DLG_ADDRNEW ");
 }
 
-// The compose window is no dialog: Tab moves by its own cycle, and each mnemonic is an Alt
-// accelerator of the resource script that must reach its control (a label's: its field).
+// The compose window is no dialog: each mnemonic is an Alt accelerator reaching its control (a label's: its field).
 TEST(KeyboardAccess, ComposeWindow) {
+    const std::string script = ReadSource("resources/velmar1.rc"), header = ReadSource("resources/resource.h");
     Dialog window{"compose window", {}};
+    for (const std::smatch& m : Matches(script, R"re(POPUP\s+"([^"]*)")re"))  // the menus take their letters
+        window.controls.push_back({Kind::Label, m[1], "menu", false, false});
     for (int row = 0; row < kControlCount; ++row) {
         const ControlRow& r = kControlRows[static_cast<std::size_t>(row)];
         if (row == RowBody) window.controls.push_back({Kind::Label, std::string(kBodyLabelText), "3020", false, false});
@@ -132,42 +153,22 @@ TEST(KeyboardAccess, ComposeWindow) {
                                                                    : Kind::Button;
         window.controls.push_back({kind, std::string(r.text), std::to_string(r.id), true, false});
     }
-    // "No" has no letter left (N is Cancel's, O the Options menu's): "&Include text:" and
-    // then Tab reach it.
-    const std::vector<std::string> known = {"compose window No: has no mnemonic"};
-    EXPECT_EQ(Problems(window), known);
+    // "No" has no letter left (N is Cancel's, O the Options menu's): "&Include text:" and Tab reach it.
+    EXPECT_EQ(Problems(window), std::vector<std::string>{"compose window No: has no mnemonic"});
 
-    // Tab from the To button visits every button and field, the reply row's in a reply start.
-    std::vector<int> visited;
-    for (int row = NextTabRow(RowToButton, false, true); row != RowToButton; row = NextTabRow(row, false, true))
-        visited.push_back(row);
-    EXPECT_EQ(visited, (std::vector<int>{RowTo, RowCcButton, RowCc, RowBccButton, RowBcc, RowSubject, RowBody, RowSend,
-                                         RowCancel, RowAttach, RowReplyAll, RowReplySender, RowIncludeYes, RowIncludeNo,
-                                         RowSaveDefault}));
-
-    const std::string script = ReadSource("resources/velmar1.rc");
     std::map<char, std::string> altKeys;
-    const std::regex alt(R"re("(\w)",\s*(\w+),\s*VIRTKEY,\s*ALT)re");
-    for (std::sregex_iterator it(script.begin(), script.end(), alt), end; it != end; ++it)
-        altKeys[Mnemonic("&" + (*it)[1].str())] = (*it)[2];
+    for (const std::smatch& m : Matches(script, R"re("(\w)",\s*(\w+),\s*VIRTKEY,\s*ALT)re"))
+        altKeys[Mnemonic("&" + m[1].str())] = m[2];
     std::map<std::string, std::string> idNames;  // "3008" -> "IDC_BODY"
-    const std::string header = ReadSource("resources/resource.h");
-    const std::regex define(R"(#define\s+(IDC_\w+)\s+(30\d\d)\b)");
-    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
-        idNames[(*it)[2]] = (*it)[1];
-    std::vector<char> menuKeys;
-    const std::regex popup(R"re(POPUP\s+"([^"]*)")re");
-    for (std::sregex_iterator it(script.begin(), script.end(), popup), end; it != end; ++it)
-        menuKeys.push_back(Mnemonic((*it)[1]));
+    for (const std::smatch& m : Matches(header, R"(#define\s+(IDC_\w+)\s+(30\d\d)\b)")) idNames[m[2]] = m[1];
     for (std::size_t i = 0; i < window.controls.size(); ++i) {
         const Control& c = window.controls[i];
         const char key = Mnemonic(c.text);
-        if (key == 0) continue;
+        if (key == 0 || c.id == "menu") continue;
         // A label's mnemonic focuses what follows it: its key carries that control's id or its own.
         const std::string& next = c.kind == Kind::Label ? window.controls[i + 1].id : c.id;
         EXPECT_TRUE(altKeys[key] == idNames.at(next) || altKeys[key] == idNames.at(c.id))
             << "Alt+" << key << " for " << c.text << ": " << altKeys[key];
-        for (char menuKey : menuKeys) EXPECT_NE(key, menuKey) << c.text << " takes a menu's mnemonic";
     }
 }
 

@@ -7,14 +7,15 @@
 namespace velmar {
 namespace {
 
-TEST(OptionDialogs, WrapColumnAndDeferDelivery) {
-    const struct {
-        const char* typed;
-        std::int32_t want;
-    } columns[] = {{"0", 72},   {"29", 72},  {"abc", 72},        {"", 72},          {"30", 30},
-                   {" 99 ", 99}, {"40x", 72}, {"-40", 72}, {"4294967336", 72}, {"2147483647", 2147483647}};
+TEST(OptionDialogs, WrapColumnDeferDeliveryAndPasteBack) {
+    const struct { const char* typed; std::int32_t want; } columns[] = {
+        {"0", 72}, {"29", 72}, {"abc", 72}, {"", 72}, {"30", 30}, {" 99 ", 99}, {"40x", 72}, {"-40", 72},
+        {"4294967336", 72}, {"2147483647", 2147483647}};
     for (const auto& c : columns) EXPECT_EQ(WrapColumnFromText(c.typed), c.want) << c.typed;
     for (std::int32_t stored : {0, 1, 2, -1}) EXPECT_EQ(DeferDeliveryFromStored(stored), stored == 1) << stored;
+    // The program's result is pasted back after a start that worked (32 or more) with "SpecCopy" set.
+    EXPECT_EQ(std::tuple(PasteBackAfterProgram(32, 1), PasteBackAfterProgram(33, 0), PasteBackAfterProgram(31, 1)),
+              std::tuple(true, false, false));
 }
 
 // Every write as "section/name=value", in order.
@@ -74,11 +75,11 @@ TEST(OptionDialogs, OpeningTakesTheStoredChoices) {
     const MessageOptionsState m = OpenMessageOptions(config, "", "boss@example.com", 1);
     EXPECT_EQ(std::to_string(config.optAttach) + " " + m.signatureFile + " " + m.wrapColumn,
               "1 C:\\MAIL\\users\\bob\\signatur.txt 72");
-    // The stored OPT_DQUEUE 1 queues, 2 sends now.
-    EXPECT_FALSE(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown);
-    EXPECT_TRUE(draft.queueForLater);
-    EXPECT_TRUE(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown);
-    EXPECT_FALSE(draft.queueForLater);
+    // The stored OPT_DQUEUE 1 queues, 2 sends now; the encodings show when opened from the menu.
+    EXPECT_EQ(std::pair(OpenSendOptions(config, draft, 1, 1, false).attachmentsShown, draft.queueForLater),
+              std::pair(false, true));
+    EXPECT_EQ(std::pair(OpenSendOptions(config, draft, 1, 2, true).attachmentsShown, draft.queueForLater),
+              std::pair(true, false));
     EXPECT_EQ(SignatureEditorCommand("C:\\u\\sig.txt"), "notepad.exe  C:\\u\\sig.txt");
 }
 

@@ -5,18 +5,16 @@
 namespace velmar {
 namespace {
 
-constexpr char kPart[] = "--==Velmar_v8.2==\r\n";
+const std::string kPart = "--==Velmar_v8.2==\r\nContent-Type: text/plain; charset=";
 
 TEST(SignaturePart, Cases) {
     const struct { const char* name; std::string signature; SignatureForm form; std::string want; } cases[] = {
         {"us-ascii part with attachments", "-- \r\nAnn\r\n", {false, "iso-8859-1", 1, false},
-         std::string(kPart) + "Content-Type: text/plain; charset=us-ascii\r\n\r\n-- \r\nAnn\r\n"},
+         kPart + "us-ascii\r\n\r\n-- \r\nAnn\r\n"},
         {"8-bit part as quoted-printable", "Ren\xE9\r\n", {true, "iso-8859-1", 2, false},
-         std::string(kPart) +
-             "Content-Type: text/plain; charset=iso-8859-1\r\nContent-Transfer-Encoding: quoted-printable\r\n"
-             "\r\nRen=E9\r\n\r\n"},
+         kPart + "iso-8859-1\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\nRen=E9\r\n\r\n"},
         {"ISO-2022-JP part converted", "\x93\xfa\r\n", {true, "ISO-2022-JP", 1, false},
-         std::string(kPart) + "Content-Type: text/plain; charset=ISO-2022-JP\r\n\r\n\x1b$BF|\x1b(B\r\n"},
+         kPart + "ISO-2022-JP\r\n\r\n\x1b$BF|\x1b(B\r\n"},
         {"no attachments: the text alone, a line end added", "Ann\nSales", {false, "iso-8859-1", 0, false},
          "Ann\r\nSales\r\n"},
         {"no attachments, 8-bit: quoted-printable without a part", "Ren\xE9", {true, "iso-8859-1", 0, false},
@@ -25,10 +23,7 @@ TEST(SignaturePart, Cases) {
         {"empty signature: one empty line", "", {false, "iso-8859-1", 0, false}, "\r\n"},
         {"text ends at 0x1A", "Ann\r\n\x1Arest", {false, "iso-8859-1", 0, false}, "Ann\r\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(SignaturePart(c.signature, c.form), c.want);
-    }
+    for (const auto& c : cases) EXPECT_EQ(SignaturePart(c.signature, c.form), c.want) << c.name;
 }
 
 }  // namespace
