@@ -72,10 +72,7 @@ TEST(StreamEncoders, EveryPathAndChunkSizeGivesTheSameBytes) {
 }
 
 TEST(HasEightBit, ByteValues) {
-    const struct {
-        std::string text;
-        bool want;
-    } cases[] = {{"", false}, {"abc\r\n\t\x01", false}, {"ab\x7F", true}, {"\xFF", true},
+    const struct { std::string text; bool want; } cases[] = {{"", false}, {"abc\r\n\t\x01", false}, {"ab\x7F", true}, {"\xFF", true},
                  {std::string("ab\0\xE9", 4), false}};  // stops at a NUL
     for (const auto& c : cases) EXPECT_EQ(HasEightBit(c.text), c.want) << c.text;
 }
@@ -157,12 +154,8 @@ TEST(DetectJapaneseCode, Examples) {
 // Groups: four characters for three bytes, short groups padded ("=") or shortened (uu);
 // nothing for nothing; the result is count - 3.
 TEST(TransferGroups, FullAndShortGroups) {
-    const struct {
-        int (*encode)(const unsigned char*, char*, int);
-        std::string bytes;
-        const char* want;
-        int result;
-    } cases[] = {
+    const struct { int (*encode)(const unsigned char*, char*, int); std::string bytes; const char* want; int result; }
+        cases[] = {
         {Base64Group, "Man", "TWFu", 0},          {Base64Group, "Ma", "TWE=", -1},
         {Base64Group, "M", "TQ==", -2},           {Base64Group, "\xFF\xFF\xFF", "////", 0},
         {Base64Group, std::string(3, '\0'), "AAAA", 0}, {Base64Group, "abcdef", "YWJj", 3},
@@ -193,15 +186,6 @@ TEST(TransferStreams, LinesAtEveryChunkSize) {
     for (const auto& c : cases)
         for (std::size_t chunk : {1u, 2u, 7u, 53u, 54u, 55u, 4096u})
             EXPECT_EQ(Encode(c.stream, c.in, chunk), c.want) << c.name << " " << chunk;
-}
-
-// A page of each kind: Western, a double-byte page sent as Latin-1, Japanese, UTF-8 and an
-// unlisted page (us-ascii in the body, no header charset).
-TEST(CharsetForCodePage, PagesOfEachKind) {
-    std::string names;
-    for (unsigned page : {1252u, 936u, 1251u, 932u, 65001u, 437u}) names += CharsetForCodePage(page) + std::string(" ");
-    EXPECT_EQ(names, "ISO-8859-1 ISO-8859-1 ISO-8859-5 ISO-2022-JP UTF-8 us-ascii ");
-    EXPECT_EQ(HeaderCharsetForCodePage(437), nullptr);
 }
 
 TEST(IsLeadByte, RangesOfTheDoubleBytePages) {

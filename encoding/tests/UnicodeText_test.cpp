@@ -47,6 +47,8 @@ TEST(CharsetLabels, NameTheBytesUsed) {
         {"1250 S caron is windows-1250", 1250, "\x8A", "windows-1250"},
         {"Japanese is not in the table", 932, "\x82\xA0", "ISO-2022-JP"},
         {"UTF-8 is not in the table", 65001, "\xC3\xA9", "UTF-8"},
+        {"a double-byte page other than 932 is sent as Latin-1", 936, "\xB0\xA1", "ISO-8859-1"},
+        {"an unlisted page is us-ascii", 437, "\x96", "us-ascii"},
     };
     for (const auto& c : cases) EXPECT_STREQ(CharsetForText(c.codePage, c.text), c.want) << c.name;
     EXPECT_EQ(HeaderCharsetForText(437, "\x96"), nullptr);
