@@ -3,7 +3,7 @@
 # when everything is already there.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
-          mingw-w64 wine wine64 xvfb x11-utils xdotool fonts-liberation fonts-wine sharutils python3 file locales
+          mingw-w64 wine wine64 xvfb x11-utils x11-xserver-utils xdotool fonts-liberation fonts-wine sharutils python3 file locales
           imagemagick fonts-wqy-microhei fp-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,10 +4,16 @@
 # through the send options dialog, Enter presses its OK button, and the queue file set
 # holds what was typed, Cyrillic letters included (the message then goes out in UTF-8).
 set -euo pipefail
+# Real key presses on a busy machine can still go astray in the X server or Wine: a second
+# attempt tells that apart from a fault, which fails every time.
+if [ -z "${KEYBOARD_CHECK_ATTEMPT:-}" ]; then
+    for attempt in 1 2; do KEYBOARD_CHECK_ATTEMPT=$attempt bash "$0" && exit 0; done
+    exit 1
+fi
 root=${VELMAR_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${VELMAR_WINDOWS_BUILD:-windows}
 exe="$root/build/$build/bin/velmar1.exe"
-command -v xdotool >/dev/null || { echo "keyboard_check: xdotool is missing" >&2; exit 1; }
+for tool in xdotool xmodmap; do command -v $tool >/dev/null || { echo "keyboard_check: $tool is missing" >&2; exit 1; }; done
 # shellcheck source=../../scripts/screen-env.sh
 source "$root/scripts/screen-env.sh"
 client_pid=
@@ -15,6 +21,12 @@ screen_extra_cleanup() { [ -n "$client_pid" ] && kill "$client_pid" 2>/dev/null 
 screen_setup "$root/build/wineprefix-keys"
 spool="$WINEPREFIX/drive_c/MAIL/spool"
 rm -rf "$spool" && mkdir -p "$spool"
+# The Cyrillic letters get keys of their own before Wine reads the key map. Left to itself,
+# xdotool maps a spare key for each letter and takes it back at once, and a busy Wine that
+# reads the key late finds no letter on it.
+xmodmap -e 'keycode 93 = Cyrillic_PE Cyrillic_PE' -e 'keycode 97 = Cyrillic_er Cyrillic_er' \
+        -e 'keycode 103 = Cyrillic_i Cyrillic_i' -e 'keycode 120 = Cyrillic_ve Cyrillic_ve' \
+        -e 'keycode 132 = Cyrillic_ie Cyrillic_ie' -e 'keycode 149 = Cyrillic_te Cyrillic_te'
 
 wine "$exe" >/dev/null 2>&1 &
 client_pid=$!
@@ -40,9 +52,7 @@ keys Tab Tab && text 'carol@example.org'   # the CC button, then the CC field
 keys Tab Tab Tab && text 'Hello keys'      # BCC button, BCC field, Subject (label skipped)
 keys shift+Tab && text 'dave@example.net'  # back to BCC, the label skipped again
 keys Tab Tab && text 'Typed for real. '       # Subject, then the body
-# Letters beyond the keyboard map: xdotool maps a spare key for each one, which a busy
-# Wine can read late, so one at a time.
-for letter in П р и в е т; do xdotool type --delay 120 "$letter"; sleep 0.25; done
+text 'Привет'
 keys alt+s                                  # Send: the send options dialog opens first
 sleep 1.5
 keys Return                                 # its OK button
@@ -54,7 +64,7 @@ data=$(ls "$spool"/D*.GSC 2>/dev/null | head -1)
 control=$(ls "$spool"/Q*.GSC 2>/dev/null | head -1)
 [ -n "$data" ] && [ -n "$control" ] || { echo "keyboard_check: nothing was queued" >&2; ls -la "$spool" >&2; exit 1; }
 failures=0
-expect() { grep -qF -- "$2" "$1" || { echo "keyboard_check: $(basename "$1") lacks: $2" >&2; failures=1; }; }
+expect() { grep -qF -- "$2" "$1" || { echo "keyboard_check: $(basename "$1") lacks: $2" >&2; tail -3 "$1" >&2; failures=1; }; }
 expect "$data" 'To: <bob@example.com>'
 expect "$data" 'CC: <carol@example.org>'
 expect "$data" 'Subject: Hello keys'
@@ -62,4 +72,4 @@ expect "$data" 'Typed for real. =D0=9F=D1=80=D0=B8=D0=B2=D0=B5=D1=82'
 expect "$data" 'Content-Type: text/plain; charset=UTF-8'
 expect "$control" 'R<dave@example.net>'
 [ "$failures" -eq 0 ] || exit 1
-echo "keyboard_check ($build): Tab, Shift+Tab, Alt+S and Enter drove the window; the message was queued"
+echo "keyboard_check ($build, attempt $KEYBOARD_CHECK_ATTEMPT): Tab, Shift+Tab, Alt+S and Enter drove the window; the message was queued"
