@@ -75,8 +75,9 @@ TEST_F(WindowSendInProcess, RefusesWhatItCannotSendWholeThenQueuesIt) {
     ASSERT_TRUE(wintest::SetSetting(wintest::kRootUserKey, "SIGFILE", signature));
     app.config.optSendPrompt = 0;
     ASSERT_NE(Open(), nullptr);
+    const std::string body = "See the\x1Anotes.\r\n" + std::string(70000, 'x') + "\r\n";  // beyond any 64 KiB area
     for (const auto& [id, text] : {std::pair{IDC_TO, "bob@example.com\r\ncarol@example.org"}, {IDC_SUBJECT, "Notes"},
-                                   {IDC_BODY, "See the\x1Anotes.\r\n"}})
+                                   {IDC_BODY, body.c_str()}})
         SetDlgItemTextA(window, id, text);
     wintest::DialogDriver driver;
     for (int box = 0; box < 3; ++box) driver.Answer(app.appTitle, IDOK);
