@@ -4,8 +4,6 @@
 
 #include <tuple>
 
-#include "startup/ParameterFile.h"
-
 namespace velmar {
 namespace {
 
@@ -74,7 +72,8 @@ TEST(ParseCommandLine, Switches) {
 const struct { const char* name; std::string content; unsigned codePage; std::string want; } fileCases[] = {
     {"every key", "T:bob@x\r\nC:c@x\r\nB:b@x\r\nS: leading blank\r\nU:alice\r\nH:mail.x\r\nt:no\r\nX:no\r\n F:no\r\n",
      1252, "subject= leading blank | host=mail.x | user=alice | T=bob@x | C=c@x | B=b@x | param | toGiven"},
-    {"the send flag stays when a later line names the body", "F:C:\\send.txt\nI:C:\\show.txt\n", 1252,
+    {"the send flag stays when a later line names the body; a lone CR ends a line's text",
+     "F:C:\\send.txt\nI:C:\\show.txt\rjunk\n", 1252,
      "body=C:\\show.txt | send | param"},
     {"an overlong body path is cut", "F:" + std::string(200, 'p') + "\n", 1252,
      "body=" + std::string(127, 'p') + " | send | cut | param"},
@@ -108,12 +107,6 @@ TEST(ParseCommandLine, ParameterFiles) {
         // A name that does not open is read as switches.
         EXPECT_EQ(Describe(ParseCommandLine("C:\\gone~NEX -t a@x", c.codePage, open)), "to=a@x");
     }
-}
-
-TEST(CutLineEnd, CutsAtLineFeedThenCarriageReturn) {
-    const struct { std::string text, want; bool cut; } cases[] = {{"abc\r\ndef", "abc", true}, {"a\rb\nc", "a", true},
-                                                                  {"plain", "plain", false}};
-    for (auto c : cases) EXPECT_EQ(std::pair(CutLineEnd(c.text), c.text), std::pair(c.cut, c.want));
 }
 
 }  // namespace
