@@ -47,9 +47,8 @@ TEST(TextHasEightBit, BytesBeforeTheEndOfText) {
     }
 }
 
-// The one-pass copy gives what a text-mode read followed by a text-mode write gives: on
-// short cases, and on a body whose CR LF pairs, lone line ends and final 0x1A fall on every
-// offset of the 64 KiB blocks.
+// The one-pass copy gives what a text-mode read then a text-mode write give, on a body whose CR LF pairs,
+// lone line ends and final 0x1A fall on every offset of the 64 KiB blocks.
 TEST(CopyAsTextMode, SameAsReadingAndWritingInTextMode) {
     std::string body;
     for (std::size_t i = 0; body.size() < 200000; ++i) body += std::string(i % 97, 'x') + (i % 3 ? "\r\n" : i % 2 ? "\n" : "\r");
