@@ -26,13 +26,6 @@ TEST(TextModeSource, TranslatesAndEndsAtControlZ) {
         for (std::size_t chunk : {1u, 2u, 100u}) EXPECT_EQ(ReadText(c.raw, chunk), c.want) << c.name << " " << chunk;
 }
 
-TEST(TextModeSink, EveryLineFeedBecomesCrLf) {
-    StringSink raw;
-    TextModeSink text(raw);
-    EXPECT_TRUE(text.Write("a\nb\r\n", 5) && text.Write("\n", 1));
-    EXPECT_EQ(raw.text, "a\r\nb\r\r\n\r\n");
-}
-
 TEST(TextHasEightBit, BytesBeforeTheEndOfText) {
     const std::string longText(5000, 'a');
     const struct { std::string bytes; bool eightBit, ended; } cases[] = {
