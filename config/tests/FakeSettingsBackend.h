@@ -1,6 +1,5 @@
-// An in-memory registry and profile files for native tests of code that reads settings.
-// Key, value, file, section and entry names compare without regard to case, as the
-// platform's do.
+// An in-memory registry and profile files for native tests of code that reads settings; key, value, file,
+// section and entry names compare without regard to case, as the platform's do.
 #pragma once
 
 #include <algorithm>

@@ -41,7 +41,6 @@ TEST(LoadStartupConfiguration, PrecedenceOfTheSources) {
         {"UserHost wins over HOSTNAME and selects the domain",
          {{G, "HOSTNAME", "host.example.com"}, {M, "UserHost", "example.com"}}, "example.com",
          "host=localhost user=root users=\\Users", "host=example.com user=root users=D:\\Dom\\Users"},
-        {"HOSTNAME from the profile", {{"ini:_GLOBAL", "HOSTNAME", "ini.x"}}, nullptr, "host=localhost", "host=ini.x"},
         {"empty UserHost empties the host", {{G, "HOSTNAME", "h.x"}, {M, "UserHost", ""}}, nullptr, "host=localhost",
          "host="},
         {"overlong UserHost cut to the host area", {{M, "UserHost", std::string(200, 'h')}}, nullptr, "host=localhost",

@@ -40,7 +40,6 @@ const struct { const char* name; std::string line, want; } switchCases[] = {
      "to=" + std::string(500, 'a') + "@example.com.au | subject=Hi"},
     {"mailto ends at CR LF", "mailto:b@x?Hi\r\nBcc: victim@example.org", "to=b@x | subject=Hi"},
     {"RPL anywhere wins", "-t b@x -s x C:\\spool\\RPL001.txt", "reply=-t b@x -s x C:\\spool\\RPL001.txt"},
-    // An unquoted value runs to the next hyphen, blanks included; a quoted one holds hyphens.
     {"values run to the next hyphen", "-t bob@example.com -s Hello there -f C:\\body.txt",
      "to=bob@example.com  | subject=Hello there  | body=C:\\body.txt | send"},
     {"quoted values", "-t \"mary-ann@example.com\" -s 'a - b'", "to=mary-ann@example.com | subject=a - b"},
@@ -81,8 +80,7 @@ const struct { const char* name; std::string content; unsigned codePage; std::st
      1252,
      "A=C:\\f\\report.txt>report.txt | A=C:\\f\\data.bin>Quarterly | A=C:\\x.txt>C:\\x.txt | A=plain.txt>plain.txt"
      " | A=C:\\dir\\>C:\\dir\\ | param"},
-    // 0x95 0x5C is one character whose second byte looks like a backslash; 0x81 0x46 one
-    // whose second byte looks like a colon.
+    // 0x95 0x5C and 0x81 0x46 are characters whose second bytes look like a backslash and a colon.
     {"double-byte trail bytes are no separators", "A:C:\\d\\\x95\\name\x81:::shown\r\nA:C:\\d\\\x95\\x.txt\r\n", 932,
      "A=C:\\d\\\x95\\name\x81:>shown | A=C:\\d\\\x95\\x.txt>\x95\\x.txt | param"},
     {"raw header lines turn backslash n into line feeds", "R:X-One: 1\r\nR:X-Two: 2\\n\r\nR:X-P: C:\\temp\\nx\\n\r\n",
