@@ -1,5 +1,4 @@
-// Alias stores held in memory: files by path, server aliases in their listing order, and a
-// record of every change, for the address book's native tests.
+// Alias stores in memory for the address book's tests: files by path, server aliases in order, every change.
 #pragma once
 
 #include <map>

@@ -32,8 +32,7 @@ public:
     void SetDword(const std::string& key, const std::string& name, std::uint32_t v) {
         registry[key][name] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
     }
-    // Settings of a test table: `where` is a registry key, or "ini:<section>" for the shared
-    // profile file; a value "#<number>" is stored as a DWORD.
+    // A table's settings: `where` is a registry key or "ini:<section>" of the shared profile; "#<number>" is a DWORD.
     struct Setting { std::string where, name, value; };
     void Apply(const std::vector<Setting>& settings) {
         for (const auto& s : settings) {

@@ -31,8 +31,7 @@ const std::string kDefaults =
     "sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS send=mqsend copy=,0 wrap=72 uu=0 tab=0 verbose=0 "
     "spell= at=20,20,524,350";
 
-// Each case: the settings made, a host name the server library knows (its TopDir "D:\Dom"),
-// and where the summary then differs from the defaults (`from` replaced by `to`).
+// Each case: the settings, a host the server library knows (TopDir "D:\Dom"), and `from` in the defaults becoming `to`.
 TEST(LoadStartupConfiguration, PrecedenceOfTheSources) {
     const std::string topDirs = "cfg=C:\\MAIL\\cfg spool=C:\\MAIL\\spool sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS";
     const struct { const char* name; std::vector<FakeSettingsBackend::Setting> settings; const char* domain;
