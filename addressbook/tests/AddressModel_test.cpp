@@ -181,8 +181,7 @@ TEST(StoreFiles, NameIndexAndLists) {
     EXPECT_EQ(SiblingPath("C:\\cfg\\ALIASES.SYS", ".new"), "C:\\cfg\\ALIASES.new");
     EXPECT_EQ(SiblingPath("C:\\cfg.d\\ALIASES", ".bak"), "C:\\cfg.d\\ALIASES.bak");
     EXPECT_EQ(ListFileToBoxText("a@x\nb@y\r\n") + "|" + ListFileToBoxText("a@x\r\nlast") + "|"
-              + ListFileToBoxText("a@x\rb@y\r"),
-              "a@x\r\nb@y\r\n|a@x\r\nlast|a@x\r\nb@y\r\n");
+              + ListFileToBoxText("a@x\rb@y\r"), "a@x\r\nb@y\r\n|a@x\r\nlast|a@x\r\nb@y\r\n");
     EXPECT_EQ(SplitTextLines("one\r\n\r\ntwo\x1Ahidden"), (std::vector<std::string>{"one", "", "two"}));
 }
 
