@@ -99,9 +99,9 @@ TEST_F(SettingsStoreTest, PasswordsAreStoredScrambledAsUpperCaseHex) {
 }
 
 TEST_F(SettingsStoreTest, UserProfilePathFollowsThePlatformFamily) {
-    config.sharedProfilePath = "VELMAR.INI";
+    config.sharedProfilePath = "SHARED.INI";
     store.BuildUserProfilePath("alice");
-    EXPECT_EQ(config.userProfilePath, "VELMAR.INI");
+    EXPECT_EQ(config.userProfilePath, "SHARED.INI");
     SettingsStore old(backend, config, false);  // the older platform family: a file per user
     for (const auto& [usersDir, want] : {std::pair("D:\\client\\Users", "D:\\client\\Users\\alice\\Velmar.ini"),
                                          std::pair("", "C:\\MAIL\\users\\alice\\Velmar.ini")}) {
