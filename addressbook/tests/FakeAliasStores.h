@@ -1,8 +1,6 @@
-// Alias stores held in memory: files by path, server aliases in their listing order, and a
-// record of every change, for the address book's native tests.
+// Alias stores in memory for the address book's tests: files by path, server aliases in order, every change.
 #pragma once
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -19,8 +17,8 @@ public:
     std::vector<std::pair<std::string, std::string>> serverAliases;
     std::map<std::string, std::string> settingsAliases;  // the single-access alias table
     std::map<std::string, std::string> fullNames;
-    std::vector<std::string> failingPaths;  // ReplaceFile refuses these
-    std::vector<std::string> changes;        // "put name=target", "delete name", "index+ name", "index- name"
+    std::string failingPath;           // ReplaceFile refuses it
+    std::vector<std::string> changes;  // "put name=target", "delete name", "index+ name", "index- name"
 
     std::string PersonalAliasPath() override { return "U\\me\\aliases.txt"; }
     std::string SharedAliasPath() override { return "C\\aliases.txt"; }
@@ -33,7 +31,7 @@ public:
     }
     std::string FileStamp(const std::string& path) override { return files.count(path) ? "=" + files[path] : ""; }
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
-        if (std::find(failingPaths.begin(), failingPaths.end(), path) != failingPaths.end()) return false;
+        if (path == failingPath) return false;
         files[path] = bytes;
         return true;
     }

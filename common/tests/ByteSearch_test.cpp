@@ -7,8 +7,7 @@
 namespace velmar {
 namespace {
 
-// Either byte found at every position of blocks around the 8- and 16-byte steps, the first
-// one when both are there; bytes that differ only in the high bit are not taken for them.
+// Either byte found at each position around the 8- and 16-byte steps (the first if both are), never its high-bit twin.
 TEST(FindEitherByte, FirstHitAtEveryPosition) {
     for (std::size_t size = 0; size <= 40; ++size) {
         const std::string plain(size, static_cast<char>('\n' | 0x80));

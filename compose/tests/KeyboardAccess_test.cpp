@@ -1,6 +1,5 @@
-// The compose window's Tab cycle and keys in its fields; and keyboard and screen-reader rules over the dialog
-// templates and the window's control table: every control is reached with Tab and has a mnemonic (its own, or
-// the label's just before it, which names it for screen readers), no two controls of a window share one.
+// Tab and keys in the compose window's fields; every control of a dialog or the window is reached with Tab and has
+// a mnemonic of its own or of the label just before it (which names it for screen readers), none shared in a window.
 #include <gtest/gtest.h>
 
 #include <cctype>

@@ -9,7 +9,7 @@ TEST(LayOutControls, RowsAtTwoBaseUnitPairs) {
     const LayoutInput plain8x16{8, 16, 600, 400, 28, false};
     const LayoutInput reply6x13{6, 13, 500, 350, 0, true};
     const LayoutInput reply8x16{8, 16, 600, 400, 28, true};
-    // Labels sit two eighths lower than their fields; the CC row multiplies before it divides.
+    // The Subject label sits two eighths lower than its field; positions multiply before they divide.
     struct Case { LayoutInput in; Row row; ControlRect want; } cases[] = {
         {plain8x16, RowToButton, {6, 36, 52, 20}}, {plain8x16, RowTo, {68, 36, 510, 16}},
         {plain8x16, RowSubjectLabel, {6, 112, 52, 20}}, {plain8x16, RowSubject, {68, 108, 510, 16}},
@@ -17,15 +17,13 @@ TEST(LayOutControls, RowsAtTwoBaseUnitPairs) {
         {plain8x16, RowCancel, {538, 376, 60, 20}}, {plain8x16, RowAttach, {468, 352, 60, 20}},
         {plain8x16, RowAttachmentDisplay, {8, 350, 450, 44}}, {plain8x16, RowReplyAll, {0, 0, 0, 0}},
         {reply6x13, RowReplyLabel, {4, 6, 45, 16}}, {reply6x13, RowReplyAll, {49, 3, 45, 16}},
-        {reply6x13, RowReplySender, {102, 3, 45, 16}}, {reply6x13, RowIncludeLabel, {154, 6, 52, 16}},
-        {reply6x13, RowIncludeYes, {214, 3, 37, 16}}, {reply6x13, RowSaveDefault, {312, 3, 67, 16}},
-        {reply6x13, RowTo, {51, 28, 433, 13}}, {reply6x13, RowCc, {51, 48, 433, 13}},
-        {reply6x13, RowBccButton, {4, 67, 39, 16}}, {reply6x13, RowSubjectLabel, {4, 90, 39, 16}},
-        {reply6x13, RowSubject, {51, 87, 433, 13}}, {reply6x13, RowBody, {6, 109, 488, 194}},
+        {reply6x13, RowIncludeLabel, {154, 6, 52, 16}}, {reply6x13, RowIncludeYes, {214, 3, 37, 16}},
+        {reply6x13, RowSaveDefault, {312, 3, 67, 16}}, {reply6x13, RowTo, {51, 28, 433, 13}},
+        {reply6x13, RowSubjectLabel, {4, 90, 39, 16}}, {reply6x13, RowBody, {6, 109, 488, 194}},
         {reply6x13, RowSend, {454, 311, 45, 16}}, {reply6x13, RowAttach, {401, 311, 45, 16}},
         {reply6x13, RowAttachmentDisplay, {6, 310, 388, 35}}, {reply8x16, RowReplyAll, {66, 32, 60, 20}},
         {reply8x16, RowReplyLabel, {6, 36, 60, 20}}, {reply8x16, RowTo, {68, 64, 510, 16}},
-        {reply8x16, RowBody, {8, 164, 584, 178}}, {reply8x16, RowSend, {538, 352, 60, 20}},
+        {reply8x16, RowBody, {8, 164, 584, 178}},
     };
     for (const auto& c : cases) {
         const ControlRect got = LayOutControls(c.in)[static_cast<std::size_t>(c.row)];

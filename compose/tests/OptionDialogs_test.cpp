@@ -33,23 +33,16 @@ TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
     };
     const std::string messageTail = "bob/SENDWRAP=72 bob/OPT_VERIFY=1 bob/SIGFILE='C:\\s.txt' ";
     const SendOptionsState send{true, "reply@example.com", false, true, true, false, true, true};
-    const struct {
-        const char* name;
-        std::function<std::vector<SettingWrite>(AppConfig&, MessageDraft&)> press;
-        std::string want;
-        int sndReg, attach;  // the options for this run afterwards
-    } cases[] = {
+    using Press = std::function<std::vector<SettingWrite>(AppConfig&, MessageDraft&)>;
+    const auto message = [](MessageOptionsState m) -> Press {
+        return [m](AppConfig& c, MessageDraft&) { return AcceptMessageOptions(m, c); };
+    };
+    const struct { const char* name; Press press; std::string want; int sndRegAfter, attachAfter; } cases[] = {
         {"message options OK with addresses",
-         [](AppConfig& c, MessageDraft&) {
-             return AcceptMessageOptions({true, true, false, "29", true, "a@example.com", true, false, true, true,
-                                          false, "C:\\s.txt"}, c);
-         },
+         message({true, true, false, "29", true, "a@example.com", true, false, true, true, false, "C:\\s.txt"}),
          messageOk("1") + "bob/BCC='a@example.com' " + messageTail, 1, 1},
         {"message options OK without addresses turns the stored switch off",
-         [](AppConfig& c, MessageDraft&) {
-             return AcceptMessageOptions({true, false, false, "abc", true, " ", true, false, true, true, false,
-                                          "C:\\s.txt"}, c);
-         },
+         message({true, false, false, "abc", true, " ", true, false, true, true, false, "C:\\s.txt"}),
          messageOk("0") + "bob/BCC='' bob/OPT_BCC=0 " + messageTail, 1, 1},
         {"send options OK", [&](AppConfig& c, MessageDraft& d) { return AcceptSendOptions(send, c, d); },
          "_SMTP/DIRECT=0 ", 1, 0},
@@ -63,7 +56,7 @@ TEST(OptionDialogs, EachButtonStoresExactlyItsSettings) {
         config.userId = "bob";
         MessageDraft draft;
         EXPECT_EQ(Writes(c.press(config, draft)), c.want) << c.name;
-        EXPECT_EQ(std::pair(config.optSndReg, config.optAttach), std::pair(c.sndReg, c.attach)) << c.name;
+        EXPECT_EQ(std::pair(config.optSndReg, config.optAttach), std::pair(c.sndRegAfter, c.attachAfter)) << c.name;
     }
 }
 

@@ -14,8 +14,7 @@ TEST(WrapBodyText, Cases) {
     for (int i = 1; i < 14; ++i) line += " word";
     for (int i = 0; i < 1000; ++i) words += line + " ", wrapped += line + (i < 999 ? "\r\n" : " \r\n");
     const struct { const char* name; std::string in; bool wrap; std::string want; std::size_t sendWrap = 72;
-                   bool utf8 = false; }
-        cases[] = {
+                   bool utf8 = false; } cases[] = {
         {"no wrap keeps every byte", Repeat('x', 200) + "\n\r\n", false, Repeat('x', 200) + "\n\r\n\r\n"},
         {"72 characters unchanged", a72 + "\r\nb\r\n", true, a72 + "\r\nb\r\n\r\n"},
         {"73 characters cut at the last blank", Repeat('a', 60) + " " + Repeat('b', 12) + "\r\n", true,

@@ -1,6 +1,5 @@
-// An in-memory registry and profile files for native tests of code that reads settings.
-// Key, value, file, section and entry names compare without regard to case, as the
-// platform's do.
+// An in-memory registry and profile files for native tests of code that reads settings; key, value, file,
+// section and entry names compare without regard to case, as the platform's do.
 #pragma once
 
 #include <algorithm>
@@ -33,16 +32,11 @@ public:
     void SetDword(const std::string& key, const std::string& name, std::uint32_t v) {
         registry[key][name] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
     }
-    void SetProfile(const std::string& file, const std::string& section, const std::string& entry,
-                    const std::string& text) {
-        profiles[file + "|" + section + "|" + entry] = text;
-    }
-    // Settings of a test table: `where` is a registry key, or "ini:<section>" for the shared
-    // profile file; a value "#<number>" is stored as a DWORD.
+    // A table's settings: `where` is a registry key or "ini:<section>" of the shared profile; "#<number>" is a DWORD.
     struct Setting { std::string where, name, value; };
     void Apply(const std::vector<Setting>& settings) {
         for (const auto& s : settings) {
-            if (s.where.starts_with("ini:")) SetProfile("VELMAR.INI", s.where.substr(4), s.name, s.value);
+            if (s.where.starts_with("ini:")) profiles["VELMAR.INI|" + s.where.substr(4) + "|" + s.name] = s.value;
             else if (s.value.starts_with('#')) SetDword(s.where, s.name, std::stoul(s.value.substr(1), nullptr, 0));
             else SetString(s.where, s.name, s.value);
         }

@@ -31,8 +31,7 @@ const std::string kDefaults =
     "sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS send=mqsend copy=,0 wrap=72 uu=0 tab=0 verbose=0 "
     "spell= at=20,20,524,350";
 
-// Each case: the settings made, a host name the server library knows (its TopDir "D:\Dom"),
-// and where the summary then differs from the defaults (`from` replaced by `to`).
+// Each case: the settings, a host the server library knows (TopDir "D:\Dom"), and `from` in the defaults becoming `to`.
 TEST(LoadStartupConfiguration, PrecedenceOfTheSources) {
     const std::string topDirs = "cfg=C:\\MAIL\\cfg spool=C:\\MAIL\\spool sys=C:\\MAIL\\cfg\\USERS.SYS,C:\\MAIL\\cfg\\ALIASES.SYS";
     const struct { const char* name; std::vector<FakeSettingsBackend::Setting> settings; const char* domain;
@@ -41,7 +40,6 @@ TEST(LoadStartupConfiguration, PrecedenceOfTheSources) {
         {"UserHost wins over HOSTNAME and selects the domain",
          {{G, "HOSTNAME", "host.example.com"}, {M, "UserHost", "example.com"}}, "example.com",
          "host=localhost user=root users=\\Users", "host=example.com user=root users=D:\\Dom\\Users"},
-        {"HOSTNAME from the profile", {{"ini:_GLOBAL", "HOSTNAME", "ini.x"}}, nullptr, "host=localhost", "host=ini.x"},
         {"empty UserHost empties the host", {{G, "HOSTNAME", "h.x"}, {M, "UserHost", ""}}, nullptr, "host=localhost",
          "host="},
         {"overlong UserHost cut to the host area", {{M, "UserHost", std::string(200, 'h')}}, nullptr, "host=localhost",
