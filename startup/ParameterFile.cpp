@@ -57,16 +57,9 @@ bool ReadWholeLine(ByteReader& in, std::string& line) {
     return true;
 }
 
-bool CutLineEnd(std::string& text) {
-    bool cut = false;
-    for (char end : {'\n', '\r'}) {
-        const auto at = text.find(end);
-        if (at != std::string::npos) {
-            text.erase(at);
-            cut = true;
-        }
-    }
-    return cut;
+void CutLineEnd(std::string& text) {
+    for (char end : {'\n', '\r'})
+        if (const auto at = text.find(end); at != std::string::npos) text.erase(at);
 }
 
 void ApplyParameterLine(std::string_view line, ParsedCommandLine& parsed, unsigned codePage) {

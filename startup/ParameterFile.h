@@ -14,9 +14,8 @@ namespace velmar {
 // the end of the data.
 bool ReadWholeLine(ByteReader& in, std::string& line);
 
-// Cuts `text` at its first line feed, then at its first carriage return. True when
-// anything was cut.
-bool CutLineEnd(std::string& text);
+// Cuts `text` at its first line feed, then at its first carriage return.
+void CutLineEnd(std::string& text);
 
 // Acts on one line of a parameter file (its line end already cut): the first key it
 // starts with, in the order "I:", "R:", "F:", "S:", "T:", "C:", "B:", "U:", "A:", "H:",
