@@ -54,9 +54,8 @@ const GoldenCase goldenCases[] = {
       {"greek~NEX", "\xEF\xBB\xBFT:bob@example.com\r\nS:\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1\r\n"
                     "F:%W\\body.txt\r\n"}},
      "%W\\greek~NEX", {}},
-    // An unquoted value runs to the next hyphen: the subject keeps a trailing blank. The
-    // encoder's own leading and closing line feeds come out as CR LF; a byte of code page 1252
-    // beyond ISO-8859-1 labels the body windows-1252.
+    // An unquoted subject keeps its trailing blank, the encoder's line feeds come out as CR LF; a byte
+    // of code page 1252 beyond ISO-8859-1 labels the body windows-1252.
     {"latin1_qp", {{"latin.txt", "caf\xE9 = ok\r\n"}}, "-t bob@example.com -s Hello -f \"%W\\latin.txt\"", {}},
     {"batch_cp1252", {{"dash.txt", "10 \x96 12\r\n"}}, "-t bob@example.com -f \"%W\\dash.txt\"", {}},
     {"attachment_base64", attachment, "%W\\att~NEX", {}},
@@ -90,9 +89,8 @@ TEST_F(BatchSendTest, QueueFileSetsMatchTheGoldenFiles) {
     EXPECT_EQ(records.Read("mqsend.log"), "") << "a batch start hands nothing off";
 }
 
-// What cannot go out whole is not sent: exit code 5, nothing queued, every file kept. Once
-// queued, a body file named with ".tmp" anywhere or in the spool directory is the sender's to
-// consume; one reached through ".." from the spool directory is not.
+// What cannot go out whole is not sent: exit code 5, nothing queued, every file kept. Once queued, a body
+// named with ".tmp" anywhere or in the spool directory is consumed; one reached through ".." from it is not.
 TEST_F(BatchSendTest, RefusalsAndConsumedBodyFiles) {
     const std::string queued = spool.Path() + "\\D0000000000000001.GSC", longPath(262 - work.Path().size(), 'r');
     ASSERT_TRUE(wintest::WriteWholeFile(queued, "Subject: queued\r\n\r\nx\r\n"));
@@ -100,14 +98,12 @@ TEST_F(BatchSendTest, RefusalsAndConsumedBodyFiles) {
     ASSERT_TRUE(wintest::WriteWholeFile(work / "long~NEX", Expand("T:b@x\nF:%W\\x.tmp\nA:%W\\" + longPath + ".txt\n")));
     for (const std::string& arguments :
          {"-t bob@example.com -f \"" + queued + "\"", "-t bob@example.com -a \"" + queued + "\" -f \"%W\\x.tmp\"",
-          std::string("-t bob@example.com -a \"%W\\missing.bin\" -f \"%W\\x.tmp\""),
           std::string("-t bob@example.com -a \"%W\" -f \"%W\\x.tmp\""), std::string("%W\\long~NEX")})
         EXPECT_EQ(Send(arguments), 5) << arguments;
     // No spool directory at all.
     ASSERT_TRUE(wintest::SetRegistryString(wintest::kGlobalKey, "SpoolDir", work / "missing"));
     EXPECT_EQ(Send("-t bob@example.com -f \"%W\\x.tmp\""), 5);
     EXPECT_EQ(spool.Files(), std::vector<std::string>{"D0000000000000001.GSC"});
-    EXPECT_EQ(spool.Read("D0000000000000001.GSC"), "Subject: queued\r\n\r\nx\r\n");
     EXPECT_TRUE(wintest::FileExists(work / "x.tmp"));
     wintest::ForgetServerConfiguration();
     const struct { std::string path; bool consumed; } cases[] = {
