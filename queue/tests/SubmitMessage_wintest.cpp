@@ -28,11 +28,6 @@ protected:
         failure = outcome.failure;
         return outcome.ok;
     }
-    std::string Body(std::string_view name, std::string_view bytes) {
-        const std::string path = work / name;
-        EXPECT_TRUE(wintest::WriteWholeFile(path, bytes));
-        return path;
-    }
 
     wintest::RecordDir records;
     wintest::DefaultSpool spool;
@@ -48,11 +43,11 @@ protected:
     MessageInput message;
 };
 
-// One set per message, also two in the same tick, with the data file's number in the
-// Message-Id; a body ending in ".tmp" (any case) is deleted once queued; a failure names
-// the body and leaves no queue file.
+// One set per message, also two in the same tick, the data file's number in the Message-Id; a body ending
+// in ".tmp" (any case) is deleted once queued; a failure names the body and leaves no queue file.
 TEST_F(SubmitMessageTest, FileSetsAndFailures) {
-    const std::string consumed = Body("b.TMP", "x\r\n"), body = Body("d.txt", "x");
+    const std::string consumed = work / "b.TMP", body = work / "d.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(consumed, "x\r\n") && wintest::WriteWholeFile(body, "x\r\n"));
     const DWORD start = GetTickCount();
     ASSERT_TRUE(Submit(body));
     EXPECT_LT(GetTickCount() - start, 5000u) << "no delivery side listening: not waited for";
@@ -79,7 +74,8 @@ TEST_F(SubmitMessageTest, FileSetsAndFailures) {
 }
 
 TEST_F(SubmitMessageTest, DeliveryProgramOrPipe) {
-    const std::string body = Body("b.txt", "x\r\n");
+    const std::string body = work / "b.txt";
+    ASSERT_TRUE(wintest::WriteWholeFile(body, "x\r\n"));
     // A program whose name does not hold "mqsend" is started with the control file's path.
     const std::string program = work / "deliver.exe";
     ASSERT_TRUE(CopyFileA((wintest::BinDir() + "\\mqsend.exe").c_str(), program.c_str(), FALSE));
