@@ -43,9 +43,9 @@ protected:
     MessageInput message;
 };
 
-// One set per message, also two in the same tick, the data file's number in the Message-Id; a body ending
-// in ".tmp" (any case) is deleted once queued; a failure names the body and leaves no queue file.
-TEST_F(SubmitMessageTest, FileSetsAndFailures) {
+// One set per message, also two in the same tick, the data file's number in the Message-Id; a body ending in
+// ".tmp" (any case) is deleted once queued; the delivery side is told; a failure names the body, queues nothing.
+TEST_F(SubmitMessageTest, FileSetsDeliveryAndFailures) {
     const std::string consumed = work / "b.TMP", body = work / "d.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(consumed, "x\r\n") && wintest::WriteWholeFile(body, "x\r\n"));
     const DWORD start = GetTickCount();
@@ -59,24 +59,8 @@ TEST_F(SubmitMessageTest, FileSetsAndFailures) {
     EXPECT_EQ(std::stoull(m[1].str()), std::stoull(data[0].substr(1, 16), nullptr, 16));
     ASSERT_TRUE(Submit(consumed) && Submit(body));
     EXPECT_EQ(std::pair(wintest::FileExists(consumed), spool.Files().size()), std::pair(false, std::size_t{6}));
-    spool.Empty();
-    EXPECT_FALSE(Submit(work / "absent.txt"));
-    EXPECT_EQ(failure, "File send error of " + (work / "absent.txt"));
-    EXPECT_TRUE(spool.Files().empty());
-    for (std::size_t length : {121u, 122u}) {  // the longest spool directory the names have room for, and one more
-        config.spoolDir = work.Path() + "\\" + std::string(length - work.Path().size() - 1, 's');
-        ASSERT_TRUE(CreateDirectoryA(config.spoolDir.c_str(), nullptr));
-        EXPECT_EQ(Submit(body), length == 121u) << length;
-        for (const auto& name : wintest::ListFiles(config.spoolDir))
-            DeleteFileA((config.spoolDir + "\\" + name).c_str());
-        RemoveDirectoryA(config.spoolDir.c_str());
-    }
-}
-
-TEST_F(SubmitMessageTest, DeliveryProgramOrPipe) {
-    const std::string body = work / "b.txt";
-    ASSERT_TRUE(wintest::WriteWholeFile(body, "x\r\n"));
     // A program whose name does not hold "mqsend" is started with the control file's path.
+    spool.Empty();
     const std::string program = work / "deliver.exe";
     ASSERT_TRUE(CopyFileA((wintest::BinDir() + "\\mqsend.exe").c_str(), program.c_str(), FALSE));
     config.sendName = program, config.optVerify = 1;
@@ -95,6 +79,18 @@ TEST_F(SubmitMessageTest, DeliveryProgramOrPipe) {
     Sleep(300);
     EXPECT_EQ(delivery.Received(0, 0).size(), 1u);
     EXPECT_EQ(spool.Files().size(), 4u);
+    spool.Empty();
+    EXPECT_FALSE(Submit(work / "absent.txt"));
+    EXPECT_EQ(failure, "File send error of " + (work / "absent.txt"));
+    EXPECT_TRUE(spool.Files().empty());
+    for (std::size_t length : {121u, 122u}) {  // the longest spool directory the names have room for, and one more
+        config.spoolDir = work.Path() + "\\" + std::string(length - work.Path().size() - 1, 's');
+        ASSERT_TRUE(CreateDirectoryA(config.spoolDir.c_str(), nullptr));
+        EXPECT_EQ(Submit(body), length == 121u) << length;
+        for (const auto& name : wintest::ListFiles(config.spoolDir))
+            DeleteFileA((config.spoolDir + "\\" + name).c_str());
+        RemoveDirectoryA(config.spoolDir.c_str());
+    }
 }
 
 }  // namespace
