@@ -1,5 +1,4 @@
-// The real compose window in this process: its controls where the layout puts them, the
-// toolbar, Enter in the fields, the stored placement and the field a pre-filled start begins in.
+// The real compose window in this process: its layout, toolbar and stored placement, Enter in the fields.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -36,12 +35,6 @@ protected:
                                                    !app.replyFilePath.empty()});
         for (int row = 0; row < rows; ++row) EXPECT_EQ(wintest::ClientRectOf(Row(row)), want[std::size_t(row)]) << row;
     }
-    [[nodiscard]] std::string StoredPlacement() {
-        std::string stored;
-        app.settings.GetConfigString(app.config.userId, "SMTPWIN", "", stored, 40, ProfileUser);
-        return stored;
-    }
-    void ForgetPlacement() { app.settings.PutConfigString(app.config.userId, "SMTPWIN", nullptr); }
 };
 
 // A reply start with a user program (Help menu, reply row, program button) and a plain one (no Help menu): rows
@@ -71,23 +64,24 @@ TEST_F(ComposeWindowTest, StartUpWindowsAndTheirPlacement) {
     tip.hdr = {GetDlgItem(window, IDC_TOOLBAR), IDM_LOAD, static_cast<UINT>(TTN_GETDISPINFOA)};
     SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
     EXPECT_STREQ(tip.lpszText, "Load body from file");
-    ForgetPlacement();
+    const auto stored = [] { return wintest::ReadRegistryValue(wintest::kRootUserKey, "SMTPWIN").bytes; };
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, wintest::kRootUserKey, "SMTPWIN");
     for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) ShowWindow(window, show);
-    EXPECT_EQ(StoredPlacement(), "");
+    EXPECT_EQ(stored(), "");
     ShowWindow(window, SW_RESTORE);
     SetWindowPos(window, nullptr, 30, 40, 700, 500, SWP_NOZORDER);
     RECT r{};
     GetWindowRect(window, &r);
     const std::string placed = PlacementText(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    EXPECT_EQ(StoredPlacement(), placed);
+    EXPECT_EQ(stored(), placed + '\0');
     // Hiding the toolbar unchecks its menu item, moves the fields up and stores again.
-    ForgetPlacement();
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, wintest::kRootUserKey, "SMTPWIN");
     HMENU menu = GetMenu(window);
     EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
     SendMessageA(window, WM_COMMAND, IDM_SHOW_TOOLBAR, 0);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_TOOLBAR)));
     EXPECT_EQ(GetMenuState(menu, IDM_SHOW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
-    EXPECT_EQ(StoredPlacement(), placed);
+    EXPECT_EQ(stored(), placed + '\0');
     ExpectControlsAtLayout(kPlainControlCount);
 }
 
@@ -96,8 +90,6 @@ TEST_F(ComposeWindowTest, StartUpWindowsAndTheirPlacement) {
 TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndEnterChecksNamesAndPressesButtons) {
     wintest::ScratchDir cfg("namecheck");
     app.config.usersSysPath = cfg / "USERS.SYS";
-    app.config.aliasesSysPath = cfg / "ALIASES.SYS";
-    app.config.cfgDir = app.config.usersDir = cfg.Path();
     ASSERT_TRUE(wintest::WriteWholeFile(app.config.usersSysPath, "bob\r\ncarol\r\n"));
     app.draft.fields.to = "bob@example.com";
     ASSERT_NE(Open(), nullptr);
