@@ -1,5 +1,4 @@
-// The body file and edit commands and the body font on real edit controls of a test window,
-// with the modal dialogs answered by a timer that runs inside their loops.
+// The body file and edit commands and the body font on real edit controls of a test window.
 #include <windows.h>
 
 #include <dlgs.h>

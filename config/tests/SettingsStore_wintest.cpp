@@ -1,5 +1,4 @@
-// The settings store over the real registry and profile functions, and the server library
-// as the client imports it (the stand-in answers from its registry subtree).
+// The settings store over the real registry and profile functions, and the server library's stand-in.
 #include <windows.h>
 
 #include <gtest/gtest.h>

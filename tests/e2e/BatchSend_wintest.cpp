@@ -1,5 +1,4 @@
-// The batch face end to end: velmar1.exe started the way other programs start it, with a real
-// registry and spool directory; the queue file set that lands is compared with golden files.
+// The batch face end to end: velmar1.exe over the real registry and spool, queue file sets against golden files.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -47,8 +46,7 @@ const GoldenCase goldenCases[] = {
                       "S:Report\r\nF:%W\\body.txt\r\nA:%W\\rep.txt::report.txt\r\nR:X-Job: 42\\n\r\n"
                       "LS:iso-8859-1\r\nLB:iso-8859-1\r\n"}},
      "%W\\job~NEX.txt", {{"OPT_BCC", "#1"}, {"BCC", "archive@example.com"}}},  // a stored blind copy joins "B:"
-    // A parameter file behind a UTF-8 byte-order mark, its Greek subject beyond the code page:
-    // the whole message in UTF-8, the body file converted.
+    // A parameter file behind a UTF-8 mark, its Greek subject beyond the code page: all UTF-8, the body converted.
     {"marked_greek",
      {{"body.txt", "caf\xE9\r\n"},
       {"greek~NEX", "\xEF\xBB\xBFT:bob@example.com\r\nS:\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1\r\n"
@@ -60,8 +58,7 @@ const GoldenCase goldenCases[] = {
     {"batch_cp1252", {{"dash.txt", "10 \x96 12\r\n"}}, "-t bob@example.com -f \"%W\\dash.txt\"", {}},
     {"attachment_base64", attachment, "%W\\att~NEX", {}},
     {"attachment_uuencode", attachment, "%W\\att~NEX", {{"UUENCODE", "#1"}}},
-    // "-a" names the attachment by its last component; "-u" the sending user. A 0x1A ends
-    // the unencoded body, not the attachment part after it.
+    // "-a" names the attachment by its last component, "-u" the user; a 0x1A ends the unencoded body only.
     {"switch_attachment", {{"b.txt", "body\r\n\x1A" "after\r\n"}, {"notes.txt", "plain notes\r\n"}},
      "-u alice -t bob@example.com -f \"%W\\b.txt\" -a \"%W\\notes.txt\"", {}},
     // A To list that names no address: the message goes back to its sender.
@@ -116,8 +113,7 @@ TEST_F(BatchSendTest, RefusalsAndConsumedBodyFiles) {
     }
     EXPECT_EQ(spool.Files().size(), 7u);  // three sets beside the queued file, no temporary file left behind
 
-    // An unknown switch is reported in a message box owned by the hidden window; its text
-    // is the command line from the unknown switch on.
+    // An unknown switch: a message box owned by the hidden window shows the line from the switch on.
     ChildProcess client("velmar1.exe", "velmar1.exe -t bob@example.com -z");
     HWND box = client.WaitForWindow("#32770");
     ASSERT_NE(box, nullptr);

@@ -1,5 +1,4 @@
-// velmar1.exe started with exact command lines, one of each start kind the whole way, and a
-// reply start's window read from outside and the buttons of its reply row pressed.
+// velmar1.exe started with exact command lines, one of each start kind, and a reply start's row pressed.
 #include <windows.h>
 
 #include <gtest/gtest.h>
