@@ -55,7 +55,7 @@ protected:
         config.hostName = "host", config.cfgDir = cfg.Path();
         config.usersSysPath = cfg / "USERS.SYS", config.aliasesSysPath = cfg / "ALIASES.SYS";
         config.domain.PutText(0, 784, "example.com");
-        ASSERT_TRUE(wintest::WriteWholeFile(PersonalPath(), "Ann Lee <ann>\r\nzed@x\r\n"));
+        ASSERT_TRUE(wintest::WriteWholeFile(personal / "aliases.txt", "Ann Lee <ann>\r\nzed@x\r\n"));
         ASSERT_TRUE(wintest::WriteWholeFile(cfg / "aliases.txt", "carl (Carl Ek)\r\n"));
         ASSERT_TRUE(wintest::WriteWholeFile(config.usersSysPath, "bob\r\nroot\r\n"));
         ASSERT_TRUE(wintest::WriteWholeFile(config.aliasesSysPath, "sales\r\nrun\r\nteam\r\n"));
@@ -71,8 +71,6 @@ protected:
         DestroyWindow(owner);
         CleanMachineTest::TearDown();
     }
-    std::string PersonalPath() const { return personal / "aliases.txt"; }
-
     wintest::ScratchDir cfg{"abcfg"};
     wintest::ScratchDir personal{"abuser"};
     AppConfig config;
@@ -121,7 +119,7 @@ TEST_F(AddressBookTest, AddressBookDialog) {
     EXPECT_TRUE(CompleteAddress(owner, context, "&TO:", field));
     CloseHandle(lock);
     EXPECT_EQ(field, "a@x.com,\"Lee, Ann\" <ann>,<zed@x>");
-    EXPECT_EQ(wintest::ReadWholeFile(PersonalPath()) + "|" + wintest::ReadWholeFile(shared),
+    EXPECT_EQ(wintest::ReadWholeFile(personal / "aliases.txt") + "|" + wintest::ReadWholeFile(shared),
               "Ann Lee <ann>\r\n|carl (Carl Ek)\r\n");
     EXPECT_EQ(notices, (decltype(notices){{IDS_OPEN_FAILED, shared}}));
     EXPECT_EQ(wintest::ListFiles(cfg.Path()).size(), 3u) << "no temporary file left behind";
