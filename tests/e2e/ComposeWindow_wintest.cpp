@@ -96,10 +96,7 @@ TEST_F(ComposeWindowTest, PrefillStartsInTheBodyAndEnterChecksNamesAndPressesBut
     ShowDraftInWindow(window, "");
     EXPECT_EQ(ComposeWindowOf(window)->currentRow, RowBody);
     Pump();
-    SetWindowTextA(Row(RowTo), "bob");
-    SendMessageA(Row(RowTo), WM_KEYDOWN, VK_RETURN, 0);
     SendMessageA(Row(RowTo), WM_CHAR, '\r', 0);
-    EXPECT_EQ(wintest::Caption(Row(RowTo)), "bob");
     MSG posted{};
     ASSERT_TRUE(PeekMessageA(&posted, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_CHECK_TO_NAMES));
