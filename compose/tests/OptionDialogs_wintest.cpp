@@ -73,7 +73,6 @@ TEST_F(OptionDialogsTest, MessageAndSendOptions) {
     EXPECT_EQ(Stored(userKey), "BCC='' OPT_ATTACH=0 OPT_BCC=0 OPT_SENDPROMPT=1 OPT_SIG=1 OPT_TAB=1 OPT_VERIFY=0 "
                                "OPT_WRAP=1 SENDWRAP=30 SIGFILE='C:\\MAIL\\users\\bob\\signatur.txt' UUENCODE=0 ");
     EXPECT_EQ(std::tuple(config.optBcc, config.optSndReg, Stored(smtpKey)), std::tuple(1, 1, "DIRECT=0 "s));
-    EXPECT_EQ(draft.fields.replyAddress, "reply@example.com");
 
     wintest::ForgetServerConfiguration();  // the send options below store into empty keys
     draft.attachments.Add({"C:\\a.bin", "", true});
