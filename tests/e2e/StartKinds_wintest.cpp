@@ -12,10 +12,13 @@ namespace velmar {
 namespace {
 
 using StartKinds = wintest::CleanMachineTest;
+constexpr auto Text = wintest::ControlText;
+enum Id { To = IDC_TO, Cc = IDC_CC, Subject = IDC_SUBJECT, Body = IDC_BODY,
+          All = IDC_REPLY_ALL, Sender = IDC_REPLY_SENDER, Yes = IDC_INCLUDE_YES, No = IDC_INCLUDE_NO };
 
 // A window start shows the window pre-filled (the body file stays) and ends with 0 on WM_CLOSE; a hand-off
 // ends with 0 at once and starts "mqsend" (not the configured program) with the whole line as typed.
-TEST_F(StartKinds, EachKindOfCommandLine) {
+TEST_F(StartKinds, EachKindOfCommandLineAndTheReplyRow) {
     wintest::ScratchDir dir("prefill");
     const std::string bodyFile = dir / "body.txt", body = "Hello Bob,\r\nsee you.\r\n";
     ASSERT_TRUE(wintest::WriteWholeFile(bodyFile, body));
@@ -52,17 +55,9 @@ TEST_F(StartKinds, EachKindOfCommandLine) {
         EXPECT_EQ(records.Read("mqsend.log"), "");
     }
     EXPECT_TRUE(wintest::FileExists(bodyFile));  // a named body file is the user's: kept
-}
 
-constexpr auto Text = wintest::ControlText;
-
-enum Id { To = IDC_TO, Cc = IDC_CC, Subject = IDC_SUBJECT, Body = IDC_BODY,
-          All = IDC_REPLY_ALL, Sender = IDC_REPLY_SENDER, Yes = IDC_INCLUDE_YES, No = IDC_INCLUDE_NO };
-
-// The row's buttons switch what is filled (Shift held for the last Yes: unquoted) and store
-// the choice; the answer goes below the included text, as stored. The source is deleted at the end.
-TEST_F(StartKinds, AReplyStartsRowSwitchesWhatIsFilledAndStoresTheChoice) {
-    wintest::ScratchDir dir("reply-row");
+    // A reply start's row switches what is filled (Shift held for the last Yes: unquoted) and stores the
+    // choice; the answer goes below the included text, as stored. The source is deleted at the end.
     const std::string source = dir / "RPL001.txt";
     ASSERT_TRUE(wintest::WriteWholeFile(source, "To: root, Bob <bob@example.com>,\r\n  carol@example.com\r\n"
                                                 "CC: alice@example.org\r\nReply-To: Alice <alice@example.org>\r\n"
