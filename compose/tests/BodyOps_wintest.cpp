@@ -29,7 +29,6 @@ protected:
             w.controls[static_cast<std::size_t>(row)] =
                 CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10 + 25 * row, 400, 20,
                                 w.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(3000 + row)), instance, nullptr);
-        config.userId = "alice";
     }
 
     void ChooseFile(const std::string& title, const std::string& path) {
@@ -127,7 +126,7 @@ TEST_F(BodyOpsTest, EditCommandsMenuAndBodyFont) {
     RunEditCommand(w, IDM_SELECT_ALL);
     EXPECT_EQ(selection(), std::pair(DWORD{0}, DWORD{70000}));  // more than 65534: the whole body
 
-    backend.SetDword(ConfigKeyPath("alice", config.domain.Name()), "FONT", 4);
+    backend.SetDword(ConfigKeyPath(config.userId, config.domain.Name()), "FONT", 4);
     ApplyBodyFont(w);
     EXPECT_EQ(SendMessageA(w.Body(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetBodyFont(w)));
     config.optWrap = 1;
