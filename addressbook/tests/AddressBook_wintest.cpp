@@ -14,14 +14,10 @@
 namespace velmar {
 namespace {
 
-using wintest::Caption;
-using wintest::Click;
-using wintest::Enabled;
-using wintest::ItemText;
+using wintest::Caption, wintest::Click, wintest::Enabled, wintest::ItemText;
 
 constexpr char listKey[] = "SOFTWARE\\Brindle\\Velmar\\_aliases";
 constexpr char aliasKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\_aliases";
-constexpr char mailKey[] = "SOFTWARE\\Brindle\\Velmar\\_Mail";
 constexpr char userKey[] = "SOFTWARE\\Brindle\\Velmar\\Domains\\example.com\\Users\\bob";
 
 std::vector<AddressItem> Rows(HWND list) {
@@ -91,7 +87,7 @@ const std::vector<AddressItem> loadOrder{
 // Completion opens the book (unsorted: "ADDRSORT" 0); Save with the shared file locked names it. New name, New
 // list and Modify land in the files, name index and registry; refusals keep the entry open; a gone list closes.
 TEST_F(AddressBookTest, CompletionAndEntryDialogs) {
-    ASSERT_TRUE(wintest::SetRegistryDword(mailKey, "ADDRSORT", 0));
+    ASSERT_TRUE(wintest::SetRegistryDword("SOFTWARE\\Brindle\\Velmar\\_Mail", "ADDRSORT", 0));
     const std::string shared = cfg / "aliases.txt";
     HANDLE lock = CreateFileA(shared.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
