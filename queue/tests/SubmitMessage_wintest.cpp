@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "config/Registry_win.h"
 #include "message/MessagePlatform_win.h"
 #include "queue/SubmitMessage_win.h"
@@ -53,10 +51,8 @@ TEST_F(SubmitMessageTest, FileSetsDeliveryAndFailures) {
     EXPECT_LT(GetTickCount() - start, 5000u) << "no delivery side listening: not waited for";
     const auto data = spool.FilesOf('D');
     ASSERT_TRUE(data.size() == 1 && spool.Files().size() == 2) << "one set, nothing else";
-    const std::string bytes = spool.Read(data[0]);
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(bytes, m, std::regex("\\.AA([0-9]+)@example\\.com>")));
-    EXPECT_EQ(std::stoull(m[1].str()), std::stoull(data[0].substr(1, 16), nullptr, 16));
+    const std::string number = std::to_string(std::stoull(data[0].substr(1, 16), nullptr, 16));
+    EXPECT_NE(spool.Read(data[0]).find(".AA" + number + "@example.com>"), std::string::npos) << "the Message-Id";
     ASSERT_TRUE(Submit(consumed) && Submit(body));
     EXPECT_EQ(std::pair(wintest::FileExists(consumed), spool.Files().size()), std::pair(false, std::size_t{6}));
     // A program whose name does not hold "mqsend" is started with the control file's path.
