@@ -85,7 +85,7 @@ const std::vector<AddressItem> loadOrder{
     {"\"Bob Cole\" <bob>", EntryLocalUser}, {"root", EntryLocalUser}};
 
 // Completion opens the book (unsorted: "ADDRSORT" 0); Save with the shared file locked names it. New name, New
-// list and Modify land in the files, name index and registry; refusals keep the entry open; a gone list closes.
+// list and Modify land in files, index and registry; refusals keep the entry open; a list with no alias closes.
 TEST_F(AddressBookTest, CompletionAndEntryDialogs) {
     ASSERT_TRUE(wintest::SetRegistryDword("SOFTWARE\\Brindle\\Velmar\\_Mail", "ADDRSORT", 0));
     const std::string shared = cfg / "aliases.txt";
