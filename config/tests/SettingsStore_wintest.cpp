@@ -1,5 +1,4 @@
-// The settings store over the real registry and profile functions, and the server library
-// as the client imports it (the stand-in answers from its registry subtree).
+// The settings store over the real registry and profile functions, and the server library's stand-in.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -69,17 +68,15 @@ TEST_F(RealSettingsTest, ServerLibraryAndStartupConfiguration) {
     LoadStartupConfiguration(config, store, library, DialogBaseUnits{8, 16});
     EXPECT_EQ(config.hostName + " " + config.usersDir, "example.com D:\\Dom\\Users");
 
-    DomainRecord domain;
     UserRecord user;
     std::array<char, aliasMembersSize> members{};
-    ASSERT_NE(library.LookupDomain(domain, "example.com"), 0);
-    ASSERT_NE(library.LookupUser(user, domain, "alice"), 0);
+    ASSERT_NE(library.LookupUser(user, config.domain, "alice"), 0);
     EXPECT_EQ(user.MailAddress(), "alice@example.com");
     EXPECT_EQ(library.LookupAliasMembers("example.com", "big", members), 479);
     EXPECT_EQ(std::string(members.data()), std::string(479, 'm'));
     ASSERT_TRUE(wintest::SetRegistryString(standIn, "TopDir", std::string(3000, 't')));
-    ASSERT_NE(library.LookupDomain(domain, "example.com"), 0);
-    EXPECT_EQ(domain.TopDir().size(), 3524u - 784u - 1u);
+    ASSERT_NE(library.LookupDomain(config.domain, "example.com"), 0);
+    EXPECT_EQ(config.domain.TopDir().size(), 3524u - 784u - 1u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Answers the modal dialogs a test opens on its own thread. A CBT hook notes each dialog
 // as it is first activated; a thread timer, running inside the dialog's own message loop,
 // hands it to the next queued step once it shows (a step given a caption takes only a
-// dialog with that caption). A dialog with no step left for it is cancelled.
+// dialog with that caption). A dialog with no step left for it is cancelled; a step left over fails the test.
 #pragma once
 
 #include <windows.h>
@@ -43,6 +43,7 @@ public:
     using Act = std::function<void(HWND)>;
     DialogDriver() : hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())) { current_ = this; }
     ~DialogDriver() {
+        EXPECT_TRUE(Done()) << "a dialog step was never run: " << Waiting();
         UnhookWindowsHookEx(hook_);
         current_ = nullptr;
     }
