@@ -9,4 +9,4 @@ mapfile -t tests < <(git ls-files '*_test.cpp' '*_wintest.cpp' 'tests/support/*'
 mapfile -t code < <(git ls-files '*.cpp' '*.h' | grep -Ev '(^|/)(tests|fuzz|bench|tools)/|^standins/|^scripts/')
 t=$(count "${tests[@]}")
 c=$(count "${code[@]}")
-echo "test sources: $t lines; code: $c lines; ratio $(awk -v t="$t" -v c="$c" 'BEGIN { printf "%.2f", t / c }')"
+echo "test sources: $t lines; code: $c lines; ratio $(awk -v t="$t" -v c="$c" 'BEGIN { printf "%.3f", t / c }')"
