@@ -84,13 +84,14 @@ TEST_F(OptionDialogsTest, MessageAndSendOptions) {
         EXPECT_TRUE(Checked(d, IDC_SEND_NOW) && group.y + group.height <= client.bottom);
         CheckRadioButton(d, IDC_SEND_NOW, IDC_SEND_QUEUE, IDC_SEND_QUEUE);
         CheckRadioButton(d, IDC_SEND_MIME, IDC_SEND_UUENCODE, IDC_SEND_UUENCODE);
+        Check(d, IDC_SEND_SMTP_DIRECT, false);  // unlike the queue box just checked
         SetDlgItemTextA(d, IDC_SEND_REPLY_ADDRESS, "not@kept.example");
         Click(d, IDC_SEND_SAVE);  // stays open: the dialog's result is the Cancel below
         Click(d, IDCANCEL);
     });
     RunOptionDialogCommand(w, IDM_SEND_OPTIONS);
     EXPECT_EQ(Stored(userKey) + Stored(smtpKey),
-              "OPT_DQUEUE=1 OPT_SIG=1 OPT_SNDREG=1 OPT_VERIFY=0 UUENCODE=1 DIRECT=1 ");
+              "OPT_DQUEUE=1 OPT_SIG=1 OPT_SNDREG=1 OPT_VERIFY=0 UUENCODE=1 DIRECT=0 ");
     EXPECT_EQ(std::pair(draft.fields.replyAddress, draft.queueForLater), std::pair("reply@example.com"s, true));
 }
 
