@@ -25,6 +25,7 @@ class BodyOpsTest : public ::testing::Test,
                     protected wintest::ComposeRig<testing::FakeSettingsBackend, testing::FakeServerLibrary> {
 protected:
     void SetUp() override {
+        config.userId = "alice";  // the body font is a user's setting
         for (int row : {int{RowTo}, 3, 5, int{RowSubject}})
             w.controls[static_cast<std::size_t>(row)] =
                 CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10 + 25 * row, 400, 20,
@@ -126,9 +127,12 @@ TEST_F(BodyOpsTest, EditCommandsMenuAndBodyFont) {
     RunEditCommand(w, IDM_SELECT_ALL);
     EXPECT_EQ(selection(), std::pair(DWORD{0}, DWORD{70000}));  // more than 65534: the whole body
 
-    backend.SetDword(ConfigKeyPath(config.userId, config.domain.Name()), "FONT", 4);
+    for (const auto& [name, value] : {std::pair{"FONT", 4}, {"FWEIGHT", 700}})
+        backend.SetDword(ConfigKeyPath(config.userId, config.domain.Name()), name, value);
     ApplyBodyFont(w);
-    EXPECT_EQ(SendMessageA(w.Body(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetBodyFont(w)));
+    LOGFONTA shown{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w.Body(), WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_EQ(std::pair(std::string(shown.lfFaceName), shown.lfWeight), std::pair("Courier New"s, LONG{700}));
     config.optWrap = 1;
     config.sendWrap = 10;
     SetBodyFormattingRect(w);
