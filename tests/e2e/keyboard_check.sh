@@ -7,7 +7,11 @@ set -euo pipefail
 # Real key presses on a busy machine can still go astray in the X server or Wine: a second
 # attempt tells that apart from a fault, which fails every time.
 if [ -z "${KEYBOARD_CHECK_ATTEMPT:-}" ]; then
-    for attempt in 1 2; do KEYBOARD_CHECK_ATTEMPT=$attempt bash "$0" && exit 0; done
+    for attempt in 1 2; do
+        KEYBOARD_CHECK_ATTEMPT=$attempt bash "$0" && exit 0
+        echo "keyboard_check: attempt $attempt failed" >&2
+        sleep 3  # the first attempt's Wine and X server are still going away
+    done
     exit 1
 fi
 root=${VELMAR_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -24,9 +28,11 @@ rm -rf "$spool" && mkdir -p "$spool"
 # The Cyrillic letters get keys of their own before Wine reads the key map. Left to itself,
 # xdotool maps a spare key for each letter and takes it back at once, and a busy Wine that
 # reads the key late finds no letter on it.
-xmodmap -e 'keycode 93 = Cyrillic_PE Cyrillic_PE' -e 'keycode 97 = Cyrillic_er Cyrillic_er' \
-        -e 'keycode 103 = Cyrillic_i Cyrillic_i' -e 'keycode 120 = Cyrillic_ve Cyrillic_ve' \
-        -e 'keycode 132 = Cyrillic_ie Cyrillic_ie' -e 'keycode 149 = Cyrillic_te Cyrillic_te'
+# (Keys the X server leaves free that Wine reads as ordinary keys: on 97 and 103 it lost letters.)
+xmodmap -e 'keycode 154 = Cyrillic_PE Cyrillic_PE' -e 'keycode 168 = Cyrillic_er Cyrillic_er' \
+        -e 'keycode 178 = Cyrillic_i Cyrillic_i' -e 'keycode 183 = Cyrillic_ve Cyrillic_ve' \
+        -e 'keycode 184 = Cyrillic_ie Cyrillic_ie' -e 'keycode 202 = Cyrillic_te Cyrillic_te' ||
+    { echo "keyboard_check: the key map could not be set" >&2; exit 1; }
 
 wine "$exe" >/dev/null 2>&1 &
 client_pid=$!
