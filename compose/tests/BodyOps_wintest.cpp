@@ -82,6 +82,8 @@ TEST_F(BodyOpsTest, BodyFileCommands) {
     SetBody("");
     EXPECT_EQ(IncludeFileText(w, w.Body(), path = saved), IncludeResult::Loaded);
     EXPECT_EQ(WindowTextW(w.Body()), text);
+    SetBody("");
+    EXPECT_TRUE(WriteBodyToFile(w, saved) && wintest::ReadWholeFile(saved).empty()) << "an empty body, an empty file";
     driver.Answer(appTitle, IDOK);
     EXPECT_FALSE(WriteBodyToFile(w, dir / "no such folder\\saved.txt"));
 

@@ -74,7 +74,13 @@ TEST_F(OptionDialogsTest, MessageAndSendOptions) {
                                "OPT_WRAP=1 SENDWRAP=30 SIGFILE='C:\\MAIL\\users\\bob\\signatur.txt' UUENCODE=0 ");
     EXPECT_EQ(std::tuple(config.optBcc, config.optSndReg, Stored(smtpKey)), std::tuple(1, 1, "DIRECT=0 "s));
 
-    wintest::ForgetServerConfiguration();  // the send options below store into empty keys
+    wintest::ForgetServerConfiguration();  // Cancel and the send options below store into empty keys
+    driver.Then([](HWND d) {
+        SetDlgItemTextA(d, IDC_OPT_WRAP_COLUMN, "40");
+        Click(d, IDCANCEL);
+    });
+    RunOptionDialogCommand(w, IDM_MESSAGE_OPTIONS);
+    EXPECT_EQ(Stored(userKey), "(no key)") << "Cancel stores nothing";
     draft.attachments.Add({"C:\\a.bin", "", true});
     ASSERT_TRUE(wintest::SetRegistryDword(userKey, "OPT_DQUEUE", 5));  // send now
     driver.Then([](HWND d) {
