@@ -58,10 +58,7 @@ keys Tab Tab && text 'carol@example.org'   # the CC button, then the CC field
 keys Tab Tab Tab && text 'Hello keys'      # BCC button, BCC field, Subject (label skipped)
 keys shift+Tab && text 'dave@example.net'  # back to BCC, the label skipped again
 keys Tab Tab && text 'Typed for real. '       # Subject, then the body
-for letter in Cyrillic_pe Cyrillic_er Cyrillic_i Cyrillic_ve Cyrillic_ie Cyrillic_te; do  # "привет"
-    xdotool key --delay 100 "$letter"
-    sleep 0.2
-done
+for letter in Cyrillic_pe Cyrillic_er Cyrillic_i Cyrillic_ve Cyrillic_ie Cyrillic_te; do keys "$letter"; done  # "привет"
 keys alt+s                                  # Send: the send options dialog opens first
 sleep 1.5
 keys Return                                 # its OK button
